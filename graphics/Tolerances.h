@@ -1,0 +1,34 @@
+#pragma once
+/// Every tolerance and fixed constant of the geometry, in one place, with its
+/// unit and the reason for its value. Tests use the same names.
+#include "runtime/FloatCompare.h"
+#include "runtime/Records.h"
+
+namespace zk {
+
+/// Marks the break between two sub-polygons in one flat point list; a marker,
+/// never a vertex (path units).
+inline constexpr TPointF ZKClosePolygon{65535.0f, 65535.0f};
+
+/// Bounds that have no width or height are padded by this much (path units),
+/// so that a point or an axis-parallel line still has a non-empty box.
+inline constexpr float BoundsPadding = 0.001f;
+
+/// The bounds search starts from +-65535 rather than from the first point.
+inline constexpr float BoundsSearchLimit = 65535.0f;
+
+/// The shortest straight piece a curve is flattened into (path units); a
+/// smaller requested flatness is raised to it.
+inline constexpr float MinFlatness = 0.05f;
+
+/// The piece length used when a path is flattened for outline hit testing.
+inline constexpr float OutlineFlatness = 0.25f;
+
+/// Arc sweeps below this many radians add nothing.
+inline constexpr double ArcSweepEpsilon = 1e-10;
+
+/// Control-point distance of a quarter ellipse as a fraction of its radius:
+/// 4/3 * (sqrt(2) - 1), the classic cubic approximation of a circle.
+inline constexpr double EllipseKappa = 0.5522847498;
+
+} // namespace zk

@@ -1,0 +1,3 @@
+#pragma once
+/// The graphics unit: geometry, matrices and the path object.
+#include "graphics/Tolerances.h"

@@ -1,0 +1,5 @@
+#include "package/ZKVclCommon.h"
+
+namespace zk {
+const char* LibraryVersion() noexcept { return ZK_VERSION_STRING; }
+} // namespace zk

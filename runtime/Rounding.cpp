@@ -1,0 +1,33 @@
+#include "runtime/Rounding.h"
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
+#include "runtime/Exceptions.h"
+
+namespace zk {
+namespace {
+// [-2^63, 2^63): double(INT64_MAX) is exactly 2^63, so the upper bound is
+// exclusive; NaN fails both comparisons.
+std::int64_t ToInt64(long double Whole) {
+  if (!(Whole >= -0x1p63L && Whole < 0x1p63L)) throw EInvalidOp();
+  return static_cast<std::int64_t>(Whole);
+}
+} // namespace
+
+std::int64_t HostRound(long double Value) {
+  // nearbyint rounds ties to even under the default FE_TONEAREST mode, which
+  // the library never changes.
+  return ToInt64(std::nearbyint(Value));
+}
+
+std::int64_t HostTrunc(long double Value) { return ToInt64(std::trunc(Value)); }
+
+std::int64_t HostDiv(std::int64_t A, std::int64_t B) {
+  if (B == 0) throw EDivByZero();
+  if (A == std::numeric_limits<std::int64_t>::min() && B == -1) throw EIntOverflow();
+  return A / B;
+}
+
+} // namespace zk

@@ -1,0 +1,11 @@
+#pragma once
+/// The host-runtime layer: records, rounding, number text, comparisons,
+/// colours, exceptions and the persistent-object base.
+#include "runtime/Colors.h"
+#include "runtime/Events.h"
+#include "runtime/Exceptions.h"
+#include "runtime/FloatCompare.h"
+#include "runtime/NumberText.h"
+#include "runtime/Persistent.h"
+#include "runtime/Records.h"
+#include "runtime/Rounding.h"
