@@ -230,8 +230,8 @@ void TZKPathData::AddPolygon(const TZKPoints& Poly) {
     LineTo(Poly.back());
 }
 
-template <class Points>
-void TZKPathData::AddPolygonsOf(const Points& Poly) {
+template <class PolygonList>
+void TZKPathData::AddPolygonsOf(const PolygonList& Poly) {
   TZKPathUpdate Update(*this);
   for (const auto& P : Poly) AddPolygon(P);
 }

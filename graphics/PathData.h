@@ -150,6 +150,18 @@ public:
   /// bottom-left, close.
   void AddRectangle(const TRectF& ARect);
 
+  // ---- Text: the path as SVG path data (PathText.cpp) ---------------------
+
+  // ---- Arcs, ellipses and rounded rectangles (PathArcs.cpp) ----------------
+
+  // ---- Bounds, transforms and flattening (PathGeometry.cpp) ----------------
+
+  // ---- Hit testing and outlines (PathHitTest.cpp) --------------------------
+
+  // ---- Measurement and splitting (PathMeasure.cpp) -------------------------
+
+  // ---- Streaming (PathStream.cpp) and drawing (PathRender.cpp) -------------
+
 protected:
   /// Drops the caches (bounds, length, polygons, distances) and calls
   /// `OnChanged`, unless an update bracket is open. Descendants override it
@@ -158,7 +170,7 @@ protected:
 
 private:
   void Push(TZKPathPointKind Kind, const TPointF& P);
-  template <class Points> void AddPolygonsOf(const Points& Poly);
+  template <class PolygonList> void AddPolygonsOf(const PolygonList& Poly);
 
   std::int32_t FUpdateCount = 0;
   TZKFillMode FFillMode = fmEvenOdd;

@@ -1,3 +1,6 @@
 #pragma once
 /// The graphics unit: geometry, matrices and the path object.
+#include "graphics/Geometry.h"
+#include "graphics/PathData.h"
+#include "graphics/PathTypes.h"
 #include "graphics/Tolerances.h"
