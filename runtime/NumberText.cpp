@@ -115,18 +115,14 @@ Decimal ToDecimal(long double Value) {
     R = std::to_chars(Buf, Buf + sizeof Buf, AsDouble, std::chars_format::scientific, kPrecision - 1);
   else
     R = std::to_chars(Buf, Buf + sizeof Buf, Value, std::chars_format::scientific, kPrecision - 1);
-  // "[-]d.ddddddddddddddddde[+-]x..."
-  const char* P = Buf;
-  const char* End = R.ptr;
-  if (*P == '-') ++P;
-  int N = 0;
-  for (; P < End && *P != 'e'; ++P)
-    if (*P >= '0' && *P <= '9') D.Digits[N++] = *P;
+  // "[-]d.ddddddddddddddddde[+-]x..." (17 digits after the point)
+  const char* P = Buf + (Buf[0] == '-');
+  D.Digits[0] = P[0];
+  std::memcpy(D.Digits + 1, P + 2, kPrecision - 1);
+  P += kPrecision + 1; // at the 'e'
   int Exp = 0;
-  if (P < End) {
-    ++P; // 'e'
-    std::from_chars(*P == '+' ? P + 1 : P, End, Exp);
-  }
+  std::from_chars(P[1] == '+' ? P + 2 : P + 1, R.ptr, Exp);
+  int N = kPrecision;
   while (N > 0 && D.Digits[N - 1] == '0') --N;
   D.Count = N;
   D.Exponent = Exp + 1;
@@ -432,6 +428,30 @@ std::string FormatFloat(std::string_view Picture, long double Value, const TForm
   if (Picture.size() > MaxFormatPictureLength) throw EConvertError("Format string too long");
   std::string Text;
   if (NonFinite(Value, Text)) return Text;
+
+  // Fast path for the path writer's "0.#########" family ("0", "0.", "0.#"
+  // up to 17 '#'): every significant digit is printed, so the rounded digit
+  // string is the text.
+  if (!Picture.empty() && Picture[0] == '0' && Picture.size() <= 19 &&
+      (Picture.size() == 1 || (Picture[1] == '.' && Picture.find_first_not_of('#', 2) == Picture.npos))) {
+    const int Decimals = Picture.size() > 2 ? static_cast<int>(Picture.size()) - 2 : 0;
+    Decimal D = ToDecimal(Value);
+    if (D.Exponent > kPrecision && D.Count > 0) return FloatToStr(Value, Settings);
+    RoundDigits(D, D.Exponent + Decimals);
+    if (D.Count == 0) return "0";
+    char Buf[64];
+    Out O{Buf};
+    if (D.Negative) O.Put('-');
+    const int IntCount = std::max(D.Exponent, 0);
+    if (IntCount == 0) O.Put('0');
+    for (int I = 0; I < IntCount; ++I) O.Put(I < D.Count ? D.Digits[I] : '0');
+    if (D.Count > IntCount) {
+      O.Put(Settings.DecimalSeparator);
+      for (int I = D.Exponent; I < 0; ++I) O.Put('0');
+      O.Put(std::string_view(D.Digits + IntCount, D.Count - IntCount));
+    }
+    return std::string(O.Buf, O.Len);
+  }
 
   std::string_view Parts[3];
   const int PartCount = SplitSections(Picture, Parts);

@@ -147,6 +147,23 @@ TEST(FormatFloatTest, SetFormatStrProbe_123_45) {
   EXPECT_EQ(FormatFloat("0.##", 123.45), "123.45");
 }
 
+// The "0.###" family has a fast path; a trailing ';' (an empty negative
+// section, which falls back to the positive one) sends the same picture
+// through the general formatter, so the two must agree.
+TEST(FormatFloatTest, FastPath_MatchesGeneralFormatter) {
+  const char* Pictures[] = {"0", "0.", "0.#", "0.##", "0.#########", "0.#################"};
+  const long double Values[] = {0, -0.0, 0.1f, -0.1f, 0.5, -0.5, 2.5, 0.125, 0.05, 0.95, 9.96, 99.5,
+                                123.45f, 1.0f / 3.0f, 1e-5, 4.9999e-10, 5e-10, -5e-10, 1e17, 9.999e17,
+                                999999999999999872.0, 1e18, -1e18, 1e20f, 0.1L, 65535.99999f,
+                                std::numeric_limits<float>::min(), std::numeric_limits<double>::denorm_min()};
+  for (const char* P : Pictures)
+    for (long double V : Values)
+      EXPECT_EQ(FormatFloat(P, V), FormatFloat(std::string(P) + ";", V)) << P << " " << static_cast<double>(V);
+  const TFormatSettings De = TFormatSettings::Create("de-de");
+  EXPECT_EQ(FormatFloat("0.##", -1.5, De), "-1,5");
+  EXPECT_EQ(FormatFloat("0.##", -1.5, De), FormatFloat("0.##;", -1.5, De));
+}
+
 // Worst-case pictures for the output buffer: every character printing as much
 // as it can, at the maximum length. Run under AddressSanitizer.
 TEST(FormatFloatTest, WorstCasePictures_AreSafe) {
