@@ -1,6 +1,8 @@
 #pragma once
 /// The graphics unit: geometry, matrices and the path object.
 #include "graphics/Geometry.h"
+#include "graphics/Matrix.h"
 #include "graphics/PathData.h"
 #include "graphics/PathTypes.h"
+#include "graphics/RectOps.h"
 #include "graphics/Tolerances.h"
