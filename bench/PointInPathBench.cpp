@@ -118,15 +118,16 @@ BENCHMARK(BM_PointInPath_QtOddEven);
 #endif
 
 // Keeps each benchmark's CPU time per iteration (the least over repetitions,
-// which is the least disturbed by other load) to print the ratio at the end.
+// or the median when only aggregates are reported) to print the ratio.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
   std::map<std::string, double> Seconds;
   void ReportRuns(const std::vector<Run>& Runs) override {
     for (const Run& R : Runs) {
-      if (R.run_type != Run::RT_Iteration || R.iterations <= 0) continue;
+      const bool Median = R.run_type == Run::RT_Aggregate && R.aggregate_name == "median";
+      if ((R.run_type != Run::RT_Iteration && !Median) || R.iterations <= 0) continue;
       const std::string Name = R.run_name.function_name;
-      const double S = R.cpu_accumulated_time / static_cast<double>(R.iterations);
+      const double S = R.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(R.time_unit);
       const auto It = Seconds.find(Name);
       if (It == Seconds.end() || S < It->second) Seconds[Name] = S;
     }
