@@ -11,20 +11,22 @@ struct TFormatSettings {
   char DecimalSeparator = '.';
   char ThousandSeparator = ',';
 
-  /// The settings of a named locale ("en-us", "de-de", ...). Unknown names
-  /// give the "en-us" settings. Built from a small table, never from the C
-  /// library's locale, so the answer is the same on every machine.
+  /// The settings of a named locale ("en-us", "de-de", ...), ignoring ASCII
+  /// case and reading '_' as '-'. Unknown names give the "en-us" settings.
+  /// Built from a small table, never from the C library's locale, so the
+  /// answer is the same on every machine.
   static TFormatSettings Create(std::string_view LocaleName);
 };
 
 /// The fixed number format of geometry text ("." decimals), built once from
-/// "en-us". Every number the library writes or reads in path, point and slice
+/// "en-us" (constant-initialised, so usable during static initialisation). Every number the library writes or reads in path, point and slice
 /// text goes through it.
 extern const TFormatSettings& USFormatSettings;
 
 /// The process's own number format (its decimal separator comes from the C
-/// locale of the process when first asked). Only the arc flags of path text
-/// and the numeric grid sort use it.
+/// locale of the process when first asked, `localeconv()`, and is then fixed;
+/// a non-ASCII separator reads as '.'). Only the arc flags of path text and
+/// the numeric grid sort use it.
 const TFormatSettings& ProcessFormatSettings();
 
 /// Formats Value by a picture of up to three sections "pos;neg;zero" with the
@@ -33,10 +35,21 @@ const TFormatSettings& ProcessFormatSettings();
 /// exactly (a Single 0.1 is 0.100000001490116...), reduced to 18 significant
 /// digits, and rounded half away from zero at the picture's decimals
 /// ("0.##" of 0.125 is "0.13"; "0" of 2.5 is "3"). A result that rounds to
-/// zero never prints "-0". NaN and infinities print "NAN", "INF", "-INF";
-/// |Value| >= 1E18 without an exponent in the picture prints `FloatToStr`.
-/// An empty picture prints `FloatToStr`. A picture longer than
-/// `MaxFormatPictureLength` raises `EConvertError`.
+/// zero never prints "-0": it takes the zero section, or the pos section when
+/// there is none. An empty neg or zero section falls back to the pos section
+/// (with a '-' for negatives); the neg section itself prints no '-'.
+/// Integer digits beyond the picture's placeholders are all printed; '0'
+/// placeholders pad ("000" of 5 is "005"), '#' ones do not ("#.##" of 0.5 is
+/// ".5", of 0 is ""); the separator appears only before a printed fraction
+/// digit. "E+"/"E-" followed by '0's (up to four count) prints scientific text
+/// rounded to the picture's placeholder count of significant digits, the
+/// exponent padded to the '0's; "E+" signs every exponent, "E-" only negative
+/// ones ("0.00E+00" of 1234.5 is "1.23E+03"). Other characters, and the text
+/// inside '"' or '\'' quotes, are copied. NaN and infinities print "NAN",
+/// "INF", "-INF"; |Value| >= 1E18 without an exponent in the picture prints
+/// `FloatToStr`. An empty picture or pos section prints `FloatToStr`. A
+/// picture longer than `MaxFormatPictureLength` raises `EConvertError`.
+/// Allocates nothing but the result; "0.#########" takes a fast path.
 std::string FormatFloat(std::string_view Picture, long double Value,
                         const TFormatSettings& Settings = USFormatSettings);
 inline constexpr std::size_t MaxFormatPictureLength = 255;
@@ -50,7 +63,9 @@ std::string FloatToStr(long double Value, const TFormatSettings& Settings = USFo
 /// separator (at least one digit), an optional exponent ("e", "e+" and "e-"
 /// without digits count as no exponent), optional blanks. Only ' ' is a blank.
 /// No thousand separators, hex, "inf" or "nan". Out of range (beyond double)
-/// fails. Returns false and leaves Value alone on failure.
+/// fails; an underflow ("1e-400") reads as a signed zero. Returns false and
+/// leaves Value alone on failure. Allocates nothing for texts up to 256
+/// characters.
 bool TryStrToFloat(std::string_view Text, double& Value,
                    const TFormatSettings& Settings = USFormatSettings) noexcept;
 
