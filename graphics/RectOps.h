@@ -11,8 +11,9 @@
 /// canvas's coordinates do (formed in 64 bits, narrowed with `Low32`).
 ///
 /// Errors: only rounding can fail. A function that rounds a NaN, an infinity
-/// or a value beyond ±2^63 raises `EInvalidOp` (see each contract); the
-/// floating forms never raise.
+/// or a value beyond ±2^63 raises `EInvalidOp` (see each contract); among the
+/// floating forms that is only `CenterRect` and `FitRect` into bounds, whose
+/// centring offsets are whole units.
 #include <concepts>
 #include <cstdint>
 #include <type_traits>
@@ -117,9 +118,10 @@ bool ZKIntersectRect(const TRectF& A, const TRectF& B) noexcept;
 bool ZKIntersectRect(const TPointF& P1, const TPointF& P2, const TRectF& R, TZKPoints& Points);
 
 /// Whether the segments P1–P2 and P3–P4 cross; touching counts (an endpoint on
-/// the other segment's line). R receives the exact crossing point of the two
-/// lines. Parallel or collinear segments (and NaN coordinates) do not cross,
-/// and R is then not written.
+/// the other segment's line). R receives the crossing point of the two lines,
+/// the quotient itself rather than one rounded to whole units. Parallel or
+/// collinear segments (and NaN coordinates) do not cross, and R is then not
+/// written.
 bool ZKIntersectLine(const TPointF& P1, const TPointF& P2, const TPointF& P3, const TPointF& P4,
                      TPointF& R) noexcept;
 

@@ -394,3 +394,52 @@ TEST(OffsetPointTest, TowardPoint_IntegerStepsRoundToEven) {
 
 } // namespace
 } // namespace zk
+
+namespace zk {
+namespace {
+
+// Every combination of extreme values: each call answers with a value or
+// raises EInvalidOp, never anything else (the sanitizer build checks that no
+// call has undefined behaviour on the way).
+TEST(RectOpsExtremesTest, AnswerOrInvalidOp) {
+  const float Floats[] = {0, -0.0f, 1, -2.5f, 1e30f, -1e30f, 0x1p-149f, std::numeric_limits<float>::max(),
+                          std::numeric_limits<float>::infinity(), kNaN};
+  const std::int32_t Ints[] = {0, 1, -1, kMaxInt, kMinInt};
+  int Answered = 0, Raised = 0;
+  const auto Call = [&](auto&& F) {
+    try {
+      F();
+      ++Answered;
+    } catch (const EInvalidOp&) {
+      ++Raised;
+    }
+  };
+  for (float A : Floats)
+    for (float B : Floats) {
+      const TRectF R{A, B, -A, 1};
+      const TRectF Bounds{B, 0, A, 10};
+      Call([&] { TRectF X = R; CenterRect(X, Bounds); });
+      Call([&] { TRectF X = R; FitRect(X, Bounds, true); });
+      Call([&] { FitRect(CreateScaleZKMatrix(A, B), R, Bounds); });
+      Call([&] { TZKPoints P; ZKIntersectRect(TPointF{A, B}, TPointF{B, A}, Bounds, P); });
+      Call([&] { InCenterPoint(TPointF{A, B}, TPointF{B, A}, TPointF{A, A}); });
+      Call([&] { TPointF P{A, 0}; OffsetPoint(P, TPointF{0, B}, A); });
+      Call([&] { TPoint P{1, 2}; OffsetPoint(P, TPoint{kMaxInt, kMinInt}, A); });
+    }
+  for (std::int32_t A : Ints)
+    for (std::int32_t B : Ints) {
+      const TRect R{A, B, B, A};
+      Call([&] { CenterRect(A, B, A, B); });
+      Call([&] { TRect X = R; CenterRect(X, TRect{B, A, A, B}); });
+      Call([&] { TRect X = R; FitRect(X, TRect{B, A, A, B}, true); });
+      Call([&] { GetPointOnRect(R, cpBottomRight); ZKCenterPoint(R); });
+      Call([&] { InCenterPoint(TPoint{A, B}, TPoint{B, A}, TPoint{A, A}); });
+      Call([&] { TPoint P{A, B}; OffsetPoint(P, B, A); });
+    }
+  EXPECT_EQ(7 * 100 + 6 * 25, Answered + Raised);
+  EXPECT_GT(Raised, 0);
+  EXPECT_GT(Answered, Raised);
+}
+
+} // namespace
+} // namespace zk
