@@ -156,9 +156,112 @@ public:
 
   // ---- Bounds, transforms and flattening (PathGeometry.cpp) ----------------
 
+  /// The box of every point of every entry except closes: control points
+  /// count, so a curve gets the box of its control polygon. The search starts
+  /// from (65535, 65535, -65535, -65535), not from the first point, so a path
+  /// of closes only answers that rectangle and a path wholly right of 65535
+  /// has Left = 65535. A zero width or height is padded by 0.001 (in Single,
+  /// so the padding vanishes from magnitude 32768 on). No entries: (0, 0, 0,
+  /// 0). Cached until the next change.
+  TRectF GetBounds();
+  /// True without entries, or when the bounds' width times height is 0 (a
+  /// point or an axis-parallel line is not empty, thanks to the padding,
+  /// unless it lies at a coordinate of magnitude 32768 or more).
+  bool IsEmpty();
+  /// Multiplies every point by (scaleX, scaleY); a close keeps its stored
+  /// point. One `Change`; an empty path is left alone and does not notify.
+  void Scale(float scaleX, float scaleY);
+  /// Adds (dX, dY) to every point; a close keeps its stored point. One
+  /// `Change`; an empty path does not notify.
+  void Translate(float dX, float dY);
+  /// Maps the bounds onto ARect, each axis scaled on its own (the aspect ratio
+  /// is not kept; a reversed ARect mirrors). Does nothing when the bounds
+  /// have no width or height (an empty path).
+  void FitToRect(const TRectF& ARect);
+  /// Transforms every point as the row vector (X, Y, 1) times M, dropping the
+  /// third component (no perspective division); a close keeps its stored
+  /// point. One `Change`; an empty path does not notify.
+  void ApplyMatrix(const TMatrix& M);
+  /// Replaces every cubic curve by straight lines about Flatness path units
+  /// long (at least 0.05; at most a million per curve), re-adding the entries
+  /// through the building operations, each of which notifies, then one more
+  /// `Change`: bracket the call to be notified once. The first line of a curve
+  /// repeats its start point; a curve shorter than 1.5 pieces, or of
+  /// non-finite length, becomes one line to its end. A curve that opens the
+  /// path starts at the origin. An empty path is left alone.
+  void Flatten(float Flatness);
+  /// The path flattened as `Flatten` would, into one flat list of points in
+  /// which `ZKClosePolygon` separates sub-paths (a closed sub-path ends with
+  /// its start point and the marker). A point equal to the one before it is
+  /// not repeated. Returns the size of the bounds (about 0.001 along an axis
+  /// without extent); (0, 0) and an empty list for an empty path. The entries
+  /// are not changed.
+  TPointF FlattenToPolygon(TZKPoints& Polygon, float Flatness);
+  /// One polygon per sub-path: moves start one, lines add their point, closes
+  /// repeat the first point and end it, and each curve adds the Catmull-Rom
+  /// spline through its start, both control points and its end, sampled about
+  /// one unit apart (not the Bezier curve). A curve that opens the path starts
+  /// at the origin. Recomputed on every call until the path has been measured
+  /// (`GetLength`), then answered from the cache until the next change; the
+  /// reference stays valid until then.
+  const TZKPolygons& ToPolygons();
+  const TZKPolygons& Polygons() { return ToPolygons(); }
+
   // ---- Hit testing and outlines (PathHitTest.cpp) --------------------------
 
+  /// Appends the outline of P's stroke: one closed rectangle StrokeWidth wide
+  /// around each straight segment of P flattened at 0.25 (closing edges
+  /// included), no joins or caps. P itself (which may be this path) is not
+  /// changed; this path notifies once. Nothing happens when P has fewer than
+  /// two entries.
+  void AddPathOutline(const TZKPathData& P, float StrokeWidth);
+  /// True when P lies in one of the rectangles `AddPathOutline` would make
+  /// for this path, by the even-odd test of each rectangle on its own (the
+  /// polygon test's boundary rule applies). A path of fewer than two entries,
+  /// a zero width and zero-length segments never hit. Allocates nothing.
+  bool PointInPathOutline(const TPointF& P, float StrokeWidth) const;
+  bool PointInPathOutline(float X, float Y, float StrokeWidth) const;
+  /// True when some sub-path, taken as a polygon closed implicitly, contains
+  /// the point by the even-odd rule. The fill mode is not consulted and
+  /// sub-paths are not combined (a point in a hole that one sub-path cuts
+  /// into another still hits). Curves are approximated by the B-spline of
+  /// their control polygon; a curve that opens the path starts at the origin.
+  bool PointInPath(const TPointF& P) const;
+  bool PointInPath(float X, float Y) const;
+
+protected:
+  /// Appends the rectangle around the segment P1-P2 reaching HalfWidth to
+  /// either side, as a closed figure from the corner on P1's left (seen
+  /// along the segment on a y-down canvas): P1 + n, P1 - n, P2 - n, P2 + n.
+  /// Nothing for a segment of length exactly 0.
+  void AddRectangleForSegment(const TPointF& P1, const TPointF& P2, float HalfWidth);
+
+public:
+
   // ---- Measurement and splitting (PathMeasure.cpp) -------------------------
+
+  /// The length of the polygons of `ToPolygons` (closing edges included; the
+  /// jump between sub-paths adds nothing). Measured on first use and cached
+  /// until the next change; a path of length 0 is measured on every call.
+  double GetLength();
+  /// For each polygon of `ToPolygons`, the length travelled along the path up
+  /// to each vertex, continuing across sub-paths. Measured as `GetLength`;
+  /// the reference stays valid until the next change.
+  const TDistances& GetDistances();
+  const TDistances& Distances() { return GetDistances(); }
+  /// The entries as absolute path text ("M", "L", "C" with the coordinates
+  /// in `FormatStr`, "Z"; each entry followed by a blank), with Delimiter
+  /// after each entry that brings the current line past Len characters (the
+  /// delimiter is not counted). Lines break only between entries; Len <= 0
+  /// puts the delimiter after every entry. An empty path gives "".
+  std::string SplitDataByLength(int Len, const std::string& Delimiter) const;
+
+protected:
+  /// Measures the path, fills the length, polygon and distance caches and
+  /// returns the length. Descendants may override it to observe measuring.
+  virtual double CalculateDistances();
+
+public:
 
   // ---- Streaming (PathStream.cpp) and drawing (PathRender.cpp) -------------
 

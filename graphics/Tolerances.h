@@ -24,6 +24,12 @@ inline constexpr float MinFlatness = 0.05f;
 /// The piece length used when a path is flattened for outline hit testing.
 inline constexpr float OutlineFlatness = 0.25f;
 
+/// The most straight pieces one cubic curve is flattened into. A curve long
+/// enough to need more (huge coordinates, a tiny flatness) gets this many, so
+/// that no path can exhaust memory or hang; a drawing of real size needs far
+/// fewer.
+inline constexpr int MaxCurvePieces = 1'000'000;
+
 /// Arc sweeps below this many radians add nothing.
 inline constexpr double ArcSweepEpsilon = 1e-10;
 

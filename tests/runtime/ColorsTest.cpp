@@ -1,4 +1,4 @@
-// Colour identifiers and text (host-runtime.md section 11).
+// Colour identifiers and text.
 #include "runtime/Colors.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// SameValue and the float constants (host-runtime.md section 4).
+// SameValue and the float constants.
 #include "runtime/FloatCompare.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // FormatFloat, FloatToStr and TryStrToFloat/StrToFloat against the worked
-// examples of host-runtime.md sections 5-7, plus garbage input.
+// examples of the host's number text, plus garbage input.
 #include "runtime/NumberText.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +32,7 @@ struct FormatCase {
 };
 
 const FormatCase kFormatCases[] = {
-    // host-runtime.md section 5 table
+    // the host's worked examples
     {"Single0_1_NineHashes", "0.#########", 0.1f, "0.100000001"},
     {"Quarter_NineHashes", "0.#########", 0.25, "0.25"},
     {"Two_NineHashes", "0.#########", 2, "2"},
@@ -51,7 +51,7 @@ const FormatCase kFormatCases[] = {
     {"Single1e20_GeneralFormat", "0.#########", 1e20f, "1.00000002004088E20"},
     {"OneE18_GeneralFormat", "0.#########", 1e18, "1E18"},
     {"JustBelow1E18_Fixed", "0", 999999999999999872.0, "999999999999999872"},
-    // section 5 steps 7 and 8
+    // integer and fraction placeholders
     {"Half_ZeroBeforePoint", "0.##", 0.5, "0.5"},
     {"Half_HashBeforePoint_NoLeadingZero", "#.##", 0.5, ".5"},
     {"Zero_AllHashes_Empty", "#.##", 0, ""},
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(Table, FormatFloatTest, ::testing::ValuesIn(kFormatCase
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST(FormatFloatTest, PointText_UsesSingleDigits) {
-  // spec.md Part 1.1: ZKPointToString((0.1, 0), "0.#########") = "(0.100000001,0)".
+  // Point text: ZKPointToString((0.1, 0), "0.#########") = "(0.100000001,0)".
   const std::string Text = "(" + FormatFloat("0.#########", 0.1f) + "," + FormatFloat("0.#########", 0.0f) + ")";
   EXPECT_EQ(Text, "(0.100000001,0)");
   EXPECT_EQ("(" + FormatFloat("0.##", 1.5f) + "," + FormatFloat("0.##", -2.0f) + ")", "(1.5,-2)");
@@ -142,7 +142,7 @@ TEST(FormatFloatTest, OverLongPicture_RaisesConvertError) {
 }
 
 TEST(FormatFloatTest, SetFormatStrProbe_123_45) {
-  // Part 3.1 formats 123.45 with a new picture before storing it.
+  // A path tries a new picture on 123.45 before storing it.
   EXPECT_EQ(FormatFloat("0.#########", 123.45f), "123.449996948");
   EXPECT_EQ(FormatFloat("0.##", 123.45), "123.45");
 }

@@ -1,4 +1,4 @@
-// HostRound, HostTrunc, HostDiv and Low32 (host-runtime.md sections 1 and 2).
+// HostRound, HostTrunc, HostDiv and Low32.
 #include "runtime/Rounding.h"
 
 #include <gtest/gtest.h>
@@ -28,8 +28,8 @@ const RoundCase kRoundCases[] = {
     {"ThreeAndHalf_ToEvenFour", 3.5L, 4, 3},
     {"MinusHalf_ToEvenZero", -0.5L, 0, 0},
     {"MinusTwoAndHalf_ToEvenMinusTwo", -2.5L, -2, -2},
-    {"RotateFont_452_5", 45.25L * 10, 452, 452},   // Part 4.6
-    {"DoubleToByte_254_5", 254.5L, 254, 254},      // Part 4.5
+    {"RotateFont_452_5", 45.25L * 10, 452, 452},
+    {"DoubleToByte_254_5", 254.5L, 254, 254},
     {"TwoPointSeven", 2.7L, 3, 2},
     {"MinusTwoPointSeven", -2.7L, -3, -2},
     {"MinusOnePointNine", -1.9L, -2, -1},
