@@ -30,9 +30,9 @@ inline constexpr int MaxPointsPerSplinePiece = 1 << 20;
 /// Fewer than 2 points give an empty result; a closed curve needs 3 points
 /// and returns the points unchanged when it has 2.
 ///
-/// The integer form measures spans in integers and rounds every output
-/// coordinate to the nearest integer, ties to even (a coordinate beyond the
-/// 64-bit range raises `EInvalidOp`, as canvas rounding does); the float form
+/// The integer form measures spans exactly (no 32-bit overflow on far-apart
+/// points) and rounds every output coordinate to the nearest integer, ties to
+/// even, keeping its low 32 bits as canvas coordinates do; the float form
 /// stores each coordinate as a float.
 TCanvasPoints BezierPolygonPoints(const TCanvasPoints& Points, bool UseBSpline, bool Closed,
                                   int StepLength);

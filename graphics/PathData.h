@@ -154,6 +154,60 @@ public:
 
   // ---- Arcs, ellipses and rounded rectangles (PathArcs.cpp) ----------------
 
+  // Angles are degrees; a point at angle a on an ellipse of centre C and radii
+  // R is (C.X + R.X cos a, C.Y + R.Y sin a), so on a y-down canvas growing
+  // angles turn clockwise. Each operation calls `Change` once when it appends.
+
+  /// The ellipse inscribed in ARect: a move to the middle of the left edge and
+  /// four quarter curves (control points at `EllipseKappa` of the radius)
+  /// over the top, right and bottom back to it, clockwise on screen. The
+  /// figure ends on its start point and is not closed.
+  void AddEllipse(const TRectF& ARect);
+  /// A closed figure along ARect whose corners in ACorners take the shape
+  /// ACornerType with radii XRadius, YRadius; the other corners are square.
+  /// Radii above half the side are reduced to half the side; negative radii
+  /// are used as given. The figure is a move to (Left, Top + YRadius), each
+  /// corner followed by the straight edge to the next (zero-length pieces
+  /// are kept, so a square-cornered figure always has 13 entries), and a
+  /// close. A radius of 0 on a reversed side (Right < Left or Bottom < Top),
+  /// or an infinite radius that must be reduced, raises `EInvalidOp` before
+  /// anything is appended.
+  void AddRectangle(const TRectF& ARect, float XRadius, float YRadius, TZKCorners ACorners,
+                    TZKCornerType ACornerType);
+  /// The arc of the ellipse (Center, Radius) from StartAngle over SweepAngle
+  /// degrees (negative: counter-clockwise on screen), as cubic pieces of at
+  /// most a quarter turn (the last may be 0.01 radian longer). It is joined by
+  /// a line from the current point, or starts with a move on an empty path.
+  /// The sweep is clamped to one turn; a sweep below `ArcSweepEpsilon` radians
+  /// adds nothing and does not notify. A start angle that is not finite or
+  /// beyond 2^63 turns, or a non-finite centre, radius or sweep, raises
+  /// `EInvalidOp`, and a point beyond float `EOverflow`, before anything is
+  /// appended.
+  void AddArc(const TPointF& Center, const TPointF& Radius, float StartAngle, float SweepAngle);
+
+protected:
+  /// The SVG elliptic arc from StartPoint, which must be the current point, to
+  /// EndPoint with radii Radius (used by magnitude, grown when too small to
+  /// reach), the ellipse's x axis turned by XAxisRotation degrees, and the
+  /// large-arc and sweep flags of SVG (Sweep: clockwise on screen). Appends
+  /// curves only, continuing the current figure. End points exactly equal
+  /// give instead a new figure: the ellipse (StartPoint.X -+ Radius.X,
+  /// StartPoint.Y - 2 Radius.Y .. StartPoint.Y) standing on StartPoint. With
+  /// distinct end points, a zero radius raises `EZeroDivide` (`EInvalidOp`
+  /// when the points differ only across the zero axis), non-finite input
+  /// `EInvalidOp` and a point beyond float `EOverflow`, before anything is
+  /// appended.
+  void AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, float XAxisRotation,
+                 bool LargeArc, bool Sweep, const TPointF& EndPoint);
+  /// As `AddArc`, but appends the curves only, continuing from the current
+  /// point.
+  void AddArcSvgPart(const TPointF& Center, const TPointF& Radius, float StartAngle,
+                     float SweepAngle);
+  friend TZKPathData& Arc(TZKPathData& Path, double StartAngle, double EndAngle,
+                          double InnerRadius, double OuterRadius, double AngleOffset);
+
+public:
+
   // ---- Bounds, transforms and flattening (PathGeometry.cpp) ----------------
 
   /// The box of every point of every entry except closes: control points

@@ -37,4 +37,16 @@ inline constexpr double ArcSweepEpsilon = 1e-10;
 /// 4/3 * (sqrt(2) - 1), the classic cubic approximation of a circle.
 inline constexpr double EllipseKappa = 0.5522847498;
 
+/// The last piece of an arc may exceed a quarter turn by this many radians,
+/// so that an arc of barely more than whole quarters gets no sliver piece.
+inline constexpr double ArcPieceSlack = 0.01;
+
+/// A pie or donut slice within this many radians of a full turn is drawn as
+/// whole circles.
+inline constexpr double FullTurnSlack = 0.0001;
+
+/// The largest radius a pie or donut slice may have: its ellipse and control
+/// points then stay within float range.
+inline constexpr double MaxSliceRadius = 3.4028234663852886e38 / 4;
+
 } // namespace zk

@@ -1,0 +1,347 @@
+// Curved shapes of a path: ellipses, rectangles with shaped corners, arcs by
+// centre and angles, SVG arcs by end points, and pie or donut slices.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <vector>
+
+#include "graphics/Matrix.h"
+#include "graphics/PathArcs.h"
+#include "graphics/PathData.h"
+#include "graphics/Tolerances.h"
+#include "runtime/Exceptions.h"
+#include "runtime/FloatCompare.h"
+#include "runtime/NumberText.h"
+#include "runtime/Rounding.h"
+
+namespace zk {
+namespace {
+
+constexpr double Pi = std::numbers::pi;
+constexpr double FloatMax = std::numeric_limits<float>::max();
+
+// Degrees to radians as the host converts a Single: rounded back to float.
+double DegToRadF(float Degrees) noexcept { return static_cast<float>(Degrees * (Pi / 180)); }
+float RadToDegF(double Radians) noexcept { return static_cast<float>(Radians * (180 / Pi)); }
+double DegToRad(double Degrees) noexcept { return Degrees * (Pi / 180); }
+
+/// V stored as a float, failing as the host's store does: NaN is an invalid
+/// operation, a magnitude beyond float an overflow.
+float ToSingle(double V) {
+  if (std::isnan(V)) throw EInvalidOp();
+  if (std::fabs(V) > FloatMax) throw EOverflow();
+  return static_cast<float>(V);
+}
+
+void RequireFinite(std::initializer_list<double> Values) {
+  for (double V : Values)
+    if (!std::isfinite(V)) throw EInvalidOp();
+}
+
+/// An arc cut into pieces of at most a quarter turn, in radians.
+struct TArcSplit {
+  double Start = 0;
+  int Count = 0;
+  std::array<double, 4> Sweeps{};
+};
+
+// The quarter steps use the float pi of the host (cPI), whose half is 4.4e-8
+// above pi/2; a full turn is therefore exactly four pieces.
+TArcSplit SplitArc(float StartAngle, float SweepAngle) {
+  const double TwoPi = 2.0 * cPI, Quarter = cPI / 2.0;
+  TArcSplit S;
+  const double Theta = DegToRadF(StartAngle);
+  S.Start = Theta - TwoPi * static_cast<double>(HostTrunc(Theta / TwoPi));
+  const double Sweep = std::clamp(DegToRadF(SweepAngle), -TwoPi, TwoPi);
+  if (std::fabs(Sweep) < ArcSweepEpsilon) return S;
+  double Total = 0;
+  for (bool Done = false; !Done && S.Count < int(S.Sweeps.size());) {
+    const double Remaining = Sweep - Total;
+    double Piece;
+    if (Sweep >= 0) {
+      Total += Quarter;
+      Done = !(Sweep - ArcPieceSlack > Total);
+      Piece = Done ? Remaining : Quarter;
+    } else {
+      Total -= Quarter;
+      Done = Sweep + ArcPieceSlack >= Total;
+      Piece = Done ? Remaining : -Quarter;
+    }
+    S.Sweeps[S.Count++] = Piece;
+  }
+  return S;
+}
+
+/// The points of an arc on the ellipse (CX, CY, RX, RY): the start point, then
+/// the two control points and the end point of each piece. Nothing is
+/// appended, so a failure leaves the path alone.
+std::vector<TPointF> ArcCurvePoints(const TArcSplit& S, double CX, double CY, double RX, double RY) {
+  std::vector<TPointF> Points;
+  Points.reserve(1 + 3 * S.Count);
+  double Theta = S.Start;
+  for (int i = 0; i < S.Count; ++i) {
+    // Unit arc from -phi to +phi with control points at 4/3 tan(phi/2) along
+    // the tangents (k = 4(1 - cos phi)/3, w = sin phi - cos phi k / sin phi),
+    // turned to the piece's middle angle and scaled onto the ellipse.
+    const double Phi = S.Sweeps[i] / 2;
+    const double s = std::sin(Phi), c = std::cos(Phi);
+    const double k = 4 * (1 - c) / 3, w = s - c * k / s;
+    const std::array<std::array<double, 2>, 4> Q{{{c, -s}, {c + k, -w}, {c + k, w}, {c, s}}};
+    const double Alpha = Theta + Phi, ca = std::cos(Alpha), sa = std::sin(Alpha);
+    for (int j = i == 0 ? 0 : 1; j < 4; ++j)
+      Points.push_back({ToSingle(CX + RX * (Q[j][0] * ca - Q[j][1] * sa)),
+                        ToSingle(CY + RY * (Q[j][0] * sa + Q[j][1] * ca))});
+    Theta += S.Sweeps[i];
+  }
+  return Points;
+}
+
+} // namespace
+
+// ---- Ellipses and rectangles ------------------------------------------------
+
+void TZKPathData::AddEllipse(const TRectF& ARect) {
+  const double L = ARect.Left, T = ARect.Top, R = ARect.Right, B = ARect.Bottom;
+  const double CX = (L + R) / 2, CY = (T + B) / 2;
+  const double KX = (R - L) / 2 * EllipseKappa, KY = (B - T) / 2 * EllipseKappa;
+  auto P = [](double X, double Y) { return TPointF{float(X), float(Y)}; };
+  TZKPathUpdate Update(*this);
+  MoveTo(P(L, CY));
+  CurveTo(P(L, CY - KY), P(CX - KX, T), P(CX, T));
+  CurveTo(P(CX + KX, T), P(R, CY - KY), P(R, CY));
+  CurveTo(P(R, CY + KY), P(CX + KX, B), P(CX, B));
+  CurveTo(P(CX - KX, B), P(L, CY + KY), P(L, CY));
+}
+
+namespace {
+
+/// A radius reduced to half the side when it exceeds it, as r * side / (2r):
+/// r = 0 on a reversed side (0/0) and an infinite r (inf/inf) are invalid.
+float ClampCornerRadius(float Radius, double Side) {
+  const double r = Radius;
+  if (!(Side - 2 * r < 0)) return Radius;
+  const double Numerator = r * Side, Denominator = 2 * r;
+  if (Denominator == 0 || (std::isinf(Numerator) && std::isinf(Denominator))) throw EInvalidOp();
+  return static_cast<float>(Numerator / Denominator);
+}
+
+} // namespace
+
+void TZKPathData::AddRectangle(const TRectF& ARect, float XRadius, float YRadius,
+                               TZKCorners ACorners, TZKCornerType ACornerType) {
+  const double L = ARect.Left, T = ARect.Top, R = ARect.Right, B = ARect.Bottom;
+  const double RX = ClampCornerRadius(XRadius, R - L), RY = ClampCornerRadius(YRadius, B - T);
+
+  // A corner runs from K + S to K + E, where K is the square corner and S, E
+  // lie along its two edges; I = K + S + E is the inner point. Fractions of S
+  // and E of 0, 1/2 and 1 place every control point.
+  struct TCorner {
+    TZKCorner Which;
+    double KX, KY, SX, SY, EX, EY;
+  };
+  const std::array<TCorner, 4> Corners{{
+      {crTopLeft, L, T, 0, RY, RX, 0},
+      {crTopRight, R, T, -RX, 0, 0, RY},
+      {crBottomRight, R, B, 0, -RY, -RX, 0},
+      {crBottomLeft, L, B, RX, 0, 0, -RY},
+  }};
+  auto At = [](const TCorner& C, double FS, double FE) {
+    // Skips zero fractions so that an infinite radius does not make 0 * inf.
+    auto Part = [](double V, double F) { return F == 0 ? 0.0 : V * F; };
+    return TPointF{float(C.KX + Part(C.SX, FS) + Part(C.EX, FE)),
+                   float(C.KY + Part(C.SY, FS) + Part(C.EY, FE))};
+  };
+
+  TZKPathUpdate Update(*this);
+  MoveTo({float(L), float(T + RY)});
+  for (const TCorner& C : Corners) {
+    const TPointF End = At(C, 0, 1);
+    if (!ACorners.Contains(C.Which)) {
+      LineTo(At(C, 0, 0));
+      LineTo(End);
+    } else {
+      switch (ACornerType) {
+        case ctRound: CurveTo(At(C, 0.5, 0), At(C, 0, 0.5), End); break;
+        case ctBevel: LineTo(End); break;
+        case ctInnerRound: CurveTo(At(C, 1, 0.5), At(C, 0.5, 1), End); break;
+        case ctInnerLine:
+          LineTo(At(C, 1, 0.5));
+          LineTo(At(C, 0.5, 1));
+          LineTo(End);
+          break;
+        default: LineTo(End); break;  // not a corner type: a stored byte out of range
+      }
+    }
+    // The straight edge to the start of the next corner; the last corner ends
+    // where the figure began.
+    if (C.Which == crTopLeft) LineTo({float(R - RX), float(T)});
+    if (C.Which == crTopRight) LineTo({float(R), float(B - RY)});
+    if (C.Which == crBottomRight) LineTo({float(L + RX), float(B)});
+  }
+  ClosePath();
+}
+
+// ---- Arcs by centre and angles ------------------------------------------------
+
+void TZKPathData::AddArc(const TPointF& Center, const TPointF& Radius, float StartAngle,
+                         float SweepAngle) {
+  RequireFinite({Center.X, Center.Y, Radius.X, Radius.Y, SweepAngle});
+  const std::vector<TPointF> P =
+      ArcCurvePoints(SplitArc(StartAngle, SweepAngle), Center.X, Center.Y, Radius.X, Radius.Y);
+  if (P.empty()) return;
+  TZKPathUpdate Update(*this);
+  if (Count() == 0)
+    MoveTo(P[0]);
+  else
+    LineTo(P[0]);
+  for (std::size_t i = 1; i + 2 < P.size(); i += 3) CurveTo(P[i], P[i + 1], P[i + 2]);
+}
+
+void TZKPathData::AddArcSvgPart(const TPointF& Center, const TPointF& Radius, float StartAngle,
+                                float SweepAngle) {
+  RequireFinite({Center.X, Center.Y, Radius.X, Radius.Y, SweepAngle});
+  const std::vector<TPointF> P =
+      ArcCurvePoints(SplitArc(StartAngle, SweepAngle), Center.X, Center.Y, Radius.X, Radius.Y);
+  if (P.empty()) return;
+  TZKPathUpdate Update(*this);
+  for (std::size_t i = 1; i + 2 < P.size(); i += 3) CurveTo(P[i], P[i + 1], P[i + 2]);
+}
+
+// ---- SVG arcs by end points ----------------------------------------------------
+
+void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, float XAxisRotation,
+                            bool LargeArc, bool Sweep, const TPointF& EndPoint) {
+  RequireFinite({StartPoint.X, StartPoint.Y, EndPoint.X, EndPoint.Y, Radius.X, Radius.Y,
+                 XAxisRotation});
+  // Only exactly equal end points make the standing ellipse: under a tolerant
+  // equality the short arcs of small drawings would become whole ellipses.
+  if (StartPoint == EndPoint) {
+    const double X = StartPoint.X, Y = StartPoint.Y;
+    AddEllipse({ToSingle(X - Radius.X), ToSingle(Y - 2.0 * Radius.Y), ToSingle(X + Radius.X),
+                StartPoint.Y});
+    return;
+  }
+
+  // Endpoint to centre conversion (SVG implementation notes, F.6.5), in double
+  // so that tiny radii do not underflow when squared.
+  const double x1 = StartPoint.X, y1 = StartPoint.Y, x2 = EndPoint.X, y2 = EndPoint.Y;
+  double rx = std::fabs(double(Radius.X)), ry = std::fabs(double(Radius.Y));
+  const float Phi = static_cast<float>(DegToRadF(XAxisRotation));
+  const double CosPhi = std::cos(double(Phi)), SinPhi = std::sin(double(Phi));
+  const double dx = (x1 - x2) / 2, dy = (y1 - y2) / 2;
+  const double x1p = CosPhi * dx + SinPhi * dy, y1p = -SinPhi * dx + CosPhi * dy;
+
+  // The host divides by the squared radius here: x/0 is a zero divide, 0/0 an
+  // invalid operation. The parser drops the command on either.
+  if (rx == 0) {
+    if (x1p == 0) throw EInvalidOp();
+    throw EZeroDivide();
+  }
+  if (ry == 0) {
+    if (y1p == 0) throw EInvalidOp();
+    throw EZeroDivide();
+  }
+  const double Lambda = x1p * x1p / (rx * rx) + y1p * y1p / (ry * ry);
+  if (Lambda > 1) {
+    rx *= std::sqrt(Lambda);
+    ry *= std::sqrt(Lambda);
+  }
+  const double rx2 = rx * rx, ry2 = ry * ry;
+  const double Q = (rx2 * ry2 - rx2 * y1p * y1p - ry2 * x1p * x1p) / (rx2 * y1p * y1p + ry2 * x1p * x1p);
+  const double Coef = Q < 0 ? 0 : (LargeArc == Sweep ? -1 : 1) * std::sqrt(Q);
+  const double cxp = Coef * rx * y1p / ry, cyp = -Coef * ry * x1p / rx;
+  const double CX = CosPhi * cxp - SinPhi * cyp + (x1 + x2) / 2;
+  const double CY = SinPhi * cxp + CosPhi * cyp + (y1 + y2) / 2;
+
+  const double ux = (x1p - cxp) / rx, uy = (y1p - cyp) / ry;
+  const double vx = (-x1p - cxp) / rx, vy = (-y1p - cyp) / ry;
+  const double LenU = std::hypot(ux, uy), LenV = std::hypot(vx, vy);
+  double Theta1 = std::acos(std::clamp(ux / LenU, -1.0, 1.0));
+  if (uy < 0) Theta1 = -Theta1;
+  double DTheta = std::acos(std::clamp((ux * vx + uy * vy) / (LenU * LenV), -1.0, 1.0));
+  if (ux * vy - uy * vx < 0) DTheta = -DTheta;
+  if (!Sweep && DTheta > 0) DTheta -= 2 * Pi;
+  if (Sweep && DTheta < 0) DTheta += 2 * Pi;
+
+  // The arc about the origin, then rotated by phi and moved to the centre,
+  // each point through the float matrix as a path transform would do it.
+  const TArcSplit Split = SplitArc(RadToDegF(Theta1), RadToDegF(DTheta));
+  std::vector<TPointF> P = ArcCurvePoints(Split, 0, 0, ToSingle(rx), ToSingle(ry));
+  if (P.empty()) return;
+  const TMatrix M = ZKMatrixMultiply(CreateRotationZKMatrix(Phi),
+                                     CreateTranslateZKMatrix(ToSingle(CX), ToSingle(CY)));
+  for (TPointF& Point : P) {
+    Point = ZKMatrixMultiply(Point, M);
+    if (!std::isfinite(Point.X) || !std::isfinite(Point.Y)) throw EOverflow();
+  }
+  TZKPathUpdate Update(*this);
+  for (std::size_t i = 1; i + 2 < P.size(); i += 3) CurveTo(P[i], P[i + 1], P[i + 2]);
+}
+
+// ---- Pie and donut slices -------------------------------------------------------
+
+TZKPathData& Arc(TZKPathData& Path, double StartAngle, double EndAngle, double InnerRadius,
+                 double OuterRadius, double AngleOffset) {
+  RequireFinite({StartAngle, EndAngle, InnerRadius, OuterRadius, AngleOffset});
+  if (InnerRadius > OuterRadius) std::swap(InnerRadius, OuterRadius);
+  if (std::fabs(InnerRadius) > MaxSliceRadius || std::fabs(OuterRadius) > MaxSliceRadius)
+    throw EOverflow();
+  const double s = DegToRad(StartAngle + AngleOffset), e = DegToRad(EndAngle + AngleOffset);
+  RequireFinite({s, e});
+  const double h = std::fabs(e - s);
+  const bool Forward = s <= e;
+  const float O = float(OuterRadius), I = float(InnerRadius);
+  auto OnCircle = [](double Radius, double Angle) {
+    return TPointF{float(Radius * std::cos(Angle)), float(Radius * std::sin(Angle))};
+  };
+  auto FullCircle = [&Path](float r, bool Direction) {
+    Path.MoveTo({0, r});
+    Path.AddArcSvg({0, r}, {r, r}, 0, true, Direction, {0, -r});
+    Path.AddArcSvg({0, -r}, {r, r}, 0, true, Direction, {0, r});
+  };
+
+  TZKPathUpdate Update(Path);
+  if (h < 2 * Pi - FullTurnSlack) {
+    const bool Large = h > Pi;
+    const TPointF OuterStart = OnCircle(OuterRadius, s), InnerEnd = OnCircle(InnerRadius, e);
+    Path.MoveTo(OuterStart);
+    Path.AddArcSvg(OuterStart, {O, O}, 0, Large, Forward, OnCircle(OuterRadius, e));
+    Path.LineTo(InnerEnd);
+    if (InnerRadius > 0) Path.AddArcSvg(InnerEnd, {I, I}, 0, Large, !Forward, OnCircle(InnerRadius, s));
+  } else {
+    FullCircle(O, Forward);
+    if (InnerRadius > 0) FullCircle(I, !Forward);
+  }
+  Path.ClosePath();
+  return Path;
+}
+
+std::string Arc(double StartAngle, double EndAngle, double InnerRadius, double OuterRadius,
+                double AngleOffset) {
+  if (InnerRadius > OuterRadius) std::swap(InnerRadius, OuterRadius);
+  double s = DegToRad(StartAngle + AngleOffset), e = DegToRad(EndAngle + AngleOffset);
+  if (e < s) std::swap(s, e);
+  const double Sweep = e - s;
+  const double O = OuterRadius, I = InnerRadius;
+  auto N = [](double V) { return FloatToStr(V, USFormatSettings); };
+
+  if (Sweep < 2 * Pi - FullTurnSlack) {
+    const std::string Large = Sweep < Pi ? "0" : "1";
+    std::string Text = "M" + N(O * std::cos(s)) + "," + N(O * std::sin(s)) + "A" + N(O) + "," +
+                       N(O) + " 0 " + Large + ",1 " + N(O * std::cos(e)) + "," + N(O * std::sin(e));
+    if (I == 0) return Text + "L0,0Z";
+    return Text + "L" + N(I * std::cos(e)) + "," + N(I * std::sin(e)) + "A" + N(I) + "," + N(I) +
+           " 0 " + Large + ",0 " + N(I * std::cos(s)) + "," + N(I * std::sin(s)) + "Z";
+  }
+  auto Circle = [&N](double r, const char* SweepFlag) {
+    const std::string HalfTurn = "A" + N(r) + "," + N(r) + " 0 1," + SweepFlag + " 0,";
+    return "M0," + N(r) + HalfTurn + "-" + N(r) + HalfTurn + N(r);
+  };
+  std::string Text = Circle(O, "1");
+  if (I != 0) Text += Circle(I, "0");
+  return Text + "Z";
+}
+
+} // namespace zk
