@@ -1,4 +1,4 @@
-// PointInPath (Part 1.3), float yes/no form, on a 10,000-vertex noisy circle,
+// PointInPath, float yes/no form, on a 10,000-vertex noisy circle,
 // next to the classic PNPOLY ray-casting loop over float arrays (written
 // inline here) and, when Qt6 Gui is available, QPolygonF::containsPoint with
 // the odd-even rule. Each benchmark tests the same cycle of 256 query points

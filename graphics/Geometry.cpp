@@ -129,7 +129,7 @@ std::string ZKPointToString(const TPointF& P, std::string_view Format) {
 }
 
 TPointF StringToZKPoint(std::string_view S) noexcept {
-  // Token rule of Part 1.1 Algorithm 3: the text up to the first of ",()",
+  // Token rule: the text up to the first of ",()",
   // the rest continuing after it; no delimiter takes the whole rest.
   auto NextToken = [&S]() {
     const std::size_t At = S.find_first_of(",()");

@@ -1,5 +1,5 @@
 #pragma once
-/// Part 1.1: geometry conversions and canvas rounding.
+/// Geometry conversions and canvas rounding.
 ///
 /// The graphics unit computes in Single (`TPointF`, `TRectF`); the canvas takes
 /// 32-bit integers (`TPoint`, `TRect`). This header fixes how a floating value
@@ -29,13 +29,13 @@
 /// arguments takes the integer form.
 ///
 /// `ScaleRect(TRect, ...)` and base/HelperFunctions.h: the base package has
-/// `ScaleRect(const TRect&, int, int)` (DX div 2), this header the Part 1.1
+/// `ScaleRect(const TRect&, int, int)` (DX div 2), this header the rounding
 /// `ScaleRect(const TRect&, float, float)` (CanvasRound(DX / 2)). When both
 /// headers are visible, `ScaleRect(R, 1, 3)` with integer arguments resolves
 /// to the BASE form (exact match; gives (0,-1,10,11) for (0,0,10,10)); any
 /// floating argument (`ScaleRect(R, 1.0f, 3.0f)`, `ScaleRect(R, 1.0, 3)`)
-/// resolves to the Part 1.1 form ((0,-2,10,12)). Callers that mean the Part 1.1
-/// form must pass floating amounts.
+/// resolves to the rounding form ((0,-2,10,12)). Callers that mean the
+/// rounding form must pass floating amounts.
 #include <concepts>
 #include <cstdint>
 #include <initializer_list>
@@ -233,7 +233,7 @@ void ZKInflateRect(TRectF& R, float DX, float DY) noexcept;
 /// `ScaleRect(const TRect&, int, int)`.
 TRect ScaleRect(const TRect& R, float DX, float DY);
 /// Floating arguments of other types (double, or one int and one floating)
-/// take the Part 1.1 form, converted to Single as the host would.
+/// take the rounding form, converted to Single as the host would.
 template <class A, class B>
   requires(std::is_arithmetic_v<A> && std::is_arithmetic_v<B> &&
            (std::floating_point<A> || std::floating_point<B>))

@@ -1,5 +1,5 @@
 #pragma once
-/// Part 1.3: polygon hit testing.
+/// Polygon hit testing.
 ///
 /// The polygon is the array's points in order, closed implicitly (the last
 /// point connects to the first). No break markers are recognised: a

@@ -1,6 +1,5 @@
-// Part 1.1: geometry conversions and canvas rounding. Table-driven: every
-// "Edge cases worth testing" row of the Part, plus the error rows of
-// host-runtime.md sections 1-3 and 9.
+// Geometry conversions and canvas rounding, table-driven, with the error
+// rows of rounding, division and the integer centre point.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -475,7 +474,7 @@ TEST(Geometry, ScaleRectRows) {
   const TRect R{0, 0, 10, 10};
   struct Row { float DX, DY; TRect Out; };
   const Row Rows[] = {
-      {1, 3, {0, -2, 10, 12}},     // Part 1.1 edge case: h = round(0.5) = 0, v = round(1.5) = 2
+      {1, 3, {0, -2, 10, 12}},     // h = round(0.5) = 0, v = round(1.5) = 2
       {5, 5, {-2, -2, 12, 12}},    // round(2.5) = 2
       {7, 7, {-4, -4, 14, 14}},    // round(3.5) = 4
       {-2, -4, {1, 2, 9, 8}},      // shrinks

@@ -1,4 +1,4 @@
-// Part 1.3: polygon hit testing. Table-driven rows for the Part's edge cases,
+// Polygon hit testing. Table-driven rows for the boundary cases,
 // the 64-bit soundness of the integer form, and agreement of the fast float
 // loop with the Part's formula written out literally.
 #include <gtest/gtest.h>
