@@ -1,6 +1,6 @@
 // Polygon hit testing. Table-driven rows for the boundary cases,
 // the 64-bit soundness of the integer form, and agreement of the fast float
-// loop with the Part's formula written out literally.
+// loop with the crossing formula written out literally.
 #include <gtest/gtest.h>
 
 #include <cmath>
