@@ -22,7 +22,7 @@ constexpr std::int32_t kMax32 = std::numeric_limits<std::int32_t>::max();
 const TCanvasPoints kSquare{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
 const TZKPoints kSquareF{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
 
-// The Part's yes/no formula, literally, for the float form.
+// The crossing-count formula, literally, for the float form.
 bool ReferenceFloat(const TZKPoints& P, float X, float Y) {
   bool Inside = false;
   const std::size_t N = P.size();
@@ -208,7 +208,7 @@ TEST(PolygonHitTest, SpanAndVectorArguments) {
   EXPECT_TRUE(PointInPath(kSquareF, 5, 5));  // int point, float polygon
 }
 
-// The fast float loop gives the Part's formula's answer, bit for bit, on a
+// The fast float loop gives the literal formula's answer, bit for bit, on a
 // random polygon with many points exactly on vertices and edges.
 TEST(PolygonHitTest, FloatFormMatchesFormula) {
   std::mt19937 Rng(12345);
