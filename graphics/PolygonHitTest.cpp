@@ -39,7 +39,7 @@ bool PointInPath(std::span<const TPointF> Points, float X, float Y) noexcept {
   float Xj = P[N - 1].X, Yj = P[N - 1].Y;
   for (std::size_t I = 0; I < N; ++I) {
     const float Xi = P[I].X, Yi = P[I].Y;
-    // Written as in the Part so that NaN vertices never count.
+    // Written as two half-open tests so that NaN vertices never count.
     if ((Yi <= Y && Y < Yj) || (Yj <= Y && Y < Yi)) {
       const float Xs = Xi + (Xj - Xi) * (Y - Yi) / (Yj - Yi);
       Inside ^= (X < Xs);

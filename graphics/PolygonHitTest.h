@@ -31,7 +31,7 @@ enum TPathClickLocation { clOutsidePath = 0, clInsidePath = 1, clOnPath = 2 };
 ///
 /// Integer form: the comparison X < xs is decided exactly, in 128-bit integer
 /// arithmetic (the edge product is never formed in 32 bits, so it cannot
-/// overflow). This is the Part's formula evaluated without rounding; for
+/// overflow). This is the crossing formula evaluated without rounding; for
 /// coordinates within +-16383, where the host's 32-bit product is safe, the
 /// answers are identical to the host's, and beyond that they stay correct
 /// where the host's were wrong (a documented fault of the original).
