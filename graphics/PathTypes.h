@@ -27,7 +27,9 @@ struct TZKPathPoint {
   TZKPathPointKind Kind = ppMoveTo;
   TPointF Point;
   friend constexpr bool operator==(const TZKPathPoint& A, const TZKPathPoint& B) {
-    return A.Kind == B.Kind && A.Point == B.Point;
+    // Field by field: binding the packed (unaligned) Point to a reference
+    // would be undefined behaviour.
+    return A.Kind == B.Kind && A.Point.X == B.Point.X && A.Point.Y == B.Point.Y;
   }
 };
 #pragma pack(pop)

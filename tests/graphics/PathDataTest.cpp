@@ -206,8 +206,9 @@ TEST(PathDataTest, QuadCurveTo_RoundsThirdsToNearestSingle) {
   TZKPathData P;
   P.QuadCurveTo({10, 10}, {20, 0});
   // (20/3, 20/3), (40/3, 20/3): each coordinate the nearest Single.
-  EXPECT_EQ(P.Points(0).Point, (TPointF{20.0f / 3.0f, 20.0f / 3.0f}));
-  EXPECT_EQ(P.Points(1).Point, (TPointF{40.0f / 3.0f, 20.0f / 3.0f}));
+  const TPointF Q1 = P.Points(0).Point, Q2 = P.Points(1).Point;
+  EXPECT_EQ(Q1, (TPointF{20.0f / 3.0f, 20.0f / 3.0f}));
+  EXPECT_EQ(Q2, (TPointF{40.0f / 3.0f, 20.0f / 3.0f}));
 }
 
 // ---- Notification -----------------------------------------------------------
