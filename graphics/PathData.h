@@ -14,6 +14,7 @@
 
 namespace zk {
 
+class TCanvas;
 class TZKPathData;
 
 /// The picture path numbers are written with unless a path says otherwise:
@@ -318,6 +319,25 @@ protected:
 public:
 
   // ---- Streaming (PathStream.cpp) and drawing (PathRender.cpp) -------------
+
+  /// `DrawPath(Canvas, false, Opacity)`: the outline only.
+  void DrawPath(TCanvas& Canvas, float Opacity) const;
+  /// `DrawPath(Canvas, true, Opacity)`: filled and outlined.
+  void FillPath(TCanvas& Canvas, float Opacity) const;
+  /// Sends the path to the canvas's device context: `BeginPath`, then per
+  /// entry `MoveToEx`/`LineTo` (the point rounded by `ZKPointToPoint`),
+  /// `PolyBezierTo` with the three points of a curve, `CloseFigure`, then
+  /// `EndPath` and `StrokeAndFillPath` when Filled, else `StrokePath`. The
+  /// canvas's pen, brush and polygon fill mode draw it (the path's own
+  /// `FillMode` is not applied); nothing is set or restored.
+  ///
+  /// Opacity 0 exactly, or fewer than 2 entries, make no call at all; any
+  /// other Opacity draws fully opaque. Entries of unknown kind and a last
+  /// curve with fewer than three entries draw nothing. A coordinate that
+  /// cannot be rounded (NaN, infinite) raises `EInvalidOp` before any call.
+  /// Descendants override this to draw differently (and should bring the
+  /// two-argument forms into scope with `using`).
+  virtual void DrawPath(TCanvas& Canvas, bool Filled, float Opacity) const;
 
 protected:
   /// Drops the caches (bounds, length, polygons, distances) and calls

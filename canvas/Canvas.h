@@ -1,0 +1,313 @@
+#pragma once
+/// The canvas: a drawing surface with a current pen, brush and font, integer
+/// drawing operations, text measurement and a device context for path calls.
+///
+/// `TCanvas` is abstract; `TQtCanvas` (canvas/qt/QtCanvas.h) paints through Qt
+/// and `TRecordingCanvas` (canvas/RecordingCanvas.h) records every call. The
+/// operations follow the platform's conventions, which every backend honours:
+///
+/// - A box given by two corners (Rectangle, Ellipse, RoundRect, Pie, Chord)
+///   covers Left..Right-1 and Top..Bottom-1; `FillRect` paints exactly those
+///   pixels with the brush.
+/// - Pen width 0 and 1 both draw the thinnest line; `LineTo` leaves out the
+///   end pixel.
+/// - `Pie` and `Chord` run counter-clockwise on screen from the ray through
+///   (X3, Y3) to the ray through (X4, Y4), both rays from the box centre; equal
+///   rays give the whole ellipse.
+/// - Polygons and paths fill under the device context's polygon fill mode
+///   (even-odd unless `SetPolyFillMode` says otherwise).
+/// - `psClear` draws no outline, `bsClear` paints no interior and no text
+///   background.
+#include <bitset>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "canvas/DeviceContext.h"
+#include "runtime/Colors.h"
+#include "runtime/Events.h"
+#include "runtime/Persistent.h"
+#include "runtime/Records.h"
+
+namespace zk {
+
+class TGraphic;
+
+/// A width and height in pixels.
+struct TSize {
+  std::int32_t cx = 0;
+  std::int32_t cy = 0;
+  friend constexpr bool operator==(const TSize&, const TSize&) = default;
+};
+
+// ---- Pens, brushes and fonts -----------------------------------------------
+
+enum TPenStyle : std::uint8_t {
+  psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame
+};
+
+enum TBrushStyle : std::uint8_t {
+  bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross
+};
+
+enum TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+/// A set of font styles; bit n is `TFontStyle` n.
+using TFontStyles = std::bitset<4>;
+
+enum TFontPitch : std::uint8_t { fpDefault, fpVariable, fpFixed };
+
+/// Character sets as the platform numbers them.
+using TFontCharset = std::uint8_t;
+inline constexpr TFontCharset ANSI_CHARSET = 0, DEFAULT_CHARSET = 1, SYMBOL_CHARSET = 2;
+
+/// A platform font description: what `CreateFontIndirectW` takes. Heights in
+/// pixels (negative: character height without internal leading), escapement
+/// and orientation in tenths of a degree counter-clockwise.
+struct TLogFont {
+  std::int32_t lfHeight = 0;
+  std::int32_t lfWidth = 0;
+  std::int32_t lfEscapement = 0;
+  std::int32_t lfOrientation = 0;
+  std::int32_t lfWeight = 400;
+  std::uint8_t lfItalic = 0;
+  std::uint8_t lfUnderline = 0;
+  std::uint8_t lfStrikeOut = 0;
+  std::uint8_t lfCharSet = DEFAULT_CHARSET;
+  std::uint8_t lfOutPrecision = 0;
+  std::uint8_t lfClipPrecision = 0;
+  std::uint8_t lfQuality = 0;
+  std::uint8_t lfPitchAndFamily = 0;
+  std::string lfFaceName;  ///< UTF-8
+  friend bool operator==(const TLogFont&, const TLogFont&) = default;
+};
+inline constexpr std::int32_t FW_NORMAL = 400, FW_BOLD = 700;
+inline constexpr std::uint8_t DEFAULT_PITCH = 0, FIXED_PITCH = 1, VARIABLE_PITCH = 2;
+
+/// A font handle. It keeps the description it was made from alive for as
+/// long as anyone holds it, so a handle assigned to a font is owned by it.
+using HFONT = std::shared_ptr<const TLogFont>;
+
+/// Base of pen, brush and font: change notification. Every effective change
+/// of a property calls `Changed` once; setting a property to the value it
+/// already has does nothing.
+class TGraphicsObject : public TPersistent {
+public:
+  /// Called with this object after each change.
+  TNotifyEvent OnChange;
+
+protected:
+  /// Calls `OnChange`. Descendants override it to react to every change.
+  virtual void Changed();
+};
+
+/// The values a pen holds; recorded canvases keep a copy per call.
+struct TPenData {
+  TColor Color = clBlack;
+  TPenStyle Style = psSolid;
+  std::int32_t Width = 1;
+  friend constexpr bool operator==(const TPenData&, const TPenData&) = default;
+};
+
+class TPen : public TGraphicsObject {
+public:
+  std::string ClassName() const override { return "TPen"; }
+  /// Copies colour, style and width from another pen (one `Changed` when any
+  /// of them differs); any other source raises `EConvertError`.
+  void Assign(const TPersistent* Source) override;
+
+  TColor Color() const noexcept { return FData.Color; }
+  void SetColor(TColor Value);
+  TPenStyle Style() const noexcept { return FData.Style; }
+  void SetStyle(TPenStyle Value);
+  /// Width in pixels; 0 and 1 both draw the thinnest line. Negative values
+  /// are stored as 0.
+  std::int32_t Width() const noexcept { return FData.Width; }
+  void SetWidth(std::int32_t Value);
+
+  const TPenData& Data() const noexcept { return FData; }
+  void SetData(const TPenData& Value);
+
+private:
+  TPenData FData;
+};
+
+struct TBrushData {
+  TColor Color = clWhite;
+  TBrushStyle Style = bsSolid;
+  friend constexpr bool operator==(const TBrushData&, const TBrushData&) = default;
+};
+
+class TBrush : public TGraphicsObject {
+public:
+  std::string ClassName() const override { return "TBrush"; }
+  /// Copies colour and style from another brush; any other source raises
+  /// `EConvertError`.
+  void Assign(const TPersistent* Source) override;
+
+  TColor Color() const noexcept { return FData.Color; }
+  /// Setting a colour on a clear brush makes it solid, as the platform does.
+  void SetColor(TColor Value);
+  TBrushStyle Style() const noexcept { return FData.Style; }
+  void SetStyle(TBrushStyle Value);
+
+  const TBrushData& Data() const noexcept { return FData; }
+  void SetData(const TBrushData& Value);
+
+private:
+  TBrushData FData;
+};
+
+struct TFontData {
+  std::string Name = "Tahoma";  ///< family name, UTF-8
+  /// Pixels; negative is the character height, positive the cell height.
+  std::int32_t Height = -11;
+  TColor Color = clWindowText;
+  TFontStyles Style;
+  TFontCharset Charset = DEFAULT_CHARSET;
+  TFontPitch Pitch = fpDefault;
+  /// Text angle in tenths of a degree, counter-clockwise.
+  std::int32_t Orientation = 0;
+  friend bool operator==(const TFontData&, const TFontData&) = default;
+};
+
+class TFont : public TGraphicsObject {
+public:
+  std::string ClassName() const override { return "TFont"; }
+  /// Copies every attribute (and so the handle) from another font; any other
+  /// source raises `EConvertError`.
+  void Assign(const TPersistent* Source) override;
+
+  const std::string& Name() const noexcept { return FData.Name; }
+  void SetName(const std::string& Value);
+  std::int32_t Height() const noexcept { return FData.Height; }
+  void SetHeight(std::int32_t Value);
+  /// Points at `PixelsPerInch`: Size = -Height * 72 / PPI and Height = -Size *
+  /// PPI / 72, each rounded half away from zero.
+  std::int32_t Size() const noexcept;
+  void SetSize(std::int32_t Value);
+  std::int32_t PixelsPerInch() const noexcept { return FPixelsPerInch; }
+  /// Screen resolution used by `Size`; values below 1 are ignored.
+  void SetPixelsPerInch(std::int32_t Value) noexcept;
+  TColor Color() const noexcept { return FData.Color; }
+  void SetColor(TColor Value);
+  TFontStyles Style() const noexcept { return FData.Style; }
+  void SetStyle(TFontStyles Value);
+  TFontCharset Charset() const noexcept { return FData.Charset; }
+  void SetCharset(TFontCharset Value);
+  TFontPitch Pitch() const noexcept { return FData.Pitch; }
+  void SetPitch(TFontPitch Value);
+  std::int32_t Orientation() const noexcept { return FData.Orientation; }
+  void SetOrientation(std::int32_t Value);
+
+  /// The handle of the current description (the same handle until the font
+  /// changes).
+  HFONT Handle() const;
+  /// Adopts the handle's description (height, face, weight and styles,
+  /// charset, pitch, escapement as orientation) and keeps the handle; the
+  /// colour stays. A null handle resets the description to the defaults.
+  void SetHandle(HFONT Value);
+
+  const TFontData& Data() const noexcept { return FData; }
+  void SetData(const TFontData& Value);
+
+protected:
+  void Changed() override;
+
+private:
+  TFontData FData;
+  std::int32_t FPixelsPerInch = 96;
+  mutable HFONT FHandle;
+};
+
+// ---- The canvas ------------------------------------------------------------
+
+class TCanvas : public TPersistent, public TDeviceContext {
+public:
+  TCanvas();
+  ~TCanvas() override;
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
+
+  std::string ClassName() const override { return "TCanvas"; }
+
+  TPen& Pen() noexcept { return FPen; }
+  const TPen& Pen() const noexcept { return FPen; }
+  TBrush& Brush() noexcept { return FBrush; }
+  const TBrush& Brush() const noexcept { return FBrush; }
+  TFont& Font() noexcept { return FFont; }
+  const TFont& Font() const noexcept { return FFont; }
+
+  /// The current position (the device context's).
+  TPoint PenPos() const noexcept { return CurrentPosition(); }
+  /// Same as `MoveTo`.
+  void SetPenPos(const TPoint& P) { MoveTo(P.X, P.Y); }
+
+  /// Moves the current position without drawing.
+  void MoveTo(int X, int Y);
+  /// A line from the current position to (X, Y) with the pen, without its end
+  /// pixel; (X, Y) becomes the current position.
+  void LineTo(int X, int Y);
+  /// A closed polygon: outlined with the pen, filled with the brush under the
+  /// fill mode. Fewer than 2 points draw nothing (the call still reaches the
+  /// backend, so a recording shows it).
+  void Polygon(std::span<const TPoint> Points);
+  /// An open polyline with the pen. Fewer than 2 points draw nothing.
+  void Polyline(std::span<const TPoint> Points);
+  void Rectangle(int X1, int Y1, int X2, int Y2);
+  void Rectangle(const TRect& R) { Rectangle(R.Left, R.Top, R.Right, R.Bottom); }
+  /// Paints R with the brush only; an empty or inverted R paints nothing.
+  void FillRect(const TRect& R);
+  void Ellipse(int X1, int Y1, int X2, int Y2);
+  void Ellipse(const TRect& R) { Ellipse(R.Left, R.Top, R.Right, R.Bottom); }
+  /// A rectangle whose corners are quarter ellipses W wide and H high.
+  void RoundRect(int X1, int Y1, int X2, int Y2, int W, int H);
+  void Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
+  void Chord(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
+
+  /// Text with its top-left corner at (X, Y) in the font, on the brush colour
+  /// unless the brush is clear; the current position moves to (X +
+  /// TextWidth(Text), Y).
+  void TextOut(int X, int Y, std::string_view Text);
+  int TextWidth(std::string_view Text) { return TextExtent(Text).cx; }
+  int TextHeight(std::string_view Text) { return TextExtent(Text).cy; }
+  /// Size of Text (UTF-8) in the current font.
+  TSize TextExtent(std::string_view Text) { return DoTextExtent(Text); }
+
+  /// The graphic at its natural size with its top-left at (X, Y).
+  void Draw(int X, int Y, const TGraphic& Graphic);
+  /// The graphic stretched over R.
+  void StretchDraw(const TRect& R, const TGraphic& Graphic);
+
+  /// The device context for the path calls of canvas/DeviceContext.h.
+  HDC Handle() noexcept { return this; }
+
+  /// The RGB value of a colour: system colours ($FF0000xx) become the colour
+  /// this canvas shows for them; other values are returned unchanged.
+  virtual TColor ColorToRGB(TColor Color) const;
+
+protected:
+  /// Backend hooks, one per operation, called with the validated arguments.
+  virtual void DoMoveTo(const TPoint& /*P*/) {}
+  virtual void DoLineTo(const TPoint& From, const TPoint& To) = 0;
+  virtual void DoPolygon(std::span<const TPoint> Points) = 0;
+  virtual void DoPolyline(std::span<const TPoint> Points) = 0;
+  virtual void DoRectangle(const TRect& Box) = 0;
+  virtual void DoFillRect(const TRect& R) = 0;
+  virtual void DoEllipse(const TRect& Box) = 0;
+  virtual void DoRoundRect(const TRect& Box, int W, int H) = 0;
+  virtual void DoPie(const TRect& Box, const TPoint& Start, const TPoint& End) = 0;
+  virtual void DoChord(const TRect& Box, const TPoint& Start, const TPoint& End) = 0;
+  virtual void DoTextOut(int X, int Y, std::string_view Text) = 0;
+  virtual TSize DoTextExtent(std::string_view Text) = 0;
+  virtual void DoDraw(int X, int Y, const TGraphic& Graphic) = 0;
+  virtual void DoStretchDraw(const TRect& R, const TGraphic& Graphic) = 0;
+
+private:
+  TPen FPen;
+  TBrush FBrush;
+  TFont FFont;
+};
+
+} // namespace zk

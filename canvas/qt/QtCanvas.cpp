@@ -1,0 +1,335 @@
+#include "canvas/qt/QtCanvas.h"
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+
+#include "canvas/Graphics.h"
+#include "canvas/SystemColors.h"
+#include "canvas/qt/QtBitmap.h"
+
+namespace zk {
+
+namespace {
+
+QPointF ToQPoint(const TPoint& P) { return QPointF(P.X, P.Y); }
+
+// The rectangle a box (two corners, in any order) covers: Left..Right-1 and
+// Top..Bottom-1. Outlines with a thin pen light exactly those pixels; fills
+// cover the pixels whose centres are inside. Empty when the box has no area.
+QRectF BoxRect(const TRect& Box) {
+  const double L = std::min(Box.Left, Box.Right), R = std::max(Box.Left, Box.Right);
+  const double T = std::min(Box.Top, Box.Bottom), B = std::max(Box.Top, Box.Bottom);
+  return QRectF(L, T, R - L - 1, B - T - 1);
+}
+
+bool HasArea(const TRect& Box) { return Box.Left != Box.Right && Box.Top != Box.Bottom; }
+
+// Direction of the ray from C through P in degrees, counter-clockwise on
+// screen (y grows downward) from the positive x axis.
+double RayAngle(const QPointF& C, const TPoint& P) {
+  return std::atan2(C.y() - P.Y, P.X - C.x()) * 180.0 / 3.14159265358979323846;
+}
+
+// Start angle and counter-clockwise sweep in (0, 360] from the start ray to
+// the end ray; equal rays sweep the whole ellipse.
+std::pair<double, double> ArcAngles(const QRectF& R, const TPoint& Start, const TPoint& End) {
+  const double A0 = RayAngle(R.center(), Start);
+  double Sweep = RayAngle(R.center(), End) - A0;
+  while (Sweep <= 0) Sweep += 360;
+  return {A0, Sweep};
+}
+
+Qt::PenStyle ToQtPenStyle(TPenStyle Style) {
+  switch (Style) {
+    case psDash: return Qt::DashLine;
+    case psDot: return Qt::DotLine;
+    case psDashDot: return Qt::DashDotLine;
+    case psDashDotDot: return Qt::DashDotDotLine;
+    case psClear: return Qt::NoPen;
+    case psSolid:
+    case psInsideFrame: break;
+  }
+  return Qt::SolidLine;
+}
+
+Qt::BrushStyle ToQtBrushStyle(TBrushStyle Style) {
+  switch (Style) {
+    case bsClear: return Qt::NoBrush;
+    case bsHorizontal: return Qt::HorPattern;
+    case bsVertical: return Qt::VerPattern;
+    case bsFDiagonal: return Qt::FDiagPattern;
+    case bsBDiagonal: return Qt::BDiagPattern;
+    case bsCross: return Qt::CrossPattern;
+    case bsDiagCross: return Qt::DiagCrossPattern;
+    case bsSolid: break;
+  }
+  return Qt::SolidPattern;
+}
+
+// Palette role standing in for each system colour index; Window for indexes
+// without a closer match. Grey text is taken from the disabled group.
+constexpr std::array<QPalette::ColorRole, 31> SystemRoles = {
+    QPalette::Button,          QPalette::Window,      QPalette::Highlight,  QPalette::Mid,
+    QPalette::Window,          QPalette::Base,        QPalette::Shadow,     QPalette::WindowText,
+    QPalette::Text,            QPalette::HighlightedText, QPalette::Button, QPalette::Button,
+    QPalette::Mid,             QPalette::Highlight,   QPalette::HighlightedText, QPalette::Button,
+    QPalette::Mid,             QPalette::Text,        QPalette::ButtonText, QPalette::WindowText,
+    QPalette::Light,           QPalette::Shadow,      QPalette::Midlight,   QPalette::ToolTipText,
+    QPalette::ToolTipBase,     QPalette::Window,      QPalette::Link,       QPalette::Highlight,
+    QPalette::Midlight,        QPalette::Highlight,   QPalette::Window};
+constexpr int GrayTextIndex = 0x11;
+constexpr int UnnamedIndex = 0x19;
+
+} // namespace
+
+TQtCanvas::TQtCanvas() = default;
+
+TQtCanvas::TQtCanvas(QPaintDevice& Device) { SetDevice(&Device); }
+
+TQtCanvas::TQtCanvas(QPainter& Painter) : FPainter(&Painter) { SetAntialiased(FAntialiased); }
+
+TQtCanvas::~TQtCanvas() = default;
+
+void TQtCanvas::SetDevice(QPaintDevice* Device) {
+  if (FOwnPainter && FOwnPainter->isActive()) FOwnPainter->end();
+  FPainter = nullptr;
+  if (Device == nullptr) return;
+  if (!FOwnPainter) FOwnPainter = std::make_unique<QPainter>();
+  if (!FOwnPainter->begin(Device)) return;
+  FPainter = FOwnPainter.get();
+  SetAntialiased(FAntialiased);
+}
+
+void TQtCanvas::SetAntialiased(bool Value) {
+  FAntialiased = Value;
+  if (FPainter != nullptr)
+    FPainter->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                                 QPainter::SmoothPixmapTransform,
+                             Value);
+}
+
+TColor TQtCanvas::ColorToRGB(TColor Color) const {
+  const int Index = Color & 0xFF;
+  if (Color >= 0 || qGuiApp == nullptr || Index >= static_cast<int>(SystemRoles.size()) ||
+      Index == UnnamedIndex)
+    return zk::ColorToRGB(Color);
+  const QPalette Palette = QGuiApplication::palette();
+  const QColor C = Index == GrayTextIndex ? Palette.color(QPalette::Disabled, QPalette::Text)
+                                          : Palette.color(QPalette::Active, SystemRoles[Index]);
+  return C.red() | C.green() << 8 | C.blue() << 16;
+}
+
+QColor TQtCanvas::ToQColor(TColor Color) const {
+  const TColor RGB = ColorToRGB(Color);
+  return QColor(RGB & 0xFF, (RGB >> 8) & 0xFF, (RGB >> 16) & 0xFF);
+}
+
+QFont TQtCanvas::ToQFont() const {
+  const TFontData& F = Font().Data();
+  QFont Q(QString::fromStdString(F.Name));
+  // Both signs of the height are read as the pixel size; 0 is the default.
+  const long long Pixels = std::llabs(static_cast<long long>(F.Height));
+  Q.setPixelSize(Pixels == 0 ? 11 : static_cast<int>(std::min(Pixels, 32767LL)));
+  Q.setBold(F.Style[fsBold]);
+  Q.setItalic(F.Style[fsItalic]);
+  Q.setUnderline(F.Style[fsUnderline]);
+  Q.setStrikeOut(F.Style[fsStrikeOut]);
+  if (F.Pitch == fpFixed) {
+    Q.setFixedPitch(true);
+    Q.setStyleHint(QFont::TypeWriter);
+  }
+  return Q;
+}
+
+bool TQtCanvas::Prepare(bool WithPen, bool WithBrush) {
+  if (FPainter == nullptr || !FPainter->isActive()) return false;
+  const TPenData& P = Pen().Data();
+  if (WithPen && P.Style != psClear) {
+    QPen Q(ToQColor(P.Color));
+    Q.setStyle(ToQtPenStyle(P.Style));
+    if (P.Width <= 1) {
+      // Width 0 is Qt's one-pixel cosmetic pen; a flat cap leaves out the
+      // end pixel of an open line, as the platform does.
+      Q.setWidth(0);
+      Q.setCapStyle(Qt::FlatCap);
+      Q.setJoinStyle(Qt::MiterJoin);
+    } else {
+      Q.setWidth(P.Width);
+      Q.setCapStyle(Qt::RoundCap);
+      Q.setJoinStyle(Qt::RoundJoin);
+    }
+    FPainter->setPen(Q);
+  } else {
+    FPainter->setPen(Qt::NoPen);
+  }
+  const TBrushData& B = Brush().Data();
+  if (WithBrush && B.Style != bsClear)
+    FPainter->setBrush(QBrush(ToQColor(B.Color), ToQtBrushStyle(B.Style)));
+  else
+    FPainter->setBrush(Qt::NoBrush);
+  return true;
+}
+
+Qt::FillRule TQtCanvas::FillRule() const noexcept {
+  return PolyFillMode() == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
+}
+
+// ---- Canvas operations -----------------------------------------------------
+
+void TQtCanvas::DoLineTo(const TPoint& From, const TPoint& To) {
+  if (Prepare(true, false)) FPainter->drawLine(ToQPoint(From), ToQPoint(To));
+}
+
+void TQtCanvas::DoPolygon(std::span<const TPoint> Points) {
+  if (Points.size() < 2 || !Prepare(true, true)) return;
+  QPolygonF Q;
+  Q.reserve(static_cast<qsizetype>(Points.size()));
+  for (const TPoint& P : Points) Q.append(ToQPoint(P));
+  FPainter->drawPolygon(Q, FillRule());
+}
+
+void TQtCanvas::DoPolyline(std::span<const TPoint> Points) {
+  if (Points.size() < 2 || !Prepare(true, false)) return;
+  QPolygonF Q;
+  Q.reserve(static_cast<qsizetype>(Points.size()));
+  for (const TPoint& P : Points) Q.append(ToQPoint(P));
+  FPainter->drawPolyline(Q);
+}
+
+void TQtCanvas::DoRectangle(const TRect& Box) {
+  if (HasArea(Box) && Prepare(true, true)) FPainter->drawRect(BoxRect(Box));
+}
+
+void TQtCanvas::DoFillRect(const TRect& R) {
+  if (R.Right <= R.Left || R.Bottom <= R.Top || !Prepare(false, true)) return;
+  const double W = static_cast<double>(R.Right) - R.Left, H = static_cast<double>(R.Bottom) - R.Top;
+  FPainter->fillRect(QRectF(R.Left, R.Top, W, H), FPainter->brush());
+}
+
+void TQtCanvas::DoEllipse(const TRect& Box) {
+  if (HasArea(Box) && Prepare(true, true)) FPainter->drawEllipse(BoxRect(Box));
+}
+
+void TQtCanvas::DoRoundRect(const TRect& Box, int W, int H) {
+  if (!HasArea(Box) || !Prepare(true, true)) return;
+  FPainter->drawRoundedRect(BoxRect(Box), std::abs(W / 2.0), std::abs(H / 2.0), Qt::AbsoluteSize);
+}
+
+void TQtCanvas::DoPie(const TRect& Box, const TPoint& Start, const TPoint& End) {
+  if (!HasArea(Box) || !Prepare(true, true)) return;
+  const QRectF R = BoxRect(Box);
+  const auto [A0, Sweep] = ArcAngles(R, Start, End);
+  QPainterPath Path(R.center());
+  Path.arcTo(R, A0, Sweep);
+  Path.closeSubpath();
+  FPainter->drawPath(Path);
+}
+
+void TQtCanvas::DoChord(const TRect& Box, const TPoint& Start, const TPoint& End) {
+  if (!HasArea(Box) || !Prepare(true, true)) return;
+  const QRectF R = BoxRect(Box);
+  const auto [A0, Sweep] = ArcAngles(R, Start, End);
+  QPainterPath Path;
+  Path.arcMoveTo(R, A0);
+  Path.arcTo(R, A0, Sweep);
+  Path.closeSubpath();
+  FPainter->drawPath(Path);
+}
+
+void TQtCanvas::DoTextOut(int X, int Y, std::string_view Text) {
+  // Fonts need a GUI application; without one, text draws nothing.
+  if (qGuiApp == nullptr || Text.empty() || !Prepare(false, true)) return;
+  const QString S = QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
+  const QFont F = ToQFont();
+  const QFontMetrics Metrics(F, FPainter->device());
+  FPainter->save();
+  FPainter->translate(X, Y);
+  FPainter->rotate(-Font().Orientation() / 10.0);
+  if (Brush().Style() != bsClear)
+    FPainter->fillRect(QRectF(0, 0, Metrics.horizontalAdvance(S), Metrics.height()),
+                       FPainter->brush());
+  FPainter->setFont(F);
+  FPainter->setPen(ToQColor(Font().Color()));
+  FPainter->drawText(QPointF(0, Metrics.ascent()), S);
+  FPainter->restore();
+}
+
+TSize TQtCanvas::DoTextExtent(std::string_view Text) {
+  if (qGuiApp == nullptr) return {};
+  const QString S = QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
+  const QFontMetrics Metrics(ToQFont(), FPainter != nullptr ? FPainter->device() : nullptr);
+  return {Metrics.horizontalAdvance(S), Metrics.height()};
+}
+
+void TQtCanvas::DoDraw(int X, int Y, const TGraphic& Graphic) {
+  const auto* Bitmap = dynamic_cast<const TBitmap*>(&Graphic);
+  if (Bitmap == nullptr || Bitmap->Empty() || !Prepare(false, false)) return;
+  FPainter->drawImage(QPointF(X, Y), BitmapImage(*Bitmap));
+}
+
+void TQtCanvas::DoStretchDraw(const TRect& R, const TGraphic& Graphic) {
+  const auto* Bitmap = dynamic_cast<const TBitmap*>(&Graphic);
+  if (Bitmap == nullptr || Bitmap->Empty() || !Prepare(false, false)) return;
+  const double W = static_cast<double>(R.Right) - R.Left, H = static_cast<double>(R.Bottom) - R.Top;
+  FPainter->drawImage(QRectF(R.Left, R.Top, W, H), BitmapImage(*Bitmap));
+}
+
+// ---- Device-context path ---------------------------------------------------
+
+void TQtCanvas::DcBeginPath() {
+  FPath.clear();
+  FFigureOpen = false;
+}
+
+void TQtCanvas::StartFigureAt(const TPoint& From) {
+  if (FFigureOpen) return;
+  FPath.moveTo(ToQPoint(From));
+  FFigureOpen = true;
+}
+
+void TQtCanvas::DcMoveTo(const TPoint& P) {
+  if (PathState() != TPathState::Open) return;
+  FPath.moveTo(ToQPoint(P));
+  FFigureOpen = true;
+}
+
+void TQtCanvas::DcLineTo(const TPoint& From, const TPoint& To) {
+  if (PathState() != TPathState::Open) return DoLineTo(From, To);
+  StartFigureAt(From);
+  FPath.lineTo(ToQPoint(To));
+}
+
+void TQtCanvas::DcPolyBezierTo(const TPoint& From, std::span<const TPoint> Points) {
+  const bool InPath = PathState() == TPathState::Open;
+  QPainterPath Direct;
+  QPainterPath& Target = InPath ? FPath : Direct;
+  if (InPath)
+    StartFigureAt(From);
+  else
+    Direct.moveTo(ToQPoint(From));
+  for (std::size_t I = 0; I + 2 < Points.size(); I += 3)
+    Target.cubicTo(ToQPoint(Points[I]), ToQPoint(Points[I + 1]), ToQPoint(Points[I + 2]));
+  if (!InPath && Prepare(true, false)) FPainter->drawPath(Direct);
+}
+
+void TQtCanvas::DcCloseFigure() {
+  FPath.closeSubpath();
+  FFigureOpen = false;
+}
+
+void TQtCanvas::DcStrokePath(bool Fill) {
+  if (Prepare(true, Fill)) {
+    FPath.setFillRule(FillRule());
+    FPainter->drawPath(FPath);
+  }
+  FPath.clear();
+  FFigureOpen = false;
+}
+
+} // namespace zk
