@@ -1,6 +1,7 @@
 #include "runtime/Persistent.h"
 
 #include "runtime/Exceptions.h"
+#include "runtime/PublishedProperties.h"
 
 namespace zk {
 
@@ -10,6 +11,11 @@ void TPersistent::Assign(const TPersistent* Source) {
 }
 
 void TPersistent::DefineProperties(TFiler&) {}
+
+const TPropertyTable& TPersistent::PublishedProperties() const {
+  static const TPropertyTable None;
+  return None;
+}
 
 void TPersistent::AssignTo(TPersistent& Dest) const { AssignError(this, Dest); }
 

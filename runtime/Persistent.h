@@ -6,6 +6,7 @@
 namespace zk {
 
 class TFiler;
+class TPropertyTable;
 
 class TObject {
 public:
@@ -27,6 +28,10 @@ public:
   /// Declares streamed properties beyond the published ones (binary data, for
   /// instance). The base declares none.
   virtual void DefineProperties(TFiler& Filer);
+
+  /// The properties the form writer stores and the form reader restores, in
+  /// stream order (runtime/PublishedProperties.h). The base publishes none.
+  virtual const TPropertyTable& PublishedProperties() const;
 
 protected:
   /// Copies this object into Dest when this class knows how. The base cannot
