@@ -1,5 +1,6 @@
 #include "runtime/FormReader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -333,9 +334,10 @@ TPropertyValue Convert(const TPropertyInfo& P, const TFormValue& V, int Line, co
   case TPropertyKind::Float: {
     double D = 0;
     if (V.Type == TValueType::Number && TryStrToFloat(V.Text, D, USFormatSettings)) {
-      if (std::fabs(D) > std::numeric_limits<float>::max())
-        Fail(Line, V.Text + " is out of the Single range for " + Name);
-      return static_cast<float>(D);
+      // Text up to half an ulp above the largest Single still rounds to it.
+      constexpr double Largest = std::numeric_limits<float>::max();
+      if (std::fabs(D) >= 0x1.ffffffp127) Fail(Line, V.Text + " is out of the Single range for " + Name);
+      return static_cast<float>(std::clamp(D, -Largest, Largest));
     }
     if (V.Type == TValueType::Ident) {
       if (SameIdent(V.Text, "NAN")) return std::numeric_limits<float>::quiet_NaN();

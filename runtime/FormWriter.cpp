@@ -1,5 +1,6 @@
 #include "runtime/FormWriter.h"
 
+#include <cmath>
 #include <cstddef>
 #include <utility>
 
@@ -56,7 +57,11 @@ std::string Indent(std::size_t Level) {
 
 } // namespace
 
-std::string FormFloatText(float Value) { return FloatToStr(Value, USFormatSettings); }
+std::string FormFloatText(float Value) {
+  // FloatToStr prints -0 as "0"; the sign is kept so the value reads back bit for bit.
+  if (Value == 0 && std::signbit(Value)) return "-0";
+  return FloatToStr(Value, USFormatSettings);
+}
 
 std::string FormQuotedString(std::string_view Value) {
   std::string Text;

@@ -15,7 +15,7 @@
 /// writes its own properties under dotted names. Then come the properties
 /// the object declares in `DefineProperties`, those with data. Values:
 /// integers in decimal; Singles as 15-digit general text with "." (enough
-/// for every Single to read back exactly; "NAN", "INF", "-INF" too);
+/// for every Single to read back bit for bit; "NAN", "INF", "-INF" too);
 /// enumerations by identifier; sets as `[a, b]`; booleans as True/False;
 /// strings quoted with '' for a quote and control characters as #n (UTF-8
 /// text passes through); binary data as upper-case hexadecimal in braces,
@@ -70,8 +70,8 @@ private:
 /// The form text of Instance named Name, as `TWriter` writes it.
 std::string ObjectToText(TPersistent& Instance, std::string_view Name);
 
-/// The form text of a Single: general format with 15 significant digits,
-/// which reads back as the same Single.
+/// The form text of a Single: general format with 15 significant digits
+/// (negative zero as "-0"), which reads back as the same Single.
 std::string FormFloatText(float Value);
 /// Text quoted for a form: 'it''s' for it's, 'a'#10'b' for a line break.
 std::string FormQuotedString(std::string_view Value);
