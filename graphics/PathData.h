@@ -11,6 +11,7 @@
 #include "runtime/Events.h"
 #include "runtime/Persistent.h"
 #include "runtime/Records.h"
+#include "runtime/Streams.h"
 
 namespace zk {
 
@@ -319,6 +320,23 @@ protected:
 public:
 
   // ---- Streaming (PathStream.cpp) and drawing (PathRender.cpp) -------------
+
+  /// Publishes `FillMode` (always stored) and `FormatStr` (stored only when it
+  /// differs from the default). The text `Data` is never stored: the entries
+  /// travel as the binary "Path" property.
+  const TPropertyTable& PublishedProperties() const override;
+  /// Declares the binary property "Path" (`ReadPath`/`WritePath`), written
+  /// only when the path has entries.
+  void DefineProperties(TFiler& Filer) override;
+  /// Writes the entry count N as a little-endian int32, then the N packed
+  /// 9-byte entries (kind byte, X, Y as little-endian Singles).
+  void WritePath(TStream& Stream) const;
+  /// Reads what `WritePath` wrote and replaces the entries (kind bytes above
+  /// 3 are kept; every reader of a path skips them), then calls `Change`. A
+  /// negative count, or fewer than 9 * N bytes after the count, raises
+  /// `EReadError` saying so before anything is allocated or changed, and
+  /// leaves the stream where it was. Fill mode, format and figure start stay.
+  void ReadPath(TStream& Stream);
 
   /// `DrawPath(Canvas, false, Opacity)`: the outline only.
   void DrawPath(TCanvas& Canvas, float Opacity) const;
