@@ -15,6 +15,13 @@ struct TPathCall {
   TPoint Points[3];
 };
 
+// The rounded point of an entry. Entries are packed, so the point is copied
+// out before anything takes it by reference.
+TPoint Rounded(const TZKPathPoint& Entry) {
+  const TPointF P = Entry.Point;
+  return ZKPointToPoint(P);
+}
+
 // The calls that draw Entries, in order. Rounding all points first means a
 // coordinate the canvas cannot take (NaN, infinite) raises `EInvalidOp`
 // before anything reaches the device context, so no path bracket is left
@@ -27,13 +34,12 @@ std::vector<TPathCall> PlanPathCalls(std::span<const TZKPathPoint> Entries) {
     switch (Entries[I].Kind) {
       case ppMoveTo:
       case ppLineTo:
-        Calls.push_back({Entries[I].Kind, {ZKPointToPoint(Entries[I].Point)}});
+        Calls.push_back({Entries[I].Kind, {Rounded(Entries[I])}});
         break;
       case ppCurveTo:
         if (I + 2 >= Entries.size()) return Calls;
         Calls.push_back({ppCurveTo,
-                         {ZKPointToPoint(Entries[I].Point), ZKPointToPoint(Entries[I + 1].Point),
-                          ZKPointToPoint(Entries[I + 2].Point)}});
+                         {Rounded(Entries[I]), Rounded(Entries[I + 1]), Rounded(Entries[I + 2])}});
         I += 2;
         break;
       case ppClose:

@@ -1,0 +1,274 @@
+// What only pixels show: which pixels the Qt canvas paints for paths,
+// boxes, pies and lines, and bitmaps. Small images are compared as ASCII
+// art: '#' black, 'o' grey, '.' white (anything else is '?').
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPalette>
+
+#include "canvas/Graphics.h"
+#include "canvas/qt/QtBitmap.h"
+#include "canvas/qt/QtCanvas.h"
+#include "graphics/PathData.h"
+
+namespace zk {
+namespace {
+
+using Art = std::vector<std::string>;
+
+Art ArtOf(const QImage& Image) {
+  Art Rows;
+  for (int Y = 0; Y < Image.height(); ++Y) {
+    std::string Row;
+    for (int X = 0; X < Image.width(); ++X) {
+      const QRgb P = Image.pixel(X, Y) & 0xFFFFFF;
+      Row += P == 0 ? '#' : P == 0x808080 ? 'o' : P == 0xFFFFFF ? '.' : '?';
+    }
+    Rows.push_back(Row);
+  }
+  return Rows;
+}
+
+// Paints on a white image of the given size with a black pen and brush.
+QImage Paint(int Width, int Height, const std::function<void(TQtCanvas&)>& Draw) {
+  QImage Image(Width, Height, QImage::Format_RGB32);
+  Image.fill(Qt::white);
+  {
+    TQtCanvas Canvas(Image);
+    Canvas.Brush().SetColor(clBlack);
+    Draw(Canvas);
+  }
+  return Image;
+}
+
+void Square(TZKPathData& P, float L, float T, float R, float B) {
+  P.MoveTo({L, T});
+  P.LineTo({R, T});
+  P.LineTo({R, B});
+  P.LineTo({L, B});
+  P.ClosePath();
+}
+
+struct PixelCase {
+  const char* Name;
+  std::function<void(TQtCanvas&)> Draw;
+  Art Expected;
+};
+
+const PixelCase kPixelCases[] = {
+    {"FilledRectanglePathCoversItsInside",
+     [](TQtCanvas& C) {
+       TZKPathData Path;
+       Square(Path, 2, 2, 6, 6);
+       C.Pen().SetStyle(psClear);
+       Path.FillPath(C, 1);
+     },
+     {"........", "........", "..####..", "..####..", "..####..", "..####..", "........",
+      "........"}},
+    {"StrokedAndFilledPathAddsTheOutline",
+     [](TQtCanvas& C) {
+       TZKPathData Path;
+       Square(Path, 2, 2, 6, 6);
+       C.Brush().SetColor(clGray);
+       Path.FillPath(C, 1);
+     },
+     {"........", "........", "..#####.", "..#ooo#.", "..#ooo#.", "..#ooo#.", "..#####.",
+      "........"}},
+    {"EvenOddPathLeavesItsHoleEmpty",
+     [](TQtCanvas& C) {
+       TZKPathData Path;
+       Square(Path, 1, 1, 9, 9);
+       Square(Path, 3, 3, 7, 7);
+       C.Pen().SetStyle(psClear);
+       Path.FillPath(C, 1);
+     },
+     {"..........", ".########.", ".########.", ".##....##.", ".##....##.", ".##....##.",
+      ".##....##.", ".########.", ".########.", ".........."}},
+    {"WindingModeFillsTheSameTurningHole",
+     [](TQtCanvas& C) {
+       TZKPathData Path;
+       Square(Path, 1, 1, 9, 9);
+       Square(Path, 3, 3, 7, 7);
+       C.Pen().SetStyle(psClear);
+       SetPolyFillMode(C.Handle(), WINDING);
+       Path.FillPath(C, 1);
+     },
+     {"..........", ".########.", ".########.", ".########.", ".########.", ".########.",
+      ".########.", ".########.", ".########.", ".........."}},
+    {"RectangleOutlineCoversLeftToRightMinusOne",
+     [](TQtCanvas& C) {
+       C.Brush().SetStyle(bsClear);
+       C.Rectangle(1, 1, 6, 5);
+     },
+     {"........", ".#####..", ".#...#..", ".#...#..", ".#####..", "........"}},
+    {"FillRectPaintsExactlyTheRectangle",
+     [](TQtCanvas& C) { C.FillRect({2, 1, 5, 3}); },
+     {"......", "..###.", "..###.", "......"}},
+    {"LineToLeavesOutTheEndPixel",
+     [](TQtCanvas& C) {
+       C.MoveTo(1, 1);
+       C.LineTo(5, 1);
+       C.LineTo(5, 3);
+     },
+     {"........", ".#####..", ".....#..", "........"}},
+    {"PenWidthZeroIsTheThinnestLine",
+     [](TQtCanvas& C) {
+       C.Pen().SetWidth(0);
+       C.MoveTo(1, 1);
+       C.LineTo(5, 1);
+     },
+     {"........", ".####...", "........"}},
+    {"OpenPathStrokesWithoutClosing",
+     [](TQtCanvas& C) {
+       TZKPathData Path;
+       Path.MoveTo({1, 1});
+       Path.LineTo({5, 1});
+       Path.LineTo({5, 3});
+       Path.DrawPath(C, 1);
+     },
+     {"........", ".#####..", ".....#..", "........"}},
+};
+
+class QtCanvasPixelTest : public testing::TestWithParam<PixelCase> {};
+
+TEST_P(QtCanvasPixelTest, Draws_ExactPixels) {
+  const PixelCase& C = GetParam();
+  const int Width = static_cast<int>(C.Expected[0].size());
+  const int Height = static_cast<int>(C.Expected.size());
+  EXPECT_EQ(ArtOf(Paint(Width, Height, C.Draw)), C.Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, QtCanvasPixelTest, testing::ValuesIn(kPixelCases),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
+struct PieCase {
+  const char* Name;
+  int StartX, StartY, EndX, EndY;
+  // Whether the centres of the upper-right, upper-left, lower-left and
+  // lower-right quadrants are painted.
+  bool UpperRight, UpperLeft, LowerLeft, LowerRight;
+};
+
+TEST(QtCanvasTest, Pie_RunsCounterClockwiseFromStartToEndRay) {
+  const PieCase Cases[] = {
+      {"RightToUpIsUpperRight", 40, 20, 20, 0, true, false, false, false},
+      {"UpToRightIsTheOtherThree", 20, 0, 40, 20, false, true, true, true},
+      {"LeftToRightIsLowerHalf", 0, 20, 40, 20, false, false, true, true},
+      {"EqualRaysIsWholeEllipse", 40, 20, 40, 20, true, true, true, true},
+  };
+  for (const PieCase& C : Cases) {
+    const QImage Image = Paint(41, 41, [&](TQtCanvas& Canvas) {
+      Canvas.Pie(0, 0, 41, 41, C.StartX, C.StartY, C.EndX, C.EndY);
+    });
+    auto Black = [&](int X, int Y) { return (Image.pixel(X, Y) & 0xFFFFFF) == 0; };
+    EXPECT_EQ(Black(30, 10), C.UpperRight) << C.Name;
+    EXPECT_EQ(Black(10, 10), C.UpperLeft) << C.Name;
+    EXPECT_EQ(Black(10, 30), C.LowerLeft) << C.Name;
+    EXPECT_EQ(Black(30, 30), C.LowerRight) << C.Name;
+  }
+}
+
+TEST(QtCanvasTest, SystemColours_ComeFromThePalette) {
+  TQtCanvas Canvas;
+  const QPalette Palette = QGuiApplication::palette();
+  const QColor Base = Palette.color(QPalette::Base);
+  EXPECT_EQ(Canvas.ColorToRGB(clWindow), Base.red() | Base.green() << 8 | Base.blue() << 16);
+  EXPECT_EQ(Canvas.ToQColor(clBtnFace), Palette.color(QPalette::Button));
+  EXPECT_EQ(Canvas.ColorToRGB(clRed), clRed);
+}
+
+TEST(QtCanvasTest, Text_IsMeasuredAndDrawnInsideItsExtent) {
+  QImage Image(200, 60, QImage::Format_RGB32);
+  Image.fill(Qt::white);
+  TSize Extent;
+  {
+    TQtCanvas Canvas(Image);
+    Canvas.Font().SetHeight(-20);
+    Canvas.Font().SetColor(clBlack);
+    Canvas.Brush().SetStyle(bsClear);
+    EXPECT_GT(Canvas.TextWidth("WW"), Canvas.TextWidth("W"));
+    Extent = Canvas.TextExtent("Wg");
+    Canvas.TextOut(10, 10, "Wg");
+    EXPECT_EQ(Canvas.PenPos(), (TPoint{10 + Extent.cx, 10}));
+  }
+  int Inked = 0, Outside = 0;
+  for (int Y = 0; Y < Image.height(); ++Y)
+    for (int X = 0; X < Image.width(); ++X) {
+      if ((Image.pixel(X, Y) & 0xFFFFFF) == 0xFFFFFF) continue;
+      const bool Inside = X >= 10 && X < 10 + Extent.cx && Y >= 10 && Y < 10 + Extent.cy;
+      ++(Inside ? Inked : Outside);
+    }
+  EXPECT_GT(Inked, 0);
+  EXPECT_EQ(Outside, 0);
+}
+
+TEST(QtCanvasTest, NoDevice_DrawsNothingAndDoesNotFail) {
+  TQtCanvas Canvas;
+  Canvas.Rectangle(0, 0, 10, 10);
+  TZKPathData Path;
+  Square(Path, 0, 0, 4, 4);
+  Path.FillPath(Canvas, 1);
+  EXPECT_EQ(Canvas.Painter(), nullptr);
+}
+
+// ---- Bitmaps and image lists ------------------------------------------------
+
+TEST(BitmapTest, Canvas_DrawsIntoTheImageAcrossResizes) {
+  TBitmap Bitmap(4, 3);
+  Bitmap.Canvas().Brush().SetColor(clBlack);
+  Bitmap.Canvas().FillRect({0, 0, 2, 1});
+  Bitmap.SetSize(5, 2);
+  Bitmap.Canvas().FillRect({4, 1, 5, 2});
+  EXPECT_EQ(ArtOf(BitmapImage(Bitmap)), (Art{"##...", "....#"}));
+  Bitmap.SetSize(-3, 2);
+  EXPECT_TRUE(Bitmap.Empty());
+  Bitmap.Canvas().FillRect({0, 0, 1, 1});  // draws nowhere, safely
+  Bitmap.SetSize(1 << 20, 1 << 20);        // more than a bitmap may hold
+  EXPECT_TRUE(Bitmap.Empty());
+}
+
+TEST(BitmapTest, AssignCopies_AndCanvasesDrawBitmaps) {
+  TBitmap Source(2, 2);
+  Source.Canvas().Brush().SetColor(clBlack);
+  Source.Canvas().FillRect({0, 0, 1, 1});
+  TBitmap Copy;
+  Copy.Assign(&Source);
+  Source.Canvas().FillRect({1, 1, 2, 2});
+  EXPECT_EQ(ArtOf(BitmapImage(Copy)), (Art{"#.", ".."}));
+
+  const QImage Image = Paint(6, 4, [&](TQtCanvas& C) {
+    C.Draw(1, 1, Copy);
+    C.StretchDraw({3, 0, 5, 4}, Source);
+  });
+  EXPECT_EQ(ArtOf(Image), (Art{"...#..", ".#.#..", "....#.", "....#."}));
+}
+
+TEST(ImageListTest, DrawAndGetBitmap_ByIndex) {
+  TImageList List(2, 1);
+  TBitmap Dot(1, 1);
+  Dot.Canvas().Brush().SetColor(clBlack);
+  Dot.Canvas().FillRect({0, 0, 1, 1});
+  EXPECT_EQ(List.Add(TBitmap(2, 1)), 0);
+  EXPECT_EQ(List.Add(Dot), 1);
+  EXPECT_EQ(List.Count(), 2);
+
+  TBitmap Out;
+  EXPECT_TRUE(List.GetBitmap(1, Out));
+  EXPECT_EQ(ArtOf(BitmapImage(Out)), (Art{"#."}));
+  EXPECT_FALSE(List.GetBitmap(2, Out));
+  EXPECT_FALSE(List.GetBitmap(-1, Out));
+
+  const QImage Image = Paint(4, 1, [&](TQtCanvas& C) {
+    List.Draw(C, 2, 0, 1);
+    List.Draw(C, 0, 0, 5);  // out of range: nothing
+  });
+  EXPECT_EQ(ArtOf(Image), (Art{"..#."}));
+}
+
+} // namespace
+} // namespace zk
