@@ -54,10 +54,11 @@ void TZKPathData::Append(const TZKPathData& Source) {
   }
   const std::size_t Old = FPathData.size();
   const std::size_t Added = Source.FPathData.size();
-  FPathData.resize(Old + Added);
-  // Indexes, not iterators: Source may be this path, whose storage the
-  // resize has just moved; its first Added entries are the ones to copy.
-  if (Added > 0) std::memcpy(FPathData.data() + Old, Source.FPathData.data(), Added * sizeof(TZKPathPoint));
+  // Indexes, not iterators: Source may be this path, whose first Added
+  // entries are the ones to copy. Copies, not resize: value-initialising a
+  // packed entry would construct its point at an unaligned address.
+  FPathData.reserve(Old + Added);
+  for (std::size_t I = 0; I < Added; ++I) FPathData.push_back(Source.FPathData[I]);
   Change();
 }
 

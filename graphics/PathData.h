@@ -5,6 +5,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "graphics/PathTypes.h"
@@ -153,6 +154,27 @@ public:
   void AddRectangle(const TRectF& ARect);
 
   // ---- Text: the path as SVG path data (PathText.cpp) ---------------------
+
+  /// The path as SVG path data: absolute "M", "L", "C" and "Z" commands only,
+  /// each followed by a blank ("M10,20 L30.5,20 Z "), numbers written with
+  /// `FormatStr` under `USFormatSettings`. A trailing run of fewer than three
+  /// curve entries (possible only from streamed data) is left out.
+  std::string GetPathString() const;
+  /// Replaces the whole path by the path data in Value, inside one update
+  /// bracket (one `Change`, also for an empty text). Never raises for any
+  /// text: a command that cannot be read (a malformed number, a number beyond
+  /// the range of a Single, an arc that cannot be made) is dropped, keeping
+  /// what it appended before the failure, and the first character that is
+  /// neither a command letter nor the start of a number ends parsing quietly.
+  /// Tabs, line breaks and blanks separate alike. Numbers are compact as in
+  /// SVG ("10-5" is two numbers, "1.5.5" is 1.5 and .5); a "+" sign ends
+  /// parsing. Numbers after a command repeat it (after "M" they are lines,
+  /// also when they start with "."). A path that ends on a move is closed.
+  void SetPathString(std::string_view Value);
+  /// Appends the path data parsed on its own, so relative commands at its
+  /// start are relative to (0, 0), not to this path's last point.
+  void Append(std::string_view PathString);
+  friend class TZKPathTextParser;
 
   // ---- Arcs, ellipses and rounded rectangles (PathArcs.cpp) ----------------
 

@@ -1,0 +1,480 @@
+// The path as SVG path data: the scanners, the parser and the writer.
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <new>
+#include <string>
+#include <string_view>
+
+#include "base/HelperFunctions.h"
+#include "graphics/PathData.h"
+#include "graphics/PathText_p.h"
+#include "runtime/Exceptions.h"
+#include "runtime/NumberText.h"
+
+namespace zk {
+
+// ---- Scanners ---------------------------------------------------------------
+
+namespace PathScan {
+namespace {
+
+constexpr bool IsBlank(char C) noexcept { return C == ' ' || C == '\t' || C == '\n' || C == '\r'; }
+
+// Blanks with at most one comma among them.
+void SkipSeparators(std::string_view S, std::size_t& Pos) noexcept {
+  bool Comma = false;
+  while (Pos < S.size()) {
+    const char C = S[Pos];
+    if (IsBlank(C)) {
+      ++Pos;
+    } else if (C == ',' && !Comma) {
+      Comma = true;
+      ++Pos;
+    } else {
+      break;
+    }
+  }
+}
+
+// Any run of commas and blanks.
+void SkipCommasAndBlanks(std::string_view S, std::size_t& Pos) noexcept {
+  while (Pos < S.size() && (IsBlank(S[Pos]) || S[Pos] == ',')) ++Pos;
+}
+
+// The largest magnitude that still rounds to a finite Single: FLT_MAX plus
+// half of its last unit (that value itself rounds to even, to infinity).
+constexpr double SingleOverflowLimit = 0x1.ffffffp+127;
+
+} // namespace
+
+bool IsCommandLetter(char C) noexcept {
+  switch (C) {
+  case 'z': case 'm': case 'l': case 'c': case 'h': case 'v': case 's': case 'q': case 't': case 'a':
+  case 'Z': case 'M': case 'L': case 'C': case 'H': case 'V': case 'S': case 'Q': case 'T': case 'A':
+    return true;
+  default:
+    return false;
+  }
+}
+
+std::string_view GetTok(std::string_view S, std::size_t& Pos) noexcept {
+  if (Pos >= S.size()) return {};
+  while (Pos < S.size() && IsBlank(S[Pos])) ++Pos;
+  const std::size_t Start = Pos;
+  while (Pos < S.size() && IsCommandLetter(S[Pos])) ++Pos;
+  return S.substr(Start, Pos - Start);
+}
+
+std::string_view GetNum(std::string_view S, std::size_t& Pos) noexcept {
+  if (Pos >= S.size()) return {};
+  SkipSeparators(S, Pos);
+  const std::size_t Start = Pos;
+  bool Point = false;
+  bool AfterExponent = false;
+  while (Pos < S.size()) {
+    const char C = S[Pos];
+    const bool Exponent = C == 'e' || C == 'E';
+    if (C == '-') {
+      if (Pos != Start && !AfterExponent) break;
+    } else if (C == '.') {
+      if (Point) break;
+      Point = true;
+    } else if (!Exponent && !ZKIsDigit(static_cast<unsigned char>(C))) {
+      break;
+    }
+    AfterExponent = Exponent;
+    ++Pos;
+  }
+  const std::string_view Text = S.substr(Start, Pos - Start);
+  SkipSeparators(S, Pos);
+  return Text;
+}
+
+std::string_view GetDigit(std::string_view S, std::size_t& Pos) noexcept {
+  if (Pos >= S.size()) return {};
+  SkipSeparators(S, Pos);
+  const std::size_t Start = Pos;
+  while (Pos < S.size()) {
+    const char C = S[Pos];
+    const bool Digit = ZKIsDigit(static_cast<unsigned char>(C));
+    if (C == '-' ? Pos != Start : !(Digit || C == '.')) break;
+    ++Pos;
+    if (Digit) break;
+  }
+  const std::string_view Text = S.substr(Start, Pos - Start);
+  SkipSeparators(S, Pos);
+  return Text;
+}
+
+float ToSingle(std::string_view Text) {
+  const double Value = StrToFloat(Text, USFormatSettings);
+  // The host stores the number in a Single: beyond its range that is an
+  // overflow error, below its smallest subnormal the value becomes 0.
+  if (!(std::fabs(Value) < SingleOverflowLimit)) throw EOverflow();
+  return static_cast<float>(Value);
+}
+
+TPointF GetPointFromStr(std::string_view S, std::size_t& Pos) {
+  if (Pos >= S.size()) return {};
+  SkipCommasAndBlanks(S, Pos);
+  const std::string_view X = GetNum(S, Pos);
+  SkipCommasAndBlanks(S, Pos);
+  const std::string_view Y = GetNum(S, Pos);
+  SkipCommasAndBlanks(S, Pos);
+  const float PX = ToSingle(X);
+  return {PX, ToSingle(Y)};
+}
+
+char* WriteDefaultNumber(float Value, char* Out) noexcept {
+  constexpr std::uint64_t Scale = 1'000'000'000; // nine decimals
+  constexpr std::uint64_t GeneralFormatLimit = 1'000'000'000'000'000'000; // 1E18
+  const auto Bits = std::bit_cast<std::uint32_t>(Value);
+  const bool Negative = (Bits >> 31) != 0;
+  const int BiasedExponent = static_cast<int>((Bits >> 23) & 0xFF);
+  const std::uint32_t Fraction = Bits & 0x7FFFFF;
+  if (BiasedExponent == 0xFF) return nullptr;
+  // Value = Mantissa * 2^Exponent, exactly.
+  const std::uint64_t Mantissa = BiasedExponent == 0 ? Fraction : (Fraction | 0x800000u);
+  const int Exponent = BiasedExponent == 0 ? -149 : BiasedExponent - 150;
+
+  std::uint64_t Integral = 0;
+  std::uint64_t Decimals = 0; // the nine decimals, as an integer
+  if (Exponent >= 0) {
+    // An integer; its 18 significant digits are exact below 1E18.
+    if (Exponent > 39) return nullptr; // >= 2^63
+    Integral = Mantissa << Exponent;
+    if (Integral >= GeneralFormatLimit) return nullptr;
+  } else {
+    // Value * 10^9 = Mantissa * 10^9 / 2^K, rounded half away from zero at
+    // the ninth decimal from the exact value. Rounding first to 18
+    // significant digits (as the general formatter does) cannot change the
+    // result: a Single below 2^24 has at most 9 - (integer digits) digits
+    // between the ninth decimal and the eighteenth significant one, too few
+    // to come within half a unit of them of the 0.5 tie.
+    const int K = -Exponent;
+    const std::uint64_t Product = Mantissa * Scale; // < 2^54
+    std::uint64_t Scaled = 0;
+    if (K < 64) {
+      Scaled = Product >> K;
+      const std::uint64_t Rest = Product & ((std::uint64_t{1} << K) - 1);
+      if (Rest >= (std::uint64_t{1} << (K - 1))) ++Scaled;
+    } // else Product / 2^K < 2^-10: rounds to zero
+    Integral = Scaled / Scale;
+    Decimals = Scaled % Scale;
+  }
+  if (Negative && (Integral != 0 || Decimals != 0)) *Out++ = '-';
+  Out = std::to_chars(Out, Out + 19, Integral).ptr;
+  if (Decimals != 0) {
+    *Out++ = '.';
+    char Digits[9];
+    for (int I = 8; I >= 0; --I, Decimals /= 10) Digits[I] = static_cast<char>('0' + Decimals % 10);
+    int Count = 9;
+    while (Digits[Count - 1] == '0') --Count;
+    std::memcpy(Out, Digits, static_cast<std::size_t>(Count));
+    Out += Count;
+  }
+  return Out;
+}
+
+} // namespace PathScan
+
+// ---- Parser -------------------------------------------------------------------
+
+// Runs the commands of one text against a path. Every building call goes
+// through Build, which takes back what the call appended if it made a
+// coordinate infinite or NaN (the host's overflow when it stores the value),
+// so no text can put a non-finite point into a path.
+class TZKPathTextParser {
+public:
+  TZKPathTextParser(TZKPathData& Path, std::string_view Text) : FPath(Path), S(Text) {}
+
+  void Run() {
+    std::size_t LastPos = std::string_view::npos;
+    char Cmd = '\0';
+    while (Pos < S.size() && Pos != LastPos) {
+      LastPos = Pos;
+      std::string_view Pending = PathScan::GetTok(S, Pos);
+      // No letter here: the numbers repeat the previous command, down to a
+      // single last character ("H10 5" draws to 5 as well).
+      const char Previous = Cmd;
+      if (Pending.empty() && Pos < S.size() && Previous != '\0') Pending = std::string_view(&Previous, 1);
+      for (const char Letter : Pending) {
+        Cmd = Letter;
+        try {
+          Execute(Letter);
+        } catch (const std::bad_alloc&) {
+          throw;
+        } catch (const std::exception&) {
+          // The command is dropped; what it appended before the error stays.
+        }
+      }
+    }
+    const auto Entries = FPath.Entries();
+    if (!Entries.empty() && Entries.back().Kind == ppMoveTo) FPath.ClosePath();
+  }
+
+private:
+  // One command with its own repeat loop; raises when an argument cannot be read.
+  void Execute(char Letter) {
+    switch (Letter) {
+    case 'M':
+    case 'm': {
+      const bool Rel = Letter == 'm';
+      const TPointF P = Pair();
+      Build([&] { Rel ? FPath.MoveToRel(P) : FPath.MoveTo(P); });
+      while (Repeats()) {
+        const TPointF Q = Pair();
+        Build([&] { Rel ? FPath.LineToRel(Q) : FPath.LineTo(Q); });
+      }
+      break;
+    }
+    case 'L':
+    case 'l':
+      do {
+        const TPointF P = Pair();
+        Build([&] { Letter == 'l' ? FPath.LineToRel(P) : FPath.LineTo(P); });
+      } while (Repeats());
+      break;
+    case 'H': {
+      const float X = Number();
+      Build([&] { FPath.HLineTo(X); });
+      break;
+    }
+    case 'h': {
+      const float X = Number();
+      Build([&] { FPath.HLineToRel(X); });
+      break;
+    }
+    case 'V': {
+      const float Y = Number();
+      Build([&] { FPath.VLineTo(Y); });
+      break;
+    }
+    case 'v': {
+      const float Y = Number();
+      Build([&] { FPath.VLineToRel(Y); });
+      break;
+    }
+    case 'C':
+    case 'c':
+      do {
+        const TPointF P1 = Pair(), P2 = Pair(), P3 = Pair();
+        Build([&] { Letter == 'c' ? FPath.CurveToRel(P1, P2, P3) : FPath.CurveTo(P1, P2, P3); });
+      } while (Repeats());
+      break;
+    case 'S':
+    case 's':
+      do {
+        const TPointF P2 = Pair(), P3 = Pair();
+        Build([&] { Letter == 's' ? FPath.SmoothCurveToRel(P2, P3) : FPath.SmoothCurveTo(P2, P3); });
+      } while (Repeats());
+      break;
+    case 'Q':
+    case 'q':
+    case 'T':
+    case 't':
+      Quadratics(Letter);
+      return; // Ctrl is the last control point used
+    case 'A':
+    case 'a':
+      Arc(Letter == 'a');
+      break;
+    case 'Z':
+    case 'z':
+      Build([&] { FPath.ClosePath(); });
+      return; // Ctrl unchanged
+    default:
+      return;
+    }
+    Ctrl = FPath.LastPoint();
+  }
+
+  // Q, q, T and t: quadratic segments stored as cubics, each starting at the
+  // end of the one before. T and t reflect the last control point (Ctrl)
+  // about the current point.
+  void Quadratics(char Letter) {
+    const bool Rel = Letter == 'q' || Letter == 't';
+    const bool Smooth = Letter == 'T' || Letter == 't';
+    do {
+      const TPointF Cur = FPath.LastPoint();
+      if (Smooth) {
+        Ctrl = Sum(Cur, Cur.X - static_cast<long double>(Ctrl.X), Cur.Y - static_cast<long double>(Ctrl.Y));
+      } else {
+        const TPointF P = Pair();
+        Ctrl = Rel ? Sum(Cur, P.X, P.Y) : P;
+      }
+      const TPointF P = Pair();
+      const TPointF End = Rel ? Sum(Cur, P.X, P.Y) : P;
+      // Degree elevation: Q1 = Cur + 2/3 (Ctrl - Cur), Q2 = End + 2/3 (Ctrl - End),
+      // in extended precision, each coordinate stored as a Single.
+      constexpr long double TwoThirds = 2.0L / 3.0L;
+      const auto Toward = [&](const TPointF& From) {
+        return TPointF{static_cast<float>(From.X + (static_cast<long double>(Ctrl.X) - From.X) * TwoThirds),
+                       static_cast<float>(From.Y + (static_cast<long double>(Ctrl.Y) - From.Y) * TwoThirds)};
+      };
+      const TPointF Q1 = Toward(Cur), Q2 = Toward(End);
+      Build([&] { FPath.CurveTo(Q1, Q2, End); });
+    } while (Repeats());
+  }
+
+  // A and a: one elliptical arc; more arcs come by implicit repetition.
+  void Arc(bool Rel) {
+    const TPointF Start = FPath.LastPoint();
+    const TPointF Radii = Pair();
+    const float Rotation = Number();
+    const bool LargeArc = Flag();
+    const bool Sweep = Flag();
+    const TPointF P = Pair();
+    const TPointF End = Rel ? Sum(Start, P.X, P.Y) : P;
+    Build([&] { FPath.AddArcSvg(Start, Radii, Rotation, LargeArc, Sweep, End); });
+  }
+
+  TPointF Pair() { return PathScan::GetPointFromStr(S, Pos); }
+  float Number() { return PathScan::ToSingle(PathScan::GetNum(S, Pos)); }
+  // A flag is true exactly when it reads as 1 (in the process's own number
+  // format, as the host reads it).
+  bool Flag() { return StrToFloat(PathScan::GetDigit(S, Pos), ProcessFormatSettings()) == 1.0; }
+
+  // Another argument group follows: a number starts at the cursor.
+  bool Repeats() const {
+    if (Pos >= S.size()) return false;
+    const char C = S[Pos];
+    return ZKIsDigit(static_cast<unsigned char>(C)) || C == '-' || C == '.';
+  }
+
+  // C + (DX, DY) in extended precision, stored as a Single; beyond its range
+  // raises, as the host does when it stores the sum.
+  static TPointF Sum(const TPointF& C, long double DX, long double DY) {
+    const TPointF R{static_cast<float>(C.X + DX), static_cast<float>(C.Y + DY)};
+    if (!std::isfinite(R.X) || !std::isfinite(R.Y)) throw EOverflow();
+    return R;
+  }
+
+  template <class Call>
+  void Build(Call&& Append) {
+    const std::size_t Before = FPath.FPathData.size();
+    const TPointF StartPoint = FPath.FStartPoint;
+    Append();
+    for (std::size_t I = Before; I < FPath.FPathData.size(); ++I) {
+      const TZKPathPoint& E = FPath.FPathData[I];
+      if (!std::isfinite(E.Point.X) || !std::isfinite(E.Point.Y)) {
+        FPath.FPathData.resize(Before);
+        FPath.FStartPoint = StartPoint;
+        throw EOverflow();
+      }
+    }
+  }
+
+  TZKPathData& FPath;
+  const std::string_view S;
+  std::size_t Pos = 0;
+  TPointF Ctrl; // last quadratic control point, for T and t
+};
+
+void TZKPathData::SetPathString(std::string_view Value) {
+  TZKPathUpdate Update(*this);
+  Clear();
+  TZKPathTextParser(*this, Value).Run();
+}
+
+void TZKPathData::Append(std::string_view PathString) {
+  TZKPathData Parsed;
+  Parsed.SetPathString(PathString);
+  Append(static_cast<const TZKPathData&>(Parsed));
+}
+
+// ---- Writer -------------------------------------------------------------------
+
+namespace {
+
+// Writes into a buffer sized beforehand for the worst case.
+struct DefaultPictureSink {
+  char* P;
+  void Put(char C) noexcept { *P++ = C; }
+  void Number(float V) {
+    if (char* End = PathScan::WriteDefaultNumber(V, P)) {
+      P = End;
+    } else {
+      const std::string Text = FormatFloat(DefaultPathFormat, V, USFormatSettings);
+      std::memcpy(P, Text.data(), Text.size());
+      P += Text.size();
+    }
+  }
+};
+// FormatFloat's longest text for a Single in the default picture: general
+// format of a large value, "-3.40282346638529E38" (20), or "-INF".
+constexpr std::size_t MaxDefaultNumber = 20;
+static_assert(PathScan::MaxDefaultNumberText <= MaxDefaultNumber);
+// Command letter, two numbers, comma and blank.
+constexpr std::size_t MaxDefaultEntry = 1 + 2 * MaxDefaultNumber + 2;
+
+struct PictureSink {
+  std::string& Out;
+  std::string_view Picture;
+  void Put(char C) { Out.push_back(C); }
+  void Number(float V) { Out += FormatFloat(Picture, V, USFormatSettings); }
+};
+
+template <class Sink>
+void WriteEntries(std::span<const TZKPathPoint> Entries, Sink& Out) {
+  // Entries are packed: read their coordinates by value, never by reference.
+  const auto Point = [&](const TZKPathPoint& E) {
+    Out.Number(E.Point.X);
+    Out.Put(',');
+    Out.Number(E.Point.Y);
+    Out.Put(' ');
+  };
+  for (std::size_t I = 0; I < Entries.size(); ++I) {
+    const TZKPathPoint& E = Entries[I];
+    switch (E.Kind) {
+    case ppMoveTo:
+      Out.Put('M');
+      Point(E);
+      break;
+    case ppLineTo:
+      Out.Put('L');
+      Point(E);
+      break;
+    case ppCurveTo:
+      // The next two entries are taken as the rest of the curve whatever
+      // their kind; an incomplete curve at the very end is left out.
+      if (Entries.size() - I < 3) return;
+      Out.Put('C');
+      Point(E);
+      Point(Entries[I + 1]);
+      Point(Entries[I + 2]);
+      I += 2;
+      break;
+    case ppClose:
+      Out.Put('Z');
+      Out.Put(' ');
+      break;
+    default: // a kind byte from a stream that names nothing
+      break;
+    }
+  }
+}
+
+} // namespace
+
+std::string TZKPathData::GetPathString() const {
+  std::string Text;
+  if (FFormatStr == DefaultPathFormat) {
+    Text.resize(FPathData.size() * MaxDefaultEntry);
+    DefaultPictureSink Out{Text.data()};
+    WriteEntries(Entries(), Out);
+    Text.resize(static_cast<std::size_t>(Out.P - Text.data()));
+    // Typical numbers are a quarter of the worst case: give the rest back.
+    if (Text.capacity() > 2 * Text.size() + 64) Text.shrink_to_fit();
+  } else {
+    Text.reserve(FPathData.size() * 16);
+    PictureSink Out{Text, FFormatStr};
+    WriteEntries(Entries(), Out);
+  }
+  return Text;
+}
+
+} // namespace zk
