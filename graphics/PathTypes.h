@@ -22,6 +22,9 @@ enum TZKPathPointKind : std::uint8_t { ppMoveTo = 0, ppLineTo = 1, ppCurveTo = 2
 ///   first control point, second control point, end point.
 /// - `ppClose` closes the figure; its `Point` holds the figure's start, so the
 ///   current point after a close is that start.
+///
+/// The point sits at offset 1: never bind `Point` to a reference or construct
+/// an entry in place by value-initialisation (`resize`); copy whole entries.
 #pragma pack(push, 1)
 struct TZKPathPoint {
   TZKPathPointKind Kind = ppMoveTo;
