@@ -1,0 +1,60 @@
+#pragma once
+/// The commands of zkgfx: each lives in its own file and is listed once in
+/// main.cpp. A command reads its arguments (without its own name), writes
+/// its result to Out and returns the exit code; a bad argument raises
+/// `UsageError`, which the dispatcher reports with exit code 2.
+#include <iosfwd>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zk::zkgfx {
+
+using Arguments = std::span<const std::string_view>;
+
+struct Command {
+  std::string_view Name;
+  std::string_view Summary; // one line for the overall help
+  std::string_view Help;    // the command's own --help text
+  int (*Run)(Arguments Args, std::istream& In, std::ostream& Out);
+};
+
+/// A command line that cannot be used; the message says why.
+class UsageError : public std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+/// The arguments split into options with a value and positional arguments.
+/// Options are written "--name value" or "--name=value"; "--" ends them.
+struct ParsedArguments {
+  std::vector<std::pair<std::string_view, std::string_view>> Options;
+  std::vector<std::string_view> Positional;
+  /// The value of an option, or Default when it was not given.
+  std::string_view Option(std::string_view Name, std::string_view Default) const;
+};
+
+/// Splits Args; an option not in Known, or one without a value, raises.
+ParsedArguments ParseArguments(Arguments Args, std::span<const std::string_view> Known);
+
+/// Between Min and Max positional arguments, or raises naming the Expected ones.
+void RequirePositional(const ParsedArguments& Parsed, std::size_t Min, std::size_t Max,
+                       std::string_view Expected);
+
+/// A finite number in "." notation ("1.5", "-2", "1e3"), or raises naming What.
+double NumberArgument(std::string_view Text, std::string_view What);
+
+/// A whole number from 0 up to Max, or raises naming What.
+int CountArgument(std::string_view Text, std::string_view What, int Max);
+
+/// A number as the library writes path numbers ("0.#########").
+std::string FormatNumber(double Value);
+
+extern const Command NormalizeCommand;
+extern const Command InfoCommand;
+extern const Command FlattenCommand;
+extern const Command SplitCommand;
+extern const Command ArcCommand;
+
+} // namespace zk::zkgfx

@@ -1,0 +1,33 @@
+#include <array>
+#include <ostream>
+#include <string_view>
+
+#include "graphics/PathData.h"
+#include "tools/zkgfx/Command.h"
+
+namespace zk::zkgfx {
+namespace {
+
+constexpr std::array<std::string_view, 1> Options{"--flatness"};
+
+int Run(Arguments Args, std::istream&, std::ostream& Out) {
+  const ParsedArguments Parsed = ParseArguments(Args, Options);
+  RequirePositional(Parsed, 1, 1, "PATHDATA");
+  const double Flatness = NumberArgument(Parsed.Option("--flatness", "0.25"), "--flatness");
+  TZKPathData Path;
+  Path.SetPathString(Parsed.Positional[0]);
+  Path.Flatten(static_cast<float>(Flatness));
+  Out << Path.GetPathString() << '\n';
+  return 0;
+}
+
+} // namespace
+
+const Command FlattenCommand{
+    "flatten", "replace the curves of a path by straight lines",
+    "Usage: zkgfx flatten [--flatness F] PATHDATA\n"
+    "Writes the path with every curve replaced by lines of about F units each\n"
+    "(default 0.25; values below 0.05 count as 0.05).\n",
+    &Run};
+
+} // namespace zk::zkgfx

@@ -1,0 +1,43 @@
+#include <ostream>
+
+#include "graphics/PathData.h"
+#include "tools/zkgfx/Command.h"
+
+namespace zk::zkgfx {
+namespace {
+
+// Figures: one per move, and one for entries before the first move.
+int CountFigures(const TZKPathData& Path) {
+  int Figures = 0;
+  const auto Entries = Path.Entries();
+  for (const TZKPathPoint& E : Entries) Figures += E.Kind == ppMoveTo;
+  if (!Entries.empty() && Entries.front().Kind != ppMoveTo) ++Figures;
+  return Figures;
+}
+
+int Run(Arguments Args, std::istream&, std::ostream& Out) {
+  const ParsedArguments Parsed = ParseArguments(Args, {});
+  RequirePositional(Parsed, 1, 1, "PATHDATA");
+  TZKPathData Path;
+  Path.SetPathString(Parsed.Positional[0]);
+  const TRectF B = Path.GetBounds();
+  Out << "entries: " << Path.Count() << '\n'
+      << "sub-paths: " << CountFigures(Path) << '\n'
+      << "bounds: " << FormatNumber(B.Left) << ',' << FormatNumber(B.Top) << ','
+      << FormatNumber(B.Right) << ',' << FormatNumber(B.Bottom) << '\n'
+      << "length: " << FormatNumber(Path.GetLength()) << '\n'
+      << "empty: " << (Path.IsEmpty() ? "yes" : "no") << '\n';
+  return 0;
+}
+
+} // namespace
+
+const Command InfoCommand{
+    "info", "entries, sub-paths, bounds, length and emptiness of a path",
+    "Usage: zkgfx info PATHDATA\n"
+    "Prints the number of entries and of sub-paths (figures), the bounds of all\n"
+    "points and control points as left,top,right,bottom (a zero extent padded by\n"
+    "0.001), the length along the flattened path, and whether the path is empty.\n",
+    &Run};
+
+} // namespace zk::zkgfx
