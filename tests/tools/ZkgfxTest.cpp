@@ -1,0 +1,130 @@
+// The zkgfx program, run as a user runs it: arguments, standard input,
+// standard output, standard error and the exit code.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+struct Result {
+  int Code = -1;
+  std::string Out;
+  std::string Err;
+};
+
+std::string ReadFile(const std::string& Name) {
+  std::ifstream In(Name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
+}
+
+// Runs zkgfx with Args (already quoted for the shell) and Input on stdin.
+Result RunZkgfx(const std::string& Args, const std::string& Input) {
+  const std::string Dir = testing::TempDir();
+  const std::string InFile = Dir + "zkgfx_in.txt", ErrFile = Dir + "zkgfx_err.txt";
+  std::ofstream(InFile, std::ios::binary) << Input;
+  const std::string Command =
+      std::string("'") + ZKGFX_PATH + "' " + Args + " <'" + InFile + "' 2>'" + ErrFile + "'";
+  Result R;
+  FILE* Pipe = popen(Command.c_str(), "r");
+  if (Pipe == nullptr) return R;
+  char Buf[4096];
+  for (std::size_t N; (N = std::fread(Buf, 1, sizeof Buf, Pipe)) > 0;) R.Out.append(Buf, N);
+  const int Status = pclose(Pipe);
+  R.Code = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
+  R.Err = ReadFile(ErrFile);
+  return R;
+}
+
+struct Case {
+  const char* Name;
+  const char* Args;
+  const char* Input;
+  const char* ExpectedOut;
+};
+
+const Case kCases[] = {
+    {"NormalizeWritesEachLineAbsolute", "normalize", "M0,0 L10,10 z\n\nm10,10 5,0\nM10,10 .5,.5\n",
+     "M0,0 L10,10 Z \n\nM10,10 L15,10 \nM10,10 L0.5,0.5 \n"},
+    {"NormalizeStartsEveryLineAfresh", "normalize", "M5,5\nz\nh3\n", "M5,5 Z \nZ \nL3,0 \n"},
+    {"NormalizeWithoutInput", "normalize", "", ""},
+    {"InfoOnSquare", "info 'M0,0 L10,0 L10,10 L0,10 Z'", "",
+     "entries: 5\nsub-paths: 1\nbounds: 0,0,10,10\nlength: 40\nempty: no\n"},
+    {"InfoOnTwoFiguresAndNothing", "info 'M0,0 L1,0 M5,5 L5,6'", "",
+     "entries: 4\nsub-paths: 2\nbounds: 0,0,5,6\nlength: 2\nempty: no\n"},
+    {"InfoOnEmptyPath", "info ''", "", "entries: 0\nsub-paths: 0\nbounds: 0,0,0,0\nlength: 0\nempty: yes\n"},
+    {"FlattenKeepsLines", "flatten --flatness=2 'M0,0 L10,0'", "", "M0,0 L10,0 \n"},
+    {"SplitAfterLongLine", "split --len 10 'M0,0 L10,0 L10,10 Z'", "", "M0,0 L10,0 \nL10,10 Z \n"},
+    {"SplitWithDelimiter", "split --len 10 --delimiter '|' 'M0,0 L10,0 L10,10 Z'", "", "M0,0 L10,0 |L10,10 Z \n"},
+    {"ArcQuarterPie", "arc 0 90 0 10", "", "M10,0A10,10 0 0,1 6.12323399573677E-16,10L0,0Z\n"},
+};
+
+class ZkgfxTest : public testing::TestWithParam<Case> {};
+
+TEST_P(ZkgfxTest, WritesResult) {
+  const Case& C = GetParam();
+  const Result R = RunZkgfx(C.Args, C.Input);
+  EXPECT_EQ(R.Code, 0) << R.Err;
+  EXPECT_EQ(R.Out, C.ExpectedOut);
+  EXPECT_EQ(R.Err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, ZkgfxTest, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<Case>& I) { return std::string(I.param.Name); });
+
+TEST(ZkgfxUsageTest, BadArgumentsExitWithTwoAndSayWhy) {
+  const struct {
+    const char* Args;
+    const char* Message;
+  } Rows[] = {
+      {"", "Usage: zkgfx"},
+      {"bogus", "unknown command 'bogus'"},
+      {"info", "missing PATHDATA"},
+      {"info M0,0 M1,1", "unexpected argument 'M1,1'"},
+      {"normalize extra", "unexpected argument 'extra'"},
+      {"flatten --flatness x M0,0", "--flatness must be a number, not 'x'"},
+      {"flatten --flatness", "option '--flatness' needs a value"},
+      {"flatten --sharpness 1 M0,0", "unknown option '--sharpness'"},
+      {"split M0,0", "missing --len N"},
+      {"split --len -1 M0,0", "--len must be a whole number"},
+      {"split --len 1.5 M0,0", "--len must be a whole number"},
+      {"arc 0 90 0", "missing START END INNER OUTER"},
+      {"arc 0 90 0 nan", "OUTER must be a number"},
+      {"arc 0 90 0 10 0 1", "unexpected argument '1'"},
+  };
+  for (const auto& Row : Rows) {
+    SCOPED_TRACE(Row.Args);
+    const Result R = RunZkgfx(Row.Args, "");
+    EXPECT_EQ(R.Code, 2);
+    EXPECT_EQ(R.Out, "");
+    EXPECT_NE(R.Err.find(Row.Message), std::string::npos) << R.Err;
+  }
+}
+
+TEST(ZkgfxUsageTest, HelpGoesToStandardOutput) {
+  const struct {
+    const char* Args;
+    const char* Start;
+  } Rows[] = {
+      {"--help", "Usage: zkgfx COMMAND"},
+      {"help", "Usage: zkgfx COMMAND"},
+      {"normalize --help", "Usage: zkgfx normalize"},
+      {"info --help", "Usage: zkgfx info PATHDATA"},
+      {"flatten -h", "Usage: zkgfx flatten"},
+      {"split --help", "Usage: zkgfx split --len N"},
+      {"arc --help", "Usage: zkgfx arc START END INNER OUTER"},
+  };
+  for (const auto& Row : Rows) {
+    SCOPED_TRACE(Row.Args);
+    const Result R = RunZkgfx(Row.Args, "");
+    EXPECT_EQ(R.Code, 0);
+    EXPECT_EQ(R.Out.rfind(Row.Start, 0), 0u) << R.Out;
+    EXPECT_EQ(R.Err, "");
+  }
+}
+
+} // namespace
