@@ -22,7 +22,7 @@ float EffectiveFlatness(float Flatness) noexcept {
 bool CurveAt(std::span<const TZKPathPoint> Entries, std::size_t I, const TPointF& Start,
              TZKCubicBezier& Curve) noexcept {
   if (Entries.size() - I < 3) return false;
-  Curve = {Start, Entries[I].Point, Entries[I + 1].Point, Entries[I + 2].Point};
+  Curve = {Start, PointOf(Entries[I]), PointOf(Entries[I + 1]), PointOf(Entries[I + 2])};
   return true;
 }
 
@@ -70,7 +70,7 @@ TRectF TZKPathData::GetBounds() {
   TRectF B{BoundsSearchLimit, BoundsSearchLimit, -BoundsSearchLimit, -BoundsSearchLimit};
   for (const TZKPathPoint& Entry : FPathData) {
     if (Entry.Kind != ppMoveTo && Entry.Kind != ppLineTo && Entry.Kind != ppCurveTo) continue;
-    const TPointF& P = Entry.Point;
+    const TPointF P = pathdetail::PointOf(Entry);
     if (P.X < B.Left) B.Left = P.X;
     if (P.X > B.Right) B.Right = P.X;
     if (P.Y < B.Top) B.Top = P.Y;
@@ -100,8 +100,11 @@ namespace {
 template <class MapFn>
 void MapPoints(std::vector<TZKPathPoint>& Entries, MapFn&& Map) {
   for (TZKPathPoint& Entry : Entries)
-    if (Entry.Kind == ppMoveTo || Entry.Kind == ppLineTo || Entry.Kind == ppCurveTo)
-      Entry.Point = Map(TPointF(Entry.Point));
+    if (Entry.Kind == ppMoveTo || Entry.Kind == ppLineTo || Entry.Kind == ppCurveTo) {
+      const TPointF Q = Map(pathdetail::PointOf(Entry));
+      Entry.Point.X = Q.X;  // field by field: the packed point is unaligned
+      Entry.Point.Y = Q.Y;
+    }
 }
 } // namespace
 
@@ -173,12 +176,12 @@ TPointF TZKPathData::FlattenToPolygon(TZKPoints& Polygon, float Flatness) {
     switch (Entry.Kind) {
       case ppMoveTo:
         if (!Polygon.empty()) Append(ZKClosePolygon);
-        Append(Entry.Point);
-        Current = Start = Entry.Point;
+        Current = Start = pathdetail::PointOf(Entry);
+        Append(Current);
         break;
       case ppLineTo:
-        Append(Entry.Point);
-        Current = Entry.Point;
+        Current = pathdetail::PointOf(Entry);
+        Append(Current);
         break;
       case ppCurveTo: {
         TZKCubicBezier Curve;
@@ -220,16 +223,16 @@ const TZKPolygons& TZKPathData::ToPolygons() {
     switch (Entry.Kind) {
       case ppMoveTo:
         if (!Current.empty()) Result.push_back(std::move(Current));
-        Current.assign(1, Entry.Point);
+        Current.assign(1, pathdetail::PointOf(Entry));
         break;
       case ppLineTo:
-        Current.push_back(Entry.Point);
+        Current.push_back(pathdetail::PointOf(Entry));
         break;
       case ppCurveTo: {
         // The curve starts at whatever entry precedes it (a close included);
         // one that opens the path starts at the origin.
         TZKCubicBezier Curve;
-        const TPointF Start = I > 0 ? FPathData[I - 1].Point : TPointF{};
+        const TPointF Start = I > 0 ? pathdetail::PointOf(FPathData[I - 1]) : TPointF{};
         if (!pathdetail::CurveAt(FPathData, I, Start, Curve)) {
           I = FPathData.size();
           break;

@@ -13,6 +13,10 @@ namespace zk::pathdetail {
 /// One cubic Bezier segment: start, first control, second control, end.
 using TZKCubicBezier = std::array<TPointF, 4>;
 
+/// The point of an entry, by value: entries are packed, so their point must
+/// never be bound to a reference (it may sit at an unaligned address).
+inline TPointF PointOf(const TZKPathPoint& Entry) noexcept { return {Entry.Point.X, Entry.Point.Y}; }
+
 /// The piece length actually used: Flatness, or `MinFlatness` when it is
 /// smaller (or NaN).
 float EffectiveFlatness(float Flatness) noexcept;
@@ -77,8 +81,8 @@ bool WalkFlattened(std::span<const TZKPathPoint> Entries, float Flatness, SinkFn
     switch (Entry.Kind) {
       case ppMoveTo:
       case ppLineTo:
-        if (!Sink(Entry.Kind, Entry.Point)) return false;
-        Current = Entry.Point;
+        Current = PointOf(Entry);
+        if (!Sink(Entry.Kind, Current)) return false;
         break;
       case ppCurveTo: {
         TZKCubicBezier Curve;
@@ -92,7 +96,7 @@ bool WalkFlattened(std::span<const TZKPathPoint> Entries, float Flatness, SinkFn
         break;
       }
       case ppClose:
-        if (!Sink(ppClose, Entry.Point)) return false;
+        if (!Sink(ppClose, PointOf(Entry))) return false;
         break;
       default:
         break;

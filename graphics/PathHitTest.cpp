@@ -146,18 +146,18 @@ bool TZKPathData::PointInPath(float X, float Y) const {
         // A move after anything but a close ends an open sub-path: test it.
         if (I > 0 && FPathData[I - 1].Kind != ppClose) {
           if (Contains()) return true;
-          Polygon.assign(1, Entry.Point);
+          Polygon.assign(1, pathdetail::PointOf(Entry));
         } else {
-          Polygon.push_back(Entry.Point);
+          Polygon.push_back(pathdetail::PointOf(Entry));
         }
         break;
       case ppLineTo:
-        Polygon.push_back(Entry.Point);
+        Polygon.push_back(pathdetail::PointOf(Entry));
         break;
       case ppCurveTo: {
         // Starts at whatever entry precedes it; one that opens the path at the origin.
         pathdetail::TZKCubicBezier Curve;
-        const TPointF Start = I > 0 ? FPathData[I - 1].Point : TPointF{};
+        const TPointF Start = I > 0 ? pathdetail::PointOf(FPathData[I - 1]) : TPointF{};
         if (!pathdetail::CurveAt(FPathData, I, Start, Curve)) return Contains();
         I += 2;
         const TZKPoints Spline = BezierPolygonPoints(TZKPoints(Curve.begin(), Curve.end()), true, false, 1);

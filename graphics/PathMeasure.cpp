@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "graphics/PathData.h"
+#include "graphics/PathGeometry_p.h"
 #include "runtime/NumberText.h"
 
 namespace zk {
@@ -68,16 +69,16 @@ std::string TZKPathData::SplitDataByLength(int Len, const std::string& Delimiter
     switch (Entry.Kind) {
       case ppMoveTo:
         Text += 'M';
-        AppendPoint(Entry.Point);
+        AppendPoint(pathdetail::PointOf(Entry));
         break;
       case ppLineTo:
         Text += 'L';
-        AppendPoint(Entry.Point);
+        AppendPoint(pathdetail::PointOf(Entry));
         break;
       case ppCurveTo:
         if (FPathData.size() - I < 3) return Text;  // a curve cut short by the end is not written
         Text += 'C';
-        for (int K = 0; K < 3; ++K) AppendPoint(FPathData[I + K].Point);
+        for (int K = 0; K < 3; ++K) AppendPoint(pathdetail::PointOf(FPathData[I + K]));
         I += 2;
         break;
       case ppClose:
