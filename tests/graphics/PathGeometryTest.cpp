@@ -228,7 +228,9 @@ TEST_P(PathFlattenTest, Entries_MatchTable) {
   TZKPathData P;
   GetParam().Build(P);
   P.Flatten(GetParam().Flatness);
-  if (!GetParam().Expected.empty()) EXPECT_EQ(EntriesOf(P), GetParam().Expected) << Describe(EntriesOf(P));
+  if (!GetParam().Expected.empty()) {
+    EXPECT_EQ(EntriesOf(P), GetParam().Expected) << Describe(EntriesOf(P));
+  }
   EXPECT_EQ(std::size_t(P.Count()), GetParam().Count);
   for (const auto& Entry : P.Entries()) EXPECT_NE(Entry.Kind, ppCurveTo);
 }
@@ -437,7 +439,9 @@ TEST(PathGeometryTest, HugeOrNaNCoordinates_PieceCountBounded) {
     P.FlattenToPolygon(Polygon, 0);
     EXPECT_LE(Polygon.size(), C.MaxPoints + 1);
     EXPECT_GE(Polygon.size(), C.MaxPoints / 2);
-    if (C.MaxPoints == 2) EXPECT_EQ(Polygon, (TZKPoints{{0, 0}, {1, 1}}));
+    if (C.MaxPoints == 2) {
+      EXPECT_EQ(Polygon, (TZKPoints{{0, 0}, {1, 1}}));
+    }
     P.Flatten(0);
     EXPECT_LE(std::size_t(P.Count()), C.MaxPoints + 1);
   }
