@@ -343,9 +343,9 @@ public:
 
   // ---- Streaming (PathStream.cpp) and drawing (PathRender.cpp) -------------
 
-  /// Publishes `FillMode` (always stored) and `FormatStr` (stored only when it
-  /// differs from the default). The text `Data` is never stored: the entries
-  /// travel as the binary "Path" property.
+  /// Publishes `FillMode` (always stored), `FormatStr` (stored only when it
+  /// differs from the default) and the text `Data`, which a form may set but
+  /// which is never stored: the entries travel as the binary "Path" property.
   const TPropertyTable& PublishedProperties() const override;
   /// Declares the binary property "Path" (`ReadPath`/`WritePath`), written
   /// only when the path has entries.

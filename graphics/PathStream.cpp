@@ -39,6 +39,10 @@ const TPropertyTable& TZKPathData::PublishedProperties() const {
     StoredWhen<TZKPathData>(StringProperty<TZKPathData>("FormatStr", &TZKPathData::FormatStr,
                                                         &TZKPathData::SetFormatStr),
                             &TZKPathData::IsFormatStrStored),
+    // Readable from a form but never written: the Path property carries the entries.
+    StoredWhen<TZKPathData>(StringProperty<TZKPathData>("Data", &TZKPathData::GetPathString,
+                                                        &TZKPathData::SetPathString),
+                            [](const TZKPathData&) { return false; }),
   });
   return Table;
 }

@@ -6,5 +6,7 @@
 #include "graphics/PathArcs.h"
 #include "graphics/PathData.h"
 #include "graphics/PathTypes.h"
+#include "graphics/PersistentRects.h"
+#include "graphics/PositionTransform.h"
 #include "graphics/RectOps.h"
 #include "graphics/Tolerances.h"

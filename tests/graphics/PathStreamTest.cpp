@@ -165,6 +165,16 @@ TEST(PathStreamTest, FormFile_RoundTrip) {
   EXPECT_EQ(ObjectToText(R, "P"), Text);
 }
 
+TEST(PathStreamTest, FormFile_DataTextIsReadButNeverWritten) {
+  TZKPathData R;
+  ObjectFromText("object P: TZKPathData\n  Data = 'M10,10 L20,10 Z'\nend\n", R);
+  ASSERT_EQ(R.Count(), 3);
+  TMemoryStream S;
+  R.WritePath(S);
+  EXPECT_EQ(BytesOf(S), kTriangleBytes);
+  EXPECT_EQ(ObjectToText(R, "P").find("Data ="), std::string::npos);
+}
+
 TEST(PathStreamTest, FormFile_ReadingAFormWithoutPathKeepsThePathEmpty) {
   TZKPathData R;
   ObjectFromText("object P: TZKPathData\n  FillMode = fmEvenOdd\nend\n", R);
