@@ -56,5 +56,6 @@ extern const Command InfoCommand;
 extern const Command FlattenCommand;
 extern const Command SplitCommand;
 extern const Command ArcCommand;
+extern const Command RenderCommand;
 
 } // namespace zk::zkgfx

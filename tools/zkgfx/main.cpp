@@ -12,8 +12,9 @@ namespace {
 
 using namespace zk::zkgfx;
 
-constexpr std::array<const Command*, 5> Commands{&NormalizeCommand, &InfoCommand, &FlattenCommand,
-                                                 &SplitCommand, &ArcCommand};
+constexpr std::array<const Command*, 6> Commands{&NormalizeCommand, &InfoCommand, &FlattenCommand,
+                                                 &SplitCommand, &ArcCommand,
+                                                 &RenderCommand};
 
 void PrintOverview(std::ostream& Out) {
   Out << "Usage: zkgfx COMMAND [ARGUMENTS]\n"
