@@ -71,24 +71,28 @@ std::string_view GetTok(std::string_view S, std::size_t& Pos) noexcept {
 std::string_view GetNum(std::string_view S, std::size_t& Pos) noexcept {
   if (Pos >= S.size()) return {};
   SkipSeparators(S, Pos);
-  const std::size_t Start = Pos;
+  const char* const Begin = S.data();
+  const char* const End = Begin + S.size();
+  const char* P = Begin + Pos;
+  // "-" only first or right after an exponent letter; one "."; "e"/"E"
+  // anywhere.
   bool Point = false;
-  bool AfterExponent = false;
-  while (Pos < S.size()) {
-    const char C = S[Pos];
-    const bool Exponent = C == 'e' || C == 'E';
-    if (C == '-') {
-      if (Pos != Start && !AfterExponent) break;
-    } else if (C == '.') {
-      if (Point) break;
+  if (P < End && *P == '-') ++P;
+  for (;;) {
+    while (P < End && ZKIsDigit(static_cast<unsigned char>(*P))) ++P;
+    if (P == End) break;
+    if (*P == '.' && !Point) {
       Point = true;
-    } else if (!Exponent && !ZKIsDigit(static_cast<unsigned char>(C))) {
+      ++P;
+    } else if (*P == 'e' || *P == 'E') {
+      ++P;
+      if (P < End && *P == '-') ++P;
+    } else {
       break;
     }
-    AfterExponent = Exponent;
-    ++Pos;
   }
-  const std::string_view Text = S.substr(Start, Pos - Start);
+  const std::string_view Text(Begin + Pos, static_cast<std::size_t>(P - (Begin + Pos)));
+  Pos = static_cast<std::size_t>(P - Begin);
   SkipSeparators(S, Pos);
   return Text;
 }
@@ -109,8 +113,51 @@ std::string_view GetDigit(std::string_view S, std::size_t& Pos) noexcept {
   return Text;
 }
 
+namespace {
+
+// The common short decimal ("-12.375", ".5") without exponent: at most 15
+// digits make an exact integer M and 10^F is exact, so the one division M /
+// 10^F is the correctly rounded double, as std::from_chars gives it.
+bool ReadShortDecimal(std::string_view Text, double& Value) noexcept {
+  static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                           1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  const char* P = Text.data();
+  const char* const End = P + Text.size();
+  const bool Negative = P < End && *P == '-';
+  if (Negative) ++P;
+  std::uint64_t Mantissa = 0;
+  int Digits = 0, Decimals = 0;
+  bool Point = false;
+  for (; P < End; ++P) {
+    const char C = *P;
+    if (ZKIsDigit(static_cast<unsigned char>(C))) {
+      if (++Digits > 15) return false;
+      Mantissa = Mantissa * 10 + static_cast<unsigned>(C - '0');
+      Decimals += Point;
+    } else if (C == '.' && !Point) {
+      Point = true;
+    } else {
+      return false;
+    }
+  }
+  if (Digits == 0) return false;
+  const double Magnitude = static_cast<double>(Mantissa) / PowersOfTen[Decimals];
+  Value = Negative ? -Magnitude : Magnitude;
+  return true;
+}
+
+} // namespace
+
 float ToSingle(std::string_view Text) {
-  const double Value = StrToFloat(Text, USFormatSettings);
+  // Text that std::from_chars takes whole and in range reads the same under
+  // StrToFloat; everything else (a dangling exponent, overflow, underflow,
+  // no number at all) takes StrToFloat's own way.
+  double Value = 0;
+  if (!ReadShortDecimal(Text, Value)) {
+    const char* const End = Text.data() + Text.size();
+    const auto [Stop, Error] = std::from_chars(Text.data(), End, Value, std::chars_format::general);
+    if (Stop != End || Error != std::errc{}) Value = StrToFloat(Text, USFormatSettings);
+  }
   // The host stores the number in a Single: beyond its range that is an
   // overflow error, below its smallest subnormal the value becomes 0.
   if (!(std::fabs(Value) < SingleOverflowLimit)) throw EOverflow();
@@ -336,7 +383,11 @@ private:
   float Number() { return PathScan::ToSingle(PathScan::GetNum(S, Pos)); }
   // A flag is true exactly when it reads as 1 (in the process's own number
   // format, as the host reads it).
-  bool Flag() { return StrToFloat(PathScan::GetDigit(S, Pos), ProcessFormatSettings()) == 1.0; }
+  bool Flag() {
+    const std::string_view Text = PathScan::GetDigit(S, Pos);
+    if (Text.size() == 1 && ZKIsDigit(static_cast<unsigned char>(Text[0]))) return Text[0] == '1';
+    return StrToFloat(Text, ProcessFormatSettings()) == 1.0;
+  }
 
   // Another argument group follows: a number starts at the cursor.
   bool Repeats() const {
@@ -377,6 +428,9 @@ private:
 void TZKPathData::SetPathString(std::string_view Value) {
   TZKPathUpdate Update(*this);
   Clear();
+  // Compact path data holds about one entry per five characters (arcs
+  // included); growing from nothing would copy the entries several times.
+  FPathData.reserve(Value.size() / 4);
   TZKPathTextParser(*this, Value).Run();
 }
 

@@ -2,6 +2,7 @@
 // real icon corpus.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -133,6 +134,31 @@ TEST(GetPointFromStrTest, ReadsPairsAndRaisesOnBadText) {
   EXPECT_EQ(PathScan::GetPointFromStr("1e-50,1e-40", Pos), (TPointF{0, 0x1.16c2p-133f})); // 9.99994610e-41
 }
 
+TEST(ToSingleTest, MatchesStrToFloatNarrowed) {
+  // Short decimals take a fast exact path; every other form the general one.
+  std::mt19937 Random(99);
+  const auto Digits = [&](int N) {
+    std::string D;
+    for (int I = 0; I < N; ++I) D += static_cast<char>('0' + Random() % 10);
+    return D;
+  };
+  for (int I = 0; I < 200000; ++I) {
+    std::string Text = Random() % 3 == 0 ? "-" : "";
+    const int Whole = static_cast<int>(Random() % 10), Fraction = static_cast<int>(Random() % 12);
+    Text += Digits(Whole);
+    if (Fraction > 0 || Whole == 0) Text += "." + Digits(std::max(Fraction, 1));
+    if (Random() % 5 == 0) Text += "e" + std::string(Random() % 2 ? "-" : "") + std::to_string(Random() % 40);
+    SCOPED_TRACE(Text);
+    const double Wide = StrToFloat(Text);
+    if (std::fabs(Wide) >= 0x1.ffffffp+127) { // rounds to infinity as a Single
+      ASSERT_THROW(PathScan::ToSingle(Text), EOverflow);
+      continue;
+    }
+    ASSERT_EQ(std::bit_cast<std::uint32_t>(PathScan::ToSingle(Text)),
+              std::bit_cast<std::uint32_t>(static_cast<float>(Wide)));
+  }
+}
+
 // ---- Parser ------------------------------------------------------------------
 
 struct ParseCase {
@@ -197,6 +223,8 @@ const ParseCase kParseCases[] = {
      {M(0, 0), C(-0x1.2ced32p+127f, 0), C(-0x1.2ced32p+126f, 0), C(3e38f, 0)}},
     // -2e38 and -1e38; the reflected control point would be 9e38
     {"ExponentWithoutMantissaDropsCommand", "M0,0 Le5,1 L2,2", {M(0, 0), L(2, 2)}},
+    {"DanglingExponentReadsAsNumber", "M0,0 L1e,2e-", {M(0, 0), L(1, 2)}},
+    {"UnreadableArcFlagDropsArc", "M0,0 A1,1 0 - 1 5,5 L2,2", {M(0, 0), L(2, 2)}},
 };
 
 class PathParseTest : public testing::TestWithParam<ParseCase> {};
