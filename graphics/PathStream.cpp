@@ -54,6 +54,14 @@ void TZKPathData::DefineProperties(TFiler& Filer) {
 }
 
 void TZKPathData::WritePath(TStream& Stream) const {
+  if constexpr (std::endian::native == std::endian::little) {
+    // The packed entries already are the streamed form here.
+    std::array<std::byte, 4> Head;
+    PutUInt32(Head.data(), static_cast<std::uint32_t>(Count()));
+    Stream.WriteBuffer(Head.data(), 4);
+    Stream.WriteBuffer(FPathData.data(), static_cast<std::int64_t>(FPathData.size()) * kEntryBytes);
+    return;
+  }
   // Encoded byte by byte so the form is little-endian on any machine.
   std::vector<std::byte> Bytes(4 + FPathData.size() * kEntryBytes);
   PutUInt32(Bytes.data(), static_cast<std::uint32_t>(Count()));
