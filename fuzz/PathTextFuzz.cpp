@@ -35,16 +35,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   ReadAgain.SetPathString(Again);
   Check(ReadAgain.GetPathString() == Again);
 
-  const auto Flat = Path.Clone();
-  Flat->Flatten(0.25f);
-  (void)Flat->GetPathString();
-  (void)Path.GetLength();
   (void)Path.GetBounds();
   (void)Path.IsEmpty();
-  const TPointF Probes[] = {{0, 0}, {8, 8}, {-1.5f, 3}, Path.LastPoint()};
+  // Flattening, measuring and hit testing cost grows with the drawing's size
+  // (pieces of a fixed length); a large drawing is first fitted into a box so
+  // that each input stays fast. The fitting itself is exercised that way.
+  const auto Geometry = Path.Clone();
+  const TRectF B = Geometry->GetBounds();
+  if (!(B.Right - B.Left <= 64 && B.Bottom - B.Top <= 64)) Geometry->FitToRect({0, 0, 64, 64});
+  const auto Flat = Geometry->Clone();
+  Flat->Flatten(0.25f);
+  (void)Flat->GetPathString();
+  (void)Geometry->GetLength();
+  const TPointF Probes[] = {{0, 0}, {32, 32}, {-1.5f, 3}, Geometry->LastPoint()};
   for (const TPointF& P : Probes) {
-    (void)Path.PointInPath(P);
-    (void)Path.PointInPathOutline(P, 2);
+    (void)Geometry->PointInPath(P);
+    (void)Geometry->PointInPathOutline(P, 2);
   }
   return 0;
 }

@@ -68,23 +68,29 @@ std::string_view GetTok(std::string_view S, std::size_t& Pos) noexcept {
   return S.substr(Start, Pos - Start);
 }
 
-std::string_view GetNum(std::string_view S, std::size_t& Pos) noexcept {
+namespace {
+
+// The number grammar, shared by GetNum and the converting scanner: "-" only
+// first or right after an exponent letter, one ".", "e"/"E" anywhere. The
+// sink sees every digit, the point and any exponent letter.
+template <class Sink>
+std::string_view ScanNumber(std::string_view S, std::size_t& Pos, Sink& Out) noexcept {
   if (Pos >= S.size()) return {};
   SkipSeparators(S, Pos);
   const char* const Begin = S.data();
   const char* const End = Begin + S.size();
   const char* P = Begin + Pos;
-  // "-" only first or right after an exponent letter; one "."; "e"/"E"
-  // anywhere.
   bool Point = false;
   if (P < End && *P == '-') ++P;
   for (;;) {
-    while (P < End && ZKIsDigit(static_cast<unsigned char>(*P))) ++P;
+    for (; P < End && ZKIsDigit(static_cast<unsigned char>(*P)); ++P) Out.Digit(*P);
     if (P == End) break;
     if (*P == '.' && !Point) {
       Point = true;
+      Out.Point();
       ++P;
     } else if (*P == 'e' || *P == 'E') {
+      Out.Exponent();
       ++P;
       if (P < End && *P == '-') ++P;
     } else {
@@ -96,6 +102,53 @@ std::string_view GetNum(std::string_view S, std::size_t& Pos) noexcept {
   SkipSeparators(S, Pos);
   return Text;
 }
+
+struct IgnoreDigits {
+  void Digit(char) noexcept {}
+  void Point() noexcept {}
+  void Exponent() noexcept {}
+};
+
+// Collects the common short decimal ("-12.375", ".5") while it is scanned: at
+// most 15 digits make an exact integer and 10^Decimals is exact, so one
+// division gives the correctly rounded double, as std::from_chars would.
+struct ShortDecimal {
+  std::uint64_t Mantissa = 0;
+  int Digits = 0;
+  int Decimals = 0;
+  bool InFraction = false;
+  bool Exact = true;
+  void Digit(char C) noexcept {
+    Exact &= ++Digits <= 15;
+    Mantissa = Mantissa * 10 + static_cast<unsigned>(C - '0'); // wraps harmlessly once not Exact
+    Decimals += InFraction;
+  }
+  void Point() noexcept { InFraction = true; }
+  void Exponent() noexcept { Exact = false; }
+};
+
+} // namespace
+
+std::string_view GetNum(std::string_view S, std::size_t& Pos) noexcept {
+  IgnoreDigits Nothing;
+  return ScanNumber(S, Pos, Nothing);
+}
+
+ScannedNumber ScanCoordinate(std::string_view S, std::size_t& Pos) noexcept {
+  static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                           1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  ShortDecimal D;
+  ScannedNumber N;
+  N.Text = ScanNumber(S, Pos, D);
+  N.Exact = D.Exact && D.Digits > 0;
+  if (N.Exact) {
+    const double Magnitude = static_cast<double>(D.Mantissa) / PowersOfTen[D.Decimals];
+    N.Value = static_cast<float>(N.Text[0] == '-' ? -Magnitude : Magnitude);
+  }
+  return N;
+}
+
+float ToSingle(const ScannedNumber& N) { return N.Exact ? N.Value : ToSingle(N.Text); }
 
 std::string_view GetDigit(std::string_view S, std::size_t& Pos) noexcept {
   if (Pos >= S.size()) return {};
@@ -113,51 +166,14 @@ std::string_view GetDigit(std::string_view S, std::size_t& Pos) noexcept {
   return Text;
 }
 
-namespace {
-
-// The common short decimal ("-12.375", ".5") without exponent: at most 15
-// digits make an exact integer M and 10^F is exact, so the one division M /
-// 10^F is the correctly rounded double, as std::from_chars gives it.
-bool ReadShortDecimal(std::string_view Text, double& Value) noexcept {
-  static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                           1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  const char* P = Text.data();
-  const char* const End = P + Text.size();
-  const bool Negative = P < End && *P == '-';
-  if (Negative) ++P;
-  std::uint64_t Mantissa = 0;
-  int Digits = 0, Decimals = 0;
-  bool Point = false;
-  for (; P < End; ++P) {
-    const char C = *P;
-    if (ZKIsDigit(static_cast<unsigned char>(C))) {
-      if (++Digits > 15) return false;
-      Mantissa = Mantissa * 10 + static_cast<unsigned>(C - '0');
-      Decimals += Point;
-    } else if (C == '.' && !Point) {
-      Point = true;
-    } else {
-      return false;
-    }
-  }
-  if (Digits == 0) return false;
-  const double Magnitude = static_cast<double>(Mantissa) / PowersOfTen[Decimals];
-  Value = Negative ? -Magnitude : Magnitude;
-  return true;
-}
-
-} // namespace
-
 float ToSingle(std::string_view Text) {
   // Text that std::from_chars takes whole and in range reads the same under
   // StrToFloat; everything else (a dangling exponent, overflow, underflow,
   // no number at all) takes StrToFloat's own way.
   double Value = 0;
-  if (!ReadShortDecimal(Text, Value)) {
-    const char* const End = Text.data() + Text.size();
-    const auto [Stop, Error] = std::from_chars(Text.data(), End, Value, std::chars_format::general);
-    if (Stop != End || Error != std::errc{}) Value = StrToFloat(Text, USFormatSettings);
-  }
+  const char* const End = Text.data() + Text.size();
+  const auto [Stop, Error] = std::from_chars(Text.data(), End, Value, std::chars_format::general);
+  if (Stop != End || Error != std::errc{}) Value = StrToFloat(Text, USFormatSettings);
   // The host stores the number in a Single: beyond its range that is an
   // overflow error, below its smallest subnormal the value becomes 0.
   if (!(std::fabs(Value) < SingleOverflowLimit)) throw EOverflow();
@@ -167,11 +183,11 @@ float ToSingle(std::string_view Text) {
 TPointF GetPointFromStr(std::string_view S, std::size_t& Pos) {
   if (Pos >= S.size()) return {};
   SkipCommasAndBlanks(S, Pos);
-  const std::string_view X = GetNum(S, Pos);
+  const ScannedNumber X = ScanCoordinate(S, Pos);
   SkipCommasAndBlanks(S, Pos);
-  const std::string_view Y = GetNum(S, Pos);
+  const ScannedNumber Y = ScanCoordinate(S, Pos);
   SkipCommasAndBlanks(S, Pos);
-  const float PX = ToSingle(X);
+  const float PX = ToSingle(X); // X first: its error is the one raised
   return {PX, ToSingle(Y)};
 }
 
@@ -380,7 +396,7 @@ private:
   }
 
   TPointF Pair() { return PathScan::GetPointFromStr(S, Pos); }
-  float Number() { return PathScan::ToSingle(PathScan::GetNum(S, Pos)); }
+  float Number() { return PathScan::ToSingle(PathScan::ScanCoordinate(S, Pos)); }
   // A flag is true exactly when it reads as 1 (in the process's own number
   // format, as the host reads it).
   bool Flag() {

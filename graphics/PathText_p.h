@@ -42,6 +42,19 @@ TPointF GetPointFromStr(std::string_view S, std::size_t& Pos);
 /// `GetPointFromStr`.
 float ToSingle(std::string_view Text);
 
+/// A number scanned as `GetNum` does, with its value when the text is a
+/// short decimal (at most 15 digits, no exponent) that was converted exactly
+/// while it was scanned.
+struct ScannedNumber {
+  std::string_view Text;
+  float Value = 0;
+  bool Exact = false;
+};
+ScannedNumber ScanCoordinate(std::string_view S, std::size_t& Pos) noexcept;
+
+/// The value of a scanned number: its exact value, or `ToSingle` of its text.
+float ToSingle(const ScannedNumber& N);
+
 /// The longest text `WriteDefaultNumber` writes.
 inline constexpr std::size_t MaxDefaultNumberText = 20;
 

@@ -134,7 +134,7 @@ TEST(GetPointFromStrTest, ReadsPairsAndRaisesOnBadText) {
   EXPECT_EQ(PathScan::GetPointFromStr("1e-50,1e-40", Pos), (TPointF{0, 0x1.16c2p-133f})); // 9.99994610e-41
 }
 
-TEST(ToSingleTest, MatchesStrToFloatNarrowed) {
+TEST(ScanCoordinateTest, MatchesStrToFloatNarrowed) {
   // Short decimals take a fast exact path; every other form the general one.
   std::mt19937 Random(99);
   const auto Digits = [&](int N) {
@@ -142,6 +142,7 @@ TEST(ToSingleTest, MatchesStrToFloatNarrowed) {
     for (int I = 0; I < N; ++I) D += static_cast<char>('0' + Random() % 10);
     return D;
   };
+  int Exact = 0;
   for (int I = 0; I < 200000; ++I) {
     std::string Text = Random() % 3 == 0 ? "-" : "";
     const int Whole = static_cast<int>(Random() % 10), Fraction = static_cast<int>(Random() % 12);
@@ -150,13 +151,19 @@ TEST(ToSingleTest, MatchesStrToFloatNarrowed) {
     if (Random() % 5 == 0) Text += "e" + std::string(Random() % 2 ? "-" : "") + std::to_string(Random() % 40);
     SCOPED_TRACE(Text);
     const double Wide = StrToFloat(Text);
+    std::size_t Pos = 0;
+    const PathScan::ScannedNumber Scanned = PathScan::ScanCoordinate(Text, Pos);
+    ASSERT_EQ(Pos, Text.size());
+    Exact += Scanned.Exact;
     if (std::fabs(Wide) >= 0x1.ffffffp+127) { // rounds to infinity as a Single
-      ASSERT_THROW(PathScan::ToSingle(Text), EOverflow);
+      ASSERT_THROW(PathScan::ToSingle(Scanned), EOverflow);
       continue;
     }
-    ASSERT_EQ(std::bit_cast<std::uint32_t>(PathScan::ToSingle(Text)),
+    ASSERT_EQ(std::bit_cast<std::uint32_t>(PathScan::ToSingle(Scanned)),
               std::bit_cast<std::uint32_t>(static_cast<float>(Wide)));
   }
+  EXPECT_GT(Exact, 50000) << "both ways are taken";
+  EXPECT_LT(Exact, 150000);
 }
 
 // ---- Parser ------------------------------------------------------------------
