@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -24,8 +25,9 @@ std::string ReadFile(const std::string& Name) {
 
 // Runs zkgfx with Args (already quoted for the shell) and Input on stdin.
 Result RunZkgfx(const std::string& Args, const std::string& Input) {
-  const std::string Dir = testing::TempDir();
-  const std::string InFile = Dir + "zkgfx_in.txt", ErrFile = Dir + "zkgfx_err.txt";
+  // Per-process names: the test runner runs several of these programs at once.
+  const std::string Stem = testing::TempDir() + "zkgfx_" + std::to_string(getpid());
+  const std::string InFile = Stem + "_in.txt", ErrFile = Stem + "_err.txt";
   std::ofstream(InFile, std::ios::binary) << Input;
   const std::string Command =
       std::string("'") + ZKGFX_PATH + "' " + Args + " <'" + InFile + "' 2>'" + ErrFile + "'";
