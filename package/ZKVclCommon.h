@@ -2,6 +2,8 @@
 /// ZKVclCommon: the whole library behind one include.
 #include "runtime/ZKRuntime.h"
 #include "base/ZKCommon.h"
+#include "canvas/ZKCanvas.h"
+#include "canvas/qt/QtCanvas.h"
 #include "graphics/ZKGraphics.h"
 
 namespace zk {
