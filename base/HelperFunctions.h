@@ -2,6 +2,7 @@
 /// The few base-package helpers the library uses: character tests, the
 /// integer rectangle scaling and text comparisons by option.
 #include <bitset>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -31,11 +32,12 @@ bool ZKCharInSet(char32_t C, std::u32string_view Chars, int Count) noexcept;
 TRect ScaleRect(const TRect& R, int DX, int DY) noexcept;
 
 /// The text tests a comparison function can make.
-enum TCompareStringsOption { csoStartsWith, csoEndsWith, csoContains, csoEquals };
+enum TCompareStringsOption : std::uint8_t { csoStartsWith, csoEndsWith, csoContains, csoEquals };
 
 /// A comparison called as (S, T): T starts with S, T ends with S, T contains S
-/// or T equals S, by Option, with or without case. Text is UTF-8; case is
-/// folded per Unicode character (Latin, Greek and Cyrillic letters), never
+/// or T equals S, by Option, with or without case. The option is stored in a
+/// byte so that any ordinal is valid; ordinals past `csoEquals` mean equality.
+/// Text is UTF-8; case is folded per Unicode character (Latin, Greek and Cyrillic letters), never
 /// per byte. An Option outside the enumeration means equality.
 using TStrCompareFunction = std::function<bool(std::string_view S, std::string_view T)>;
 TStrCompareFunction GetStrCompareFunction(bool CaseSensitive, TCompareStringsOption Option);
