@@ -37,8 +37,8 @@ enum TCompareStringsOption : std::uint8_t { csoStartsWith, csoEndsWith, csoConta
 /// A comparison called as (S, T): T starts with S, T ends with S, T contains S
 /// or T equals S, by Option, with or without case. The option is stored in a
 /// byte so that any ordinal is valid; ordinals past `csoEquals` mean equality.
-/// Text is UTF-8; case is folded per Unicode character (Latin, Greek and Cyrillic letters), never
-/// per byte. An Option outside the enumeration means equality.
+/// Text is UTF-8; case is folded per Unicode character (Latin, Greek and
+/// Cyrillic letters), never per byte.
 using TStrCompareFunction = std::function<bool(std::string_view S, std::string_view T)>;
 TStrCompareFunction GetStrCompareFunction(bool CaseSensitive, TCompareStringsOption Option);
 
