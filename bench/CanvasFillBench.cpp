@@ -4,6 +4,8 @@
 // most a fifth to the time; the ratio is printed after the run.
 #include <benchmark/benchmark.h>
 
+#include "CpuTimeReporter.h"
+
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -85,28 +87,16 @@ void BM_QPainterPathPeer(benchmark::State& State) {
 }
 BENCHMARK(BM_QPainterPathPeer)->Unit(benchmark::kMillisecond)->MinTime(2);
 
-// Collects the mean real time per iteration of each benchmark.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-  double Canvas = 0, Peer = 0;
-  void ReportRuns(const std::vector<Run>& Runs) override {
-    for (const Run& R : Runs) {
-      const double PerIteration = R.GetAdjustedCPUTime();  // steadier on a shared machine
-      if (R.benchmark_name().starts_with("BM_CanvasFillPath")) Canvas = PerIteration;
-      if (R.benchmark_name().starts_with("BM_QPainterPathPeer")) Peer = PerIteration;
-    }
-    ConsoleReporter::ReportRuns(Runs);
-  }
-};
 
 } // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  RatioReporter Reporter;
+  zkbench::CpuTimeReporter Reporter;
   benchmark::RunSpecifiedBenchmarks(&Reporter);
-  if (Reporter.Canvas > 0 && Reporter.Peer > 0)
-    std::printf("canvas / QPainterPath CPU time: %.3f (goal: at most 1.20)\n", Reporter.Canvas / Reporter.Peer);
+  const double Canvas = Reporter.Seconds("BM_CanvasFillPath"), Peer = Reporter.Seconds("BM_QPainterPathPeer");
+  if (Canvas > 0 && Peer > 0)
+    std::printf("canvas / QPainterPath CPU time: %.3f (goal: at most 1.20)\n", Canvas / Peer);
   benchmark::Shutdown();
   return 0;
 }

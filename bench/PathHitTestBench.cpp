@@ -7,6 +7,8 @@
 // throughput on that path.
 #include <benchmark/benchmark.h>
 
+#include "CpuTimeReporter.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -125,27 +127,6 @@ void BM_FlattenToPolygon(benchmark::State& State) {
 }
 BENCHMARK(BM_FlattenToPolygon)->Unit(benchmark::kMicrosecond);
 
-// Keeps each benchmark's CPU time per iteration (the least over repetitions,
-// or the median when only aggregates are reported) to print the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-  std::map<std::string, double> Seconds;
-  void ReportRuns(const std::vector<Run>& Runs) override {
-    for (const Run& R : Runs) {
-      const bool Median = R.run_type == Run::RT_Aggregate && R.aggregate_name == "median";
-      if ((R.run_type != Run::RT_Iteration && !Median) || R.iterations <= 0) continue;
-      const std::string Name = R.run_name.function_name;
-      const double S = R.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(R.time_unit);
-      const auto It = Seconds.find(Name);
-      if (It == Seconds.end() || S < It->second) Seconds[Name] = S;
-    }
-    ConsoleReporter::ReportRuns(Runs);
-  }
-  double Get(const char* Name) const {
-    const auto It = Seconds.find(Name);
-    return It == Seconds.end() ? 0 : It->second;
-  }
-};
 
 } // namespace
 
@@ -160,14 +141,14 @@ int main(int argc, char** argv) {
     Hits += Ours;
   }
   std::printf("queries: %d, hits: %d, ours/literal disagreements: %d\n", kQueries, Hits, Mismatch);
-  RatioReporter Reporter;
+  zkbench::CpuTimeReporter Reporter;
   benchmark::RunSpecifiedBenchmarks(&Reporter);
-  const double Ours = Reporter.Get("BM_PointInPathOutline_Ours");
-  const double Literal = Reporter.Get("BM_PointInPathOutline_Literal");
+  const double Ours = Reporter.Seconds("BM_PointInPathOutline_Ours");
+  const double Literal = Reporter.Seconds("BM_PointInPathOutline_Literal");
   if (Ours > 0 && Literal > 0)
     std::printf("outline hit test: ours %.0f ns/query, literal %.0f ns/query, ratio literal/ours: %.1f (goal >= 10)\n",
                 Ours * 1e9 / kQueries, Literal * 1e9 / kQueries, Literal / Ours);
-  const double Measured = Reporter.Get("BM_GetLength_Measured"), Cached = Reporter.Get("BM_GetLength_Cached");
+  const double Measured = Reporter.Seconds("BM_GetLength_Measured"), Cached = Reporter.Seconds("BM_GetLength_Cached");
   if (Measured > 0 && Cached > 0)
     std::printf("GetLength of %d curves: measured %.1f us, cached %.1f ns, ratio %.0f\n", kCurves, Measured * 1e6,
                 Cached * 1e9, Measured / Cached);

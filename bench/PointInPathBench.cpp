@@ -6,6 +6,8 @@
 // program ends with the ratio ours / plain (goal: at most 1.2).
 #include <benchmark/benchmark.h>
 
+#include "CpuTimeReporter.h"
+
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -117,23 +119,6 @@ void BM_PointInPath_QtOddEven(benchmark::State& State) {
 BENCHMARK(BM_PointInPath_QtOddEven);
 #endif
 
-// Keeps each benchmark's CPU time per iteration (the least over repetitions,
-// or the median when only aggregates are reported) to print the ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-  std::map<std::string, double> Seconds;
-  void ReportRuns(const std::vector<Run>& Runs) override {
-    for (const Run& R : Runs) {
-      const bool Median = R.run_type == Run::RT_Aggregate && R.aggregate_name == "median";
-      if ((R.run_type != Run::RT_Iteration && !Median) || R.iterations <= 0) continue;
-      const std::string Name = R.run_name.function_name;
-      const double S = R.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(R.time_unit);
-      const auto It = Seconds.find(Name);
-      if (It == Seconds.end() || S < It->second) Seconds[Name] = S;
-    }
-    ConsoleReporter::ReportRuns(Runs);
-  }
-};
 
 } // namespace
 
@@ -149,19 +134,17 @@ int main(int argc, char** argv) {
     Inside += A;
   }
   std::printf("queries: %d, inside: %d, ours/plain disagreements: %d\n", kQueries, Inside, Mismatch);
-  RatioReporter Reporter;
+  zkbench::CpuTimeReporter Reporter;
   benchmark::RunSpecifiedBenchmarks(&Reporter);
-  const auto Ours = Reporter.Seconds.find("BM_PointInPath_Ours");
-  const auto Plain = Reporter.Seconds.find("BM_PointInPath_PlainPnpoly");
-  if (Ours != Reporter.Seconds.end() && Plain != Reporter.Seconds.end()) {
+  const double Ours = Reporter.Seconds("BM_PointInPath_Ours");
+  const double Plain = Reporter.Seconds("BM_PointInPath_PlainPnpoly");
+  if (Ours > 0 && Plain > 0)
     std::printf("ours: %.3f ns/edge, plain PNPOLY: %.3f ns/edge, ratio ours/plain: %.3f (goal <= 1.2)\n",
-                Ours->second * 1e9 / kVertices, Plain->second * 1e9 / kVertices,
-                Ours->second / Plain->second);
-  }
-  const auto Qt = Reporter.Seconds.find("BM_PointInPath_QtOddEven");
-  if (Qt != Reporter.Seconds.end() && Plain != Reporter.Seconds.end())
+                Ours * 1e9 / kVertices, Plain * 1e9 / kVertices, Ours / Plain);
+  const double Qt = Reporter.Seconds("BM_PointInPath_QtOddEven");
+  if (Qt > 0 && Plain > 0)
     std::printf("Qt QPolygonF::containsPoint(OddEvenFill): %.3f ns/edge, ratio Qt/plain: %.3f\n",
-                Qt->second * 1e9 / kVertices, Qt->second / Plain->second);
+                Qt * 1e9 / kVertices, Qt / Plain);
   benchmark::Shutdown();
   return Mismatch == 0 ? 0 : 1;
 }
