@@ -5,7 +5,8 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
-#include <vector>
+#include <span>
+#include <tuple>
 
 #include "graphics/Matrix.h"
 #include "graphics/PathArcs.h"
@@ -74,28 +75,50 @@ TArcSplit SplitArc(float StartAngle, float SweepAngle) {
   return S;
 }
 
-/// The points of an arc on the ellipse (CX, CY, RX, RY): the start point, then
-/// the two control points and the end point of each piece. Nothing is
-/// appended, so a failure leaves the path alone.
-std::vector<TPointF> ArcCurvePoints(const TArcSplit& S, double CX, double CY, double RX, double RY) {
-  std::vector<TPointF> Points;
-  Points.reserve(1 + 3 * S.Count);
+/// The points of an arc: the start point, then the two control points and the
+/// end point of each piece. Held in place, as an arc has at most four pieces.
+struct TArcPoints {
+  std::array<TPointF, 1 + 3 * std::tuple_size_v<decltype(TArcSplit::Sweeps)>> Points;
+  std::size_t Size = 0;
+
+  bool empty() const noexcept { return Size == 0; }
+  std::span<TPointF> View() noexcept { return {Points.data(), Size}; }
+};
+
+/// The points of an arc on the ellipse (CX, CY, RX, RY). Nothing is appended,
+/// so a failure leaves the path alone.
+TArcPoints ArcCurvePoints(const TArcSplit& S, double CX, double CY, double RX, double RY) {
+  TArcPoints Out;
   double Theta = S.Start;
+  double s = 0, c = 0, k = 0, w = 0;
   for (int i = 0; i < S.Count; ++i) {
     // Unit arc from -phi to +phi with control points at 4/3 tan(phi/2) along
     // the tangents (k = 4(1 - cos phi)/3, w = sin phi - cos phi k / sin phi),
-    // turned to the piece's middle angle and scaled onto the ellipse.
+    // turned to the piece's middle angle and scaled onto the ellipse. Every
+    // piece but the last is the same quarter turn, whose unit arc is reused.
     const double Phi = S.Sweeps[i] / 2;
-    const double s = std::sin(Phi), c = std::cos(Phi);
-    const double k = 4 * (1 - c) / 3, w = s - c * k / s;
+    if (i == 0 || S.Sweeps[i] != S.Sweeps[i - 1]) {
+      s = std::sin(Phi);
+      c = std::cos(Phi);
+      k = 4 * (1 - c) / 3;
+      w = s - c * k / s;
+    }
     const std::array<std::array<double, 2>, 4> Q{{{c, -s}, {c + k, -w}, {c + k, w}, {c, s}}};
     const double Alpha = Theta + Phi, ca = std::cos(Alpha), sa = std::sin(Alpha);
     for (int j = i == 0 ? 0 : 1; j < 4; ++j)
-      Points.push_back({ToSingle(CX + RX * (Q[j][0] * ca - Q[j][1] * sa)),
-                        ToSingle(CY + RY * (Q[j][0] * sa + Q[j][1] * ca))});
+      Out.Points[Out.Size++] = {ToSingle(CX + RX * (Q[j][0] * ca - Q[j][1] * sa)),
+                                ToSingle(CY + RY * (Q[j][0] * sa + Q[j][1] * ca))};
     Theta += S.Sweeps[i];
   }
-  return Points;
+  return Out;
+}
+
+/// CreateRotationZKMatrix(Angle), without its trigonometry for the unturned
+/// ellipse that nearly every arc of real path data has: sin(+-0) = +-0 and
+/// cos(+-0) = 1 exactly.
+TMatrix ArcRotation(float Angle) noexcept {
+  if (Angle == 0) return {1, Angle, 0, -Angle, 1, 0, 0, 0, 1};
+  return CreateRotationZKMatrix(Angle);
 }
 
 } // namespace
@@ -188,9 +211,9 @@ void TZKPathData::AddRectangle(const TRectF& ARect, float XRadius, float YRadius
 void TZKPathData::AddArc(const TPointF& Center, const TPointF& Radius, float StartAngle,
                          float SweepAngle) {
   RequireFinite({Center.X, Center.Y, Radius.X, Radius.Y, SweepAngle});
-  const std::vector<TPointF> P =
-      ArcCurvePoints(SplitArc(StartAngle, SweepAngle), Center.X, Center.Y, Radius.X, Radius.Y);
-  if (P.empty()) return;
+  TArcPoints Arc = ArcCurvePoints(SplitArc(StartAngle, SweepAngle), Center.X, Center.Y, Radius.X, Radius.Y);
+  if (Arc.empty()) return;
+  const std::span<const TPointF> P = Arc.View();
   TZKPathUpdate Update(*this);
   if (Count() == 0)
     MoveTo(P[0]);
@@ -202,9 +225,9 @@ void TZKPathData::AddArc(const TPointF& Center, const TPointF& Radius, float Sta
 void TZKPathData::AddArcSvgPart(const TPointF& Center, const TPointF& Radius, float StartAngle,
                                 float SweepAngle) {
   RequireFinite({Center.X, Center.Y, Radius.X, Radius.Y, SweepAngle});
-  const std::vector<TPointF> P =
-      ArcCurvePoints(SplitArc(StartAngle, SweepAngle), Center.X, Center.Y, Radius.X, Radius.Y);
-  if (P.empty()) return;
+  TArcPoints Arc = ArcCurvePoints(SplitArc(StartAngle, SweepAngle), Center.X, Center.Y, Radius.X, Radius.Y);
+  if (Arc.empty()) return;
+  const std::span<const TPointF> P = Arc.View();
   TZKPathUpdate Update(*this);
   for (std::size_t i = 1; i + 2 < P.size(); i += 3) CurveTo(P[i], P[i + 1], P[i + 2]);
 }
@@ -268,10 +291,10 @@ void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, fl
   // The arc about the origin, then rotated by phi and moved to the centre,
   // each point through the float matrix as a path transform would do it.
   const TArcSplit Split = SplitArc(RadToDegF(Theta1), RadToDegF(DTheta));
-  std::vector<TPointF> P = ArcCurvePoints(Split, 0, 0, ToSingle(rx), ToSingle(ry));
-  if (P.empty()) return;
-  const TMatrix M = ZKMatrixMultiply(CreateRotationZKMatrix(Phi),
-                                     CreateTranslateZKMatrix(ToSingle(CX), ToSingle(CY)));
+  TArcPoints Arc = ArcCurvePoints(Split, 0, 0, ToSingle(rx), ToSingle(ry));
+  if (Arc.empty()) return;
+  const TMatrix M = ZKMatrixMultiply(ArcRotation(Phi), CreateTranslateZKMatrix(ToSingle(CX), ToSingle(CY)));
+  const std::span<TPointF> P = Arc.View();
   for (TPointF& Point : P) {
     Point = ZKMatrixMultiply(Point, M);
     if (!std::isfinite(Point.X) || !std::isfinite(Point.Y)) throw EOverflow();

@@ -142,8 +142,12 @@ ScannedNumber ScanCoordinate(std::string_view S, std::size_t& Pos) noexcept {
   N.Text = ScanNumber(S, Pos, D);
   N.Exact = D.Exact && D.Digits > 0;
   if (N.Exact) {
+    // The sign goes on as a bit, not through a branch: signs of relative
+    // coordinates are random, and a mispredicted branch here cost more than
+    // the division. The magnitude is never negative, so "-0" stays -0.
     const double Magnitude = static_cast<double>(D.Mantissa) / PowersOfTen[D.Decimals];
-    N.Value = static_cast<float>(N.Text[0] == '-' ? -Magnitude : Magnitude);
+    const std::uint64_t Sign = static_cast<std::uint64_t>(N.Text[0] == '-') << 63;
+    N.Value = static_cast<float>(std::bit_cast<double>(std::bit_cast<std::uint64_t>(Magnitude) | Sign));
   }
   return N;
 }
