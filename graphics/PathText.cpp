@@ -48,9 +48,11 @@ void SkipCommasAndBlanks(std::string_view S, std::size_t& Pos) noexcept {
 // half of its last unit (that value itself rounds to even, to infinity).
 constexpr double SingleOverflowLimit = 0x1.ffffffp+127;
 
-} // namespace
+// The scanners proper. The exported functions below wrap them; the parser
+// calls these directly, so they inline instead of going through the
+// library's symbol table.
 
-bool IsCommandLetter(char C) noexcept {
+constexpr bool IsCommandChar(char C) noexcept {
   switch (C) {
   case 'z': case 'm': case 'l': case 'c': case 'h': case 'v': case 's': case 'q': case 't': case 'a':
   case 'Z': case 'M': case 'L': case 'C': case 'H': case 'V': case 'S': case 'Q': case 'T': case 'A':
@@ -60,21 +62,19 @@ bool IsCommandLetter(char C) noexcept {
   }
 }
 
-std::string_view GetTok(std::string_view S, std::size_t& Pos) noexcept {
+constexpr bool IsDigitChar(char C) noexcept { return ZKIsDigit(static_cast<unsigned char>(C)); }
+
+std::string_view ScanTok(std::string_view S, std::size_t& Pos) noexcept {
   if (Pos >= S.size()) return {};
   while (Pos < S.size() && IsBlank(S[Pos])) ++Pos;
   const std::size_t Start = Pos;
-  while (Pos < S.size() && IsCommandLetter(S[Pos])) ++Pos;
+  while (Pos < S.size() && IsCommandChar(S[Pos])) ++Pos;
   return S.substr(Start, Pos - Start);
 }
 
-namespace {
-
-// The number grammar, shared by GetNum and the converting scanner: "-" only
-// first or right after an exponent letter, one ".", "e"/"E" anywhere. The
-// sink sees every digit, the point and any exponent letter.
-template <class Sink>
-std::string_view ScanNumber(std::string_view S, std::size_t& Pos, Sink& Out) noexcept {
+// The number grammar: "-" only first or right after an exponent letter, one
+// ".", "e"/"E" anywhere.
+std::string_view ScanNumber(std::string_view S, std::size_t& Pos) noexcept {
   if (Pos >= S.size()) return {};
   SkipSeparators(S, Pos);
   const char* const Begin = S.data();
@@ -83,14 +83,12 @@ std::string_view ScanNumber(std::string_view S, std::size_t& Pos, Sink& Out) noe
   bool Point = false;
   if (P < End && *P == '-') ++P;
   for (;;) {
-    for (; P < End && ZKIsDigit(static_cast<unsigned char>(*P)); ++P) Out.Digit(*P);
+    while (P < End && IsDigitChar(*P)) ++P;
     if (P == End) break;
     if (*P == '.' && !Point) {
       Point = true;
-      Out.Point();
       ++P;
     } else if (*P == 'e' || *P == 'E') {
-      Out.Exponent();
       ++P;
       if (P < End && *P == '-') ++P;
     } else {
@@ -103,64 +101,59 @@ std::string_view ScanNumber(std::string_view S, std::size_t& Pos, Sink& Out) noe
   return Text;
 }
 
-struct IgnoreDigits {
-  void Digit(char) noexcept {}
-  void Point() noexcept {}
-  void Exponent() noexcept {}
-};
-
-// Collects the common short decimal ("-12.375", ".5") while it is scanned: at
-// most 15 digits make an exact integer and 10^Decimals is exact, so one
-// division gives the correctly rounded double, as std::from_chars would.
-struct ShortDecimal {
-  std::uint64_t Mantissa = 0;
-  int Digits = 0;
-  int Decimals = 0;
-  bool InFraction = false;
-  bool Exact = true;
-  void Digit(char C) noexcept {
-    Exact &= ++Digits <= 15;
-    Mantissa = Mantissa * 10 + static_cast<unsigned>(C - '0'); // wraps harmlessly once not Exact
-    Decimals += InFraction;
-  }
-  void Point() noexcept { InFraction = true; }
-  void Exponent() noexcept { Exact = false; }
-};
-
-} // namespace
-
-std::string_view GetNum(std::string_view S, std::size_t& Pos) noexcept {
-  IgnoreDigits Nothing;
-  return ScanNumber(S, Pos, Nothing);
-}
-
-ScannedNumber ScanCoordinate(std::string_view S, std::size_t& Pos) noexcept {
+// ScanNumber for the common short decimal ("-12.375", ".5"), converted while
+// it is scanned: at most 15 digits make an exact integer and 10^Decimals is
+// exact, so one division gives the correctly rounded double, as
+// std::from_chars would. A number with an exponent is scanned again by the
+// general grammar and left to ToSingle.
+ScannedNumber ScanShortDecimal(std::string_view S, std::size_t& Pos) noexcept {
   static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  ShortDecimal D;
+  if (Pos >= S.size()) return {};
+  std::size_t Start = Pos;
+  SkipSeparators(S, Start);
+  const char* const Begin = S.data();
+  const char* const End = Begin + S.size();
+  const char* const First = Begin + Start;
+  const char* P = First;
+  const bool Negative = P < End && *P == '-';
+  P += Negative;
+  // Past 19 digits the mantissa wraps; it is not used then.
+  std::uint64_t Mantissa = 0;
+  const char* const Whole = P;
+  for (; P < End && IsDigitChar(*P); ++P) Mantissa = Mantissa * 10 + static_cast<unsigned>(*P - '0');
+  std::ptrdiff_t Digits = P - Whole, Decimals = 0;
+  if (P < End && *P == '.') {
+    const char* const Fraction = ++P;
+    for (; P < End && IsDigitChar(*P); ++P) Mantissa = Mantissa * 10 + static_cast<unsigned>(*P - '0');
+    Decimals = P - Fraction;
+    Digits += Decimals;
+  }
+  if (P < End && (*P == 'e' || *P == 'E')) return {ScanNumber(S, Pos), 0, false};
+
   ScannedNumber N;
-  N.Text = ScanNumber(S, Pos, D);
-  N.Exact = D.Exact && D.Digits > 0;
+  N.Text = std::string_view(First, static_cast<std::size_t>(P - First));
+  Pos = static_cast<std::size_t>(P - Begin);
+  SkipSeparators(S, Pos);
+  N.Exact = Digits > 0 && Digits <= 15;
   if (N.Exact) {
     // The sign goes on as a bit, not through a branch: signs of relative
-    // coordinates are random, and a mispredicted branch here cost more than
-    // the division. The magnitude is never negative, so "-0" stays -0.
-    const double Magnitude = static_cast<double>(D.Mantissa) / PowersOfTen[D.Decimals];
-    const std::uint64_t Sign = static_cast<std::uint64_t>(N.Text[0] == '-') << 63;
+    // coordinates are random, and a mispredicted branch costs more than the
+    // division. The magnitude is never negative, so "-0" stays -0.
+    const double Magnitude = static_cast<double>(Mantissa) / PowersOfTen[Decimals];
+    const std::uint64_t Sign = static_cast<std::uint64_t>(Negative) << 63;
     N.Value = static_cast<float>(std::bit_cast<double>(std::bit_cast<std::uint64_t>(Magnitude) | Sign));
   }
   return N;
 }
 
-float ToSingle(const ScannedNumber& N) { return N.Exact ? N.Value : ToSingle(N.Text); }
-
-std::string_view GetDigit(std::string_view S, std::size_t& Pos) noexcept {
+std::string_view ScanDigit(std::string_view S, std::size_t& Pos) noexcept {
   if (Pos >= S.size()) return {};
   SkipSeparators(S, Pos);
   const std::size_t Start = Pos;
   while (Pos < S.size()) {
     const char C = S[Pos];
-    const bool Digit = ZKIsDigit(static_cast<unsigned char>(C));
+    const bool Digit = IsDigitChar(C);
     if (C == '-' ? Pos != Start : !(Digit || C == '.')) break;
     ++Pos;
     if (Digit) break;
@@ -170,7 +163,7 @@ std::string_view GetDigit(std::string_view S, std::size_t& Pos) noexcept {
   return Text;
 }
 
-float ToSingle(std::string_view Text) {
+float ToSingleValue(std::string_view Text) {
   // Text that std::from_chars takes whole and in range reads the same under
   // StrToFloat; everything else (a dangling exponent, overflow, underflow,
   // no number at all) takes StrToFloat's own way.
@@ -184,16 +177,36 @@ float ToSingle(std::string_view Text) {
   return static_cast<float>(Value);
 }
 
-TPointF GetPointFromStr(std::string_view S, std::size_t& Pos) {
+float ToSingleValue(const ScannedNumber& N) { return N.Exact ? N.Value : ToSingleValue(N.Text); }
+
+TPointF ScanPoint(std::string_view S, std::size_t& Pos) {
   if (Pos >= S.size()) return {};
   SkipCommasAndBlanks(S, Pos);
-  const ScannedNumber X = ScanCoordinate(S, Pos);
+  const ScannedNumber X = ScanShortDecimal(S, Pos);
   SkipCommasAndBlanks(S, Pos);
-  const ScannedNumber Y = ScanCoordinate(S, Pos);
+  const ScannedNumber Y = ScanShortDecimal(S, Pos);
   SkipCommasAndBlanks(S, Pos);
-  const float PX = ToSingle(X); // X first: its error is the one raised
-  return {PX, ToSingle(Y)};
+  const float PX = ToSingleValue(X); // X first: its error is the one raised
+  return {PX, ToSingleValue(Y)};
 }
+
+} // namespace
+
+bool IsCommandLetter(char C) noexcept { return IsCommandChar(C); }
+
+std::string_view GetTok(std::string_view S, std::size_t& Pos) noexcept { return ScanTok(S, Pos); }
+
+std::string_view GetNum(std::string_view S, std::size_t& Pos) noexcept { return ScanNumber(S, Pos); }
+
+ScannedNumber ScanCoordinate(std::string_view S, std::size_t& Pos) noexcept { return ScanShortDecimal(S, Pos); }
+
+float ToSingle(const ScannedNumber& N) { return ToSingleValue(N); }
+
+std::string_view GetDigit(std::string_view S, std::size_t& Pos) noexcept { return ScanDigit(S, Pos); }
+
+float ToSingle(std::string_view Text) { return ToSingleValue(Text); }
+
+TPointF GetPointFromStr(std::string_view S, std::size_t& Pos) { return ScanPoint(S, Pos); }
 
 char* WriteDefaultNumber(float Value, char* Out) noexcept {
   constexpr std::uint64_t Scale = 1'000'000'000; // nine decimals
@@ -263,7 +276,7 @@ public:
     char Cmd = '\0';
     while (Pos < S.size() && Pos != LastPos) {
       LastPos = Pos;
-      std::string_view Pending = PathScan::GetTok(S, Pos);
+      std::string_view Pending = PathScan::ScanTok(S, Pos);
       // No letter here: the numbers repeat the previous command, down to a
       // single last character ("H10 5" draws to 5 as well).
       const char Previous = Cmd;
@@ -399,12 +412,12 @@ private:
     Build([&] { FPath.AddArcSvg(Start, Radii, Rotation, LargeArc, Sweep, End); });
   }
 
-  TPointF Pair() { return PathScan::GetPointFromStr(S, Pos); }
-  float Number() { return PathScan::ToSingle(PathScan::ScanCoordinate(S, Pos)); }
+  TPointF Pair() { return PathScan::ScanPoint(S, Pos); }
+  float Number() { return PathScan::ToSingleValue(PathScan::ScanShortDecimal(S, Pos)); }
   // A flag is true exactly when it reads as 1 (in the process's own number
   // format, as the host reads it).
   bool Flag() {
-    const std::string_view Text = PathScan::GetDigit(S, Pos);
+    const std::string_view Text = PathScan::ScanDigit(S, Pos);
     if (Text.size() == 1 && ZKIsDigit(static_cast<unsigned char>(Text[0]))) return Text[0] == '1';
     return StrToFloat(Text, ProcessFormatSettings()) == 1.0;
   }

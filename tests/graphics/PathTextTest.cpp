@@ -10,6 +10,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "graphics/PathData.h"
@@ -67,6 +68,10 @@ const ScanCase kNumCases[] = {
     {"SecondCommaStops", ",,5", 0, "", 2},
     {"TabsAndLineBreaksAreBlanks", "\t\r\n7\n", 0, "7", 5},
     {"PastTheEnd", "5", 1, "", 1},
+    {"ExponentAfterPoint", "1.e-2 ", 0, "1.e-2", 6},
+    {"PointAfterFractionStarts", "1.5.e3", 0, "1.5", 3},
+    {"LoneMinus", "-", 0, "-", 1},
+    {"LonePoint", ".,", 0, ".", 2},
 };
 
 class GetNumTest : public testing::TestWithParam<ScanCase> {};
@@ -75,6 +80,14 @@ TEST_P(GetNumTest, TakesOneNumber) {
   const ScanCase& Case = GetParam();
   std::size_t Pos = Case.Start;
   EXPECT_EQ(PathScan::GetNum(Case.Text, Pos), Case.Token);
+  EXPECT_EQ(Pos, Case.End);
+}
+
+// The converting scanner has its own copy of the grammar's common path.
+TEST_P(GetNumTest, ScanCoordinateTakesTheSameText) {
+  const ScanCase& Case = GetParam();
+  std::size_t Pos = Case.Start;
+  EXPECT_EQ(PathScan::ScanCoordinate(Case.Text, Pos).Text, Case.Token);
   EXPECT_EQ(Pos, Case.End);
 }
 
@@ -164,6 +177,15 @@ TEST(ScanCoordinateTest, MatchesStrToFloatNarrowed) {
   }
   EXPECT_GT(Exact, 50000) << "both ways are taken";
   EXPECT_LT(Exact, 150000);
+}
+
+TEST(ScanCoordinateTest, KeepsTheSignOfZero) {
+  for (const auto& [Text, Expected] : {std::pair{"-0", -0.0f}, {"0", 0.0f}, {"-.0", -0.0f}, {"-.5", -0.5f}}) {
+    std::size_t Pos = 0;
+    const PathScan::ScannedNumber N = PathScan::ScanCoordinate(Text, Pos);
+    ASSERT_TRUE(N.Exact) << Text;
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(N.Value), std::bit_cast<std::uint32_t>(Expected)) << Text;
+  }
 }
 
 // ---- Parser ------------------------------------------------------------------
