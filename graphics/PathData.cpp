@@ -1,5 +1,6 @@
 #include "graphics/PathData.h"
 
+#include <algorithm>
 #include <cstring>
 #include <exception>
 
@@ -161,7 +162,11 @@ void TZKPathData::VLineToRel(float Y) { LineTo(Add(LastPoint(), {0, Y})); }
 
 void TZKPathData::CurveTo(const TPointF& ControlPoint1, const TPointF& ControlPoint2,
                           const TPointF& EndPoint) {
-  FPathData.reserve(FPathData.size() + 3);
+  // Room for all three first, so that a curve is never left half appended;
+  // grown by doubling, as push_back would, since a reserve of just the three
+  // would copy the whole path on every curve.
+  if (FPathData.capacity() - FPathData.size() < 3)
+    FPathData.reserve(std::max(FPathData.size() + 3, 2 * FPathData.capacity()));
   Push(ppCurveTo, ControlPoint1);
   Push(ppCurveTo, ControlPoint2);
   Push(ppCurveTo, EndPoint);
