@@ -121,6 +121,19 @@ TMatrix ArcRotation(float Angle) noexcept {
   return CreateRotationZKMatrix(Angle);
 }
 
+/// ZKMatrixMultiply(R, CreateTranslateZKMatrix(X0, Y0)), computed in place:
+/// the same sums of double products, each stored as float, without the
+/// calls and copies of the general product, which cost more than the sums.
+TMatrix PlacementMatrix(const TMatrix& R, float X0, float Y0) noexcept {
+  const auto Row = [&](float X, float Y, float W) {
+    return std::array<float, 3>{static_cast<float>(double(X) * 1 + double(Y) * 0 + double(W) * X0),
+                                static_cast<float>(double(X) * 0 + double(Y) * 1 + double(W) * Y0),
+                                static_cast<float>(double(X) * 0 + double(Y) * 0 + double(W) * 1)};
+  };
+  const auto R1 = Row(R.m11, R.m12, R.m13), R2 = Row(R.m21, R.m22, R.m23), R3 = Row(R.m31, R.m32, R.m33);
+  return {R1[0], R1[1], R1[2], R2[0], R2[1], R2[2], R3[0], R3[1], R3[2]};
+}
+
 } // namespace
 
 // ---- Ellipses and rectangles ------------------------------------------------
@@ -293,10 +306,12 @@ void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, fl
   const TArcSplit Split = SplitArc(RadToDegF(Theta1), RadToDegF(DTheta));
   TArcPoints Arc = ArcCurvePoints(Split, 0, 0, ToSingle(rx), ToSingle(ry));
   if (Arc.empty()) return;
-  const TMatrix M = ZKMatrixMultiply(ArcRotation(Phi), CreateTranslateZKMatrix(ToSingle(CX), ToSingle(CY)));
+  const TMatrix M = PlacementMatrix(ArcRotation(Phi), ToSingle(CX), ToSingle(CY));
   const std::span<TPointF> P = Arc.View();
   for (TPointF& Point : P) {
-    Point = ZKMatrixMultiply(Point, M);
+    // ZKMatrixMultiply(Point, M), inline.
+    Point = {static_cast<float>(double(Point.X) * M.m11 + double(Point.Y) * M.m21 + M.m31),
+             static_cast<float>(double(Point.X) * M.m12 + double(Point.Y) * M.m22 + M.m32)};
     if (!std::isfinite(Point.X) || !std::isfinite(Point.Y)) throw EOverflow();
   }
   TZKPathUpdate Update(*this);
