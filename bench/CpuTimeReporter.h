@@ -12,12 +12,22 @@ namespace zkbench {
 
 class CpuTimeReporter : public benchmark::ConsoleReporter {
 public:
-  /// Seconds of CPU per iteration of the benchmark whose function name is
-  /// Name (the least over repetitions, or the median when only aggregates are
-  /// reported); 0 when it did not run.
+  /// Seconds of CPU per iteration of the benchmark named Name, its function
+  /// name with "/args" when it has arguments ("BM_Parse/1"): the least over
+  /// repetitions, or the median when only aggregates are reported; 0 when it
+  /// did not run.
   double Seconds(const std::string& Name) const {
-    const auto It = FSeconds.find(Name);
-    return It == FSeconds.end() ? 0 : It->second;
+    const auto It = FBest.find(Name);
+    return It == FBest.end() ? 0 : It->second.Seconds;
+  }
+
+  /// A plain (non-rate) counter of that same run, such as the bytes one
+  /// iteration handles; 0 when there is none.
+  double Counter(const std::string& Name, const std::string& CounterName) const {
+    const auto It = FBest.find(Name);
+    if (It == FBest.end()) return 0;
+    const auto C = It->second.Counters.find(CounterName);
+    return C == It->second.Counters.end() ? 0 : C->second.value;
   }
 
   void ReportRuns(const std::vector<Run>& Runs) override {
@@ -25,14 +35,20 @@ public:
       const bool Median = R.run_type == Run::RT_Aggregate && R.aggregate_name == "median";
       if ((R.run_type != Run::RT_Iteration && !Median) || R.iterations <= 0 || R.error_occurred) continue;
       const double S = R.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(R.time_unit);
-      const auto [It, New] = FSeconds.try_emplace(R.run_name.function_name, S);
-      if (!New && S < It->second) It->second = S;
+      std::string Name = R.run_name.function_name;
+      if (!R.run_name.args.empty()) Name += "/" + R.run_name.args;
+      const auto [It, New] = FBest.try_emplace(Name, Best{S, R.counters});
+      if (!New && S < It->second.Seconds) It->second = Best{S, R.counters};
     }
     ConsoleReporter::ReportRuns(Runs);
   }
 
 private:
-  std::map<std::string, double> FSeconds;
+  struct Best {
+    double Seconds;
+    benchmark::UserCounters Counters;
+  };
+  std::map<std::string, Best> FBest;
 };
 
 } // namespace zkbench

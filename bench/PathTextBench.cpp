@@ -6,6 +6,8 @@
 // at least 2 x Qt).
 #include <benchmark/benchmark.h>
 
+#include "CpuTimeReporter.h"
+
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -142,6 +144,14 @@ bool Usable(benchmark::State& State, const Paths& Texts) {
   return false;
 }
 
+// Throughput of one set: Bytes handled per iteration, as a rate and as the
+// plain "bytes" counter the ratios are computed from.
+void ReportBytes(benchmark::State& State, std::size_t Bytes) {
+  State.SetBytesProcessed(static_cast<std::int64_t>(State.iterations() * Bytes));
+  State.counters["bytes"] = double(Bytes);
+  State.SetLabel(SetName(static_cast<int>(State.range(0))));
+}
+
 // ---- The parser and its peers -----------------------------------------------
 
 void BM_ParsePath(benchmark::State& State) {
@@ -154,8 +164,7 @@ void BM_ParsePath(benchmark::State& State) {
       benchmark::DoNotOptimize(Path.Count());
     }
   }
-  State.SetBytesProcessed(static_cast<std::int64_t>(State.iterations() * TotalSize(Texts)));
-  State.SetLabel(SetName(static_cast<int>(State.range(0))));
+  ReportBytes(State, TotalSize(Texts));
 }
 
 // Finds the numbers as the path grammar does and converts each with
@@ -199,8 +208,7 @@ void BM_ScanNumbersFromChars(benchmark::State& State) {
   if (!Usable(State, Texts)) return;
   for (auto _ : State)
     for (const auto& T : Texts) benchmark::DoNotOptimize(ScanNumbers(T));
-  State.SetBytesProcessed(static_cast<std::int64_t>(State.iterations() * TotalSize(Texts)));
-  State.SetLabel(SetName(static_cast<int>(State.range(0))));
+  ReportBytes(State, TotalSize(Texts));
 }
 
 #ifdef ZK_BENCH_WITH_QT_SVG
@@ -218,8 +226,7 @@ void BM_QtSvgLoad(benchmark::State& State) {
       benchmark::DoNotOptimize(Renderer.load(D));
     }
   }
-  State.SetBytesProcessed(static_cast<std::int64_t>(State.iterations() * TotalSize(Texts)));
-  State.SetLabel(SetName(static_cast<int>(State.range(0))));
+  ReportBytes(State, TotalSize(Texts));
 }
 #endif
 
@@ -242,11 +249,11 @@ void BM_WritePath(benchmark::State& State) {
       benchmark::DoNotOptimize(Text.data());
     }
   }
-  State.SetBytesProcessed(static_cast<std::int64_t>(State.iterations() * Output));
-  State.SetLabel(SetName(static_cast<int>(State.range(0))));
+  ReportBytes(State, Output);
 }
 
-#define ZK_TEXT_BENCH(Function) BENCHMARK(Function)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(1.0)
+#define ZK_TEXT_BENCH(Function) \
+  BENCHMARK(Function)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(0.3)->Repetitions(5)
 ZK_TEXT_BENCH(BM_ParsePath);
 ZK_TEXT_BENCH(BM_ScanNumbersFromChars);
 #ifdef ZK_BENCH_WITH_QT_SVG
@@ -254,31 +261,18 @@ ZK_TEXT_BENCH(BM_QtSvgLoad);
 #endif
 ZK_TEXT_BENCH(BM_WritePath);
 
-// Collects MB/s per benchmark and input set for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-  std::map<std::string, double> MBps; // "BM_ParsePath/0" -> MB/s
-
-  void ReportRuns(const std::vector<Run>& Runs) override {
-    for (const Run& R : Runs) {
-      const auto It = R.counters.find("bytes_per_second");
-      if (It == R.counters.end() || R.error_occurred) continue;
-      const std::string Name = R.benchmark_name(); // "BM_ParsePath/0/min_time:1.000"
-      MBps[Name.substr(0, Name.find('/', Name.find('/') + 1))] = It->second.value / 1e6;
-    }
-    ConsoleReporter::ReportRuns(Runs);
-  }
-};
 
 } // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  RatioReporter Reporter;
+  zkbench::CpuTimeReporter Reporter;
   benchmark::RunSpecifiedBenchmarks(&Reporter);
+  // MB/s from the least CPU time over the repetitions: the steadiest figure
+  // on a shared machine, taken alike for every contender.
   const auto Get = [&](const std::string& Name) {
-    const auto It = Reporter.MBps.find(Name);
-    return It == Reporter.MBps.end() ? 0.0 : It->second;
+    const double Seconds = Reporter.Seconds(Name);
+    return Seconds > 0 ? Reporter.Counter(Name, "bytes") / Seconds / 1e6 : 0.0;
   };
   for (int Set = 0; Set < 2; ++Set) {
     const std::string Arg = "/" + std::to_string(Set);

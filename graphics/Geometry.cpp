@@ -124,8 +124,12 @@ TCanvasPoints ZKPointsToPoints(std::span<const TPointF> Points) {
 
 std::string ZKPointToString(const TPointF& P, std::string_view Format) {
   // Single widened exactly (float -> long double is exact).
-  return "(" + FormatFloat(Format, static_cast<long double>(P.X), USFormatSettings) + "," +
-         FormatFloat(Format, static_cast<long double>(P.Y), USFormatSettings) + ")";
+  std::string Text = "(";
+  Text += FormatFloat(Format, static_cast<long double>(P.X), USFormatSettings);
+  Text += ',';
+  Text += FormatFloat(Format, static_cast<long double>(P.Y), USFormatSettings);
+  Text += ')';
+  return Text;
 }
 
 TPointF StringToZKPoint(std::string_view S) noexcept {

@@ -90,24 +90,6 @@ float ZKVectorAngle(const TVector& A, const TVector& B) noexcept {
 
 // --- Matrix products and transforms ----------------------------------------
 
-TMatrix ZKMatrixMultiply(const TMatrix& A, const TMatrix& B) noexcept {
-  const TZKMatrixArray Rows = ZKMatrixRows(A);
-  TZKMatrixArray Out{};
-  for (std::size_t I = 0; I < Rows.size(); ++I) Out[I] = ZKMatrixMultiply(Rows[I], B);
-  return ZKMatrixFromRows(Out);
-}
-
-TVector ZKMatrixMultiply(const TVector& V, const TMatrix& M) noexcept {
-  return {Single(double(V.X) * M.m11 + double(V.Y) * M.m21 + double(V.W) * M.m31),
-          Single(double(V.X) * M.m12 + double(V.Y) * M.m22 + double(V.W) * M.m32),
-          Single(double(V.X) * M.m13 + double(V.Y) * M.m23 + double(V.W) * M.m33)};
-}
-
-TPointF ZKMatrixMultiply(const TPointF& P, const TMatrix& M) noexcept {
-  return {Single(double(P.X) * M.m11 + double(P.Y) * M.m21 + M.m31),
-          Single(double(P.X) * M.m12 + double(P.Y) * M.m22 + M.m32)};
-}
-
 float ZKMatrixMultiply(float S, const TMatrix& M) noexcept {
   if (S == 0) return 0;
   // Measure the image of a vertical segment of length S; the translation
@@ -181,6 +163,9 @@ void InvertZKMatrix(TMatrix& M) noexcept {
 // --- Constructors -------------------------------------------------------------
 
 TMatrix CreateRotationZKMatrix(float Angle) noexcept {
+  // sin(+-0) = +-0 and cos(+-0) = 1 exactly: the unturned case, which nearly
+  // every arc of real path data has, needs no trigonometry.
+  if (Angle == 0) return {1, Angle, 0, -Angle, 1, 0, 0, 0, 1};
   const long double A = Angle;
   const float S = static_cast<float>(std::sin(A));
   const float C = static_cast<float>(std::cos(A));

@@ -86,13 +86,28 @@ float ZKVectorAngle(const TVector& A, const TVector& B) noexcept;
 
 // --- Matrix products and transforms ----------------------------------------
 
-/// The product A·B: a vector times A·B is the vector transformed by A, then by B.
-TMatrix ZKMatrixMultiply(const TMatrix& A, const TMatrix& B) noexcept;
+// The products are defined here so that hot loops (arc placement, path
+// transforms) inline them; each sum is formed in double and stored as float.
+
 /// V·M, all three components computed (W included).
-TVector ZKMatrixMultiply(const TVector& V, const TMatrix& M) noexcept;
+inline TVector ZKMatrixMultiply(const TVector& V, const TMatrix& M) noexcept {
+  return {static_cast<float>(double(V.X) * M.m11 + double(V.Y) * M.m21 + double(V.W) * M.m31),
+          static_cast<float>(double(V.X) * M.m12 + double(V.Y) * M.m22 + double(V.W) * M.m32),
+          static_cast<float>(double(V.X) * M.m13 + double(V.Y) * M.m23 + double(V.W) * M.m33)};
+}
+/// The product A·B: a vector times A·B is the vector transformed by A, then by B.
+inline TMatrix ZKMatrixMultiply(const TMatrix& A, const TMatrix& B) noexcept {
+  const TVector R1 = ZKMatrixMultiply(TVector{A.m11, A.m12, A.m13}, B);
+  const TVector R2 = ZKMatrixMultiply(TVector{A.m21, A.m22, A.m23}, B);
+  const TVector R3 = ZKMatrixMultiply(TVector{A.m31, A.m32, A.m33}, B);
+  return {R1.X, R1.Y, R1.W, R2.X, R2.Y, R2.W, R3.X, R3.Y, R3.W};
+}
 /// (P.X·m11 + P.Y·m21 + m31, P.X·m12 + P.Y·m22 + m32): P as a point, the third
 /// column ignored.
-TPointF ZKMatrixMultiply(const TPointF& P, const TMatrix& M) noexcept;
+inline TPointF ZKMatrixMultiply(const TPointF& P, const TMatrix& M) noexcept {
+  return {static_cast<float>(double(P.X) * M.m11 + double(P.Y) * M.m21 + M.m31),
+          static_cast<float>(double(P.X) * M.m12 + double(P.Y) * M.m22 + M.m32)};
+}
 /// The length a distance S becomes under M, measured along the vertical axis:
 /// |S| times the length of the row (m21, m22), so a matrix that scales X and Y
 /// differently reports its vertical scale. Exactly 0 for S = 0.

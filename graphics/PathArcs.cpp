@@ -113,27 +113,6 @@ TArcPoints ArcCurvePoints(const TArcSplit& S, double CX, double CY, double RX, d
   return Out;
 }
 
-/// CreateRotationZKMatrix(Angle), without its trigonometry for the unturned
-/// ellipse that nearly every arc of real path data has: sin(+-0) = +-0 and
-/// cos(+-0) = 1 exactly.
-TMatrix ArcRotation(float Angle) noexcept {
-  if (Angle == 0) return {1, Angle, 0, -Angle, 1, 0, 0, 0, 1};
-  return CreateRotationZKMatrix(Angle);
-}
-
-/// ZKMatrixMultiply(R, CreateTranslateZKMatrix(X0, Y0)), computed in place:
-/// the same sums of double products, each stored as float, without the
-/// calls and copies of the general product, which cost more than the sums.
-TMatrix PlacementMatrix(const TMatrix& R, float X0, float Y0) noexcept {
-  const auto Row = [&](float X, float Y, float W) {
-    return std::array<float, 3>{static_cast<float>(double(X) * 1 + double(Y) * 0 + double(W) * X0),
-                                static_cast<float>(double(X) * 0 + double(Y) * 1 + double(W) * Y0),
-                                static_cast<float>(double(X) * 0 + double(Y) * 0 + double(W) * 1)};
-  };
-  const auto R1 = Row(R.m11, R.m12, R.m13), R2 = Row(R.m21, R.m22, R.m23), R3 = Row(R.m31, R.m32, R.m33);
-  return {R1[0], R1[1], R1[2], R2[0], R2[1], R2[2], R3[0], R3[1], R3[2]};
-}
-
 } // namespace
 
 // ---- Ellipses and rectangles ------------------------------------------------
@@ -306,12 +285,10 @@ void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, fl
   const TArcSplit Split = SplitArc(RadToDegF(Theta1), RadToDegF(DTheta));
   TArcPoints Arc = ArcCurvePoints(Split, 0, 0, ToSingle(rx), ToSingle(ry));
   if (Arc.empty()) return;
-  const TMatrix M = PlacementMatrix(ArcRotation(Phi), ToSingle(CX), ToSingle(CY));
+  const TMatrix M = ZKMatrixMultiply(CreateRotationZKMatrix(Phi), CreateTranslateZKMatrix(ToSingle(CX), ToSingle(CY)));
   const std::span<TPointF> P = Arc.View();
   for (TPointF& Point : P) {
-    // ZKMatrixMultiply(Point, M), inline.
-    Point = {static_cast<float>(double(Point.X) * M.m11 + double(Point.Y) * M.m21 + M.m31),
-             static_cast<float>(double(Point.X) * M.m12 + double(Point.Y) * M.m22 + M.m32)};
+    Point = ZKMatrixMultiply(Point, M);
     if (!std::isfinite(Point.X) || !std::isfinite(Point.Y)) throw EOverflow();
   }
   TZKPathUpdate Update(*this);
@@ -367,15 +344,15 @@ std::string Arc(double StartAngle, double EndAngle, double InnerRadius, double O
 
   if (Sweep < 2 * Pi - FullTurnSlack) {
     const std::string Large = Sweep < Pi ? "0" : "1";
-    std::string Text = "M" + N(O * std::cos(s)) + "," + N(O * std::sin(s)) + "A" + N(O) + "," +
+    std::string Text = std::string("M") + N(O * std::cos(s)) + "," + N(O * std::sin(s)) + "A" + N(O) + "," +
                        N(O) + " 0 " + Large + ",1 " + N(O * std::cos(e)) + "," + N(O * std::sin(e));
     if (I == 0) return Text + "L0,0Z";
     return Text + "L" + N(I * std::cos(e)) + "," + N(I * std::sin(e)) + "A" + N(I) + "," + N(I) +
            " 0 " + Large + ",0 " + N(I * std::cos(s)) + "," + N(I * std::sin(s)) + "Z";
   }
   auto Circle = [&N](double r, const char* SweepFlag) {
-    const std::string HalfTurn = "A" + N(r) + "," + N(r) + " 0 1," + SweepFlag + " 0,";
-    return "M0," + N(r) + HalfTurn + "-" + N(r) + HalfTurn + N(r);
+    const std::string HalfTurn = std::string("A") + N(r) + "," + N(r) + " 0 1," + SweepFlag + " 0,";
+    return std::string("M0,") + N(r) + HalfTurn + "-" + N(r) + HalfTurn + N(r);
   };
   std::string Text = Circle(O, "1");
   if (I != 0) Text += Circle(I, "0");

@@ -67,7 +67,10 @@ int HexValue(char C) noexcept {
 
 std::string Describe(char C) {
   const auto B = static_cast<unsigned char>(C);
-  return (B > 32 && B < 127) ? "'" + std::string(1, C) + "'" : "#" + std::to_string(B);
+  if (B > 32 && B < 127) return std::string{'\'', C, '\''};
+  std::string Text = "#";
+  Text += std::to_string(B);
+  return Text;
 }
 
 void AppendUtf8(std::string& Out, std::uint32_t Code) {
