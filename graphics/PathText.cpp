@@ -23,8 +23,13 @@ namespace {
 
 constexpr bool IsBlank(char C) noexcept { return C == ' ' || C == '\t' || C == '\n' || C == '\r'; }
 
+// Every separator (blank or comma) sorts at or below ','; digits, signs,
+// points and letters all sort above it, so one comparison ends most skips.
+constexpr bool CannotSeparate(char C) noexcept { return C > ','; }
+
 // Blanks with at most one comma among them.
-void SkipSeparators(std::string_view S, std::size_t& Pos) noexcept {
+inline void SkipSeparators(std::string_view S, std::size_t& Pos) noexcept {
+  if (Pos < S.size() && CannotSeparate(S[Pos])) return;
   bool Comma = false;
   while (Pos < S.size()) {
     const char C = S[Pos];
@@ -40,7 +45,8 @@ void SkipSeparators(std::string_view S, std::size_t& Pos) noexcept {
 }
 
 // Any run of commas and blanks.
-void SkipCommasAndBlanks(std::string_view S, std::size_t& Pos) noexcept {
+inline void SkipCommasAndBlanks(std::string_view S, std::size_t& Pos) noexcept {
+  if (Pos < S.size() && CannotSeparate(S[Pos])) return;
   while (Pos < S.size() && (IsBlank(S[Pos]) || S[Pos] == ',')) ++Pos;
 }
 
