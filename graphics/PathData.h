@@ -174,6 +174,12 @@ public:
   /// Appends the path data parsed on its own, so relative commands at its
   /// start are relative to (0, 0), not to this path's last point.
   void Append(std::string_view PathString);
+  /// The entries as absolute path text ("M", "L", "C" with the coordinates
+  /// in `FormatStr`, "Z"; each entry followed by a blank), with Delimiter
+  /// after each entry that brings the current line past Len characters (the
+  /// delimiter is not counted). Lines break only between entries; Len <= 0
+  /// puts the delimiter after every entry. An empty path gives "".
+  std::string SplitDataByLength(int Len, const std::string& Delimiter) const;
   friend class TZKPathTextParser;
 
   // ---- Arcs, ellipses and rounded rectangles (PathArcs.cpp) ----------------
@@ -316,7 +322,7 @@ protected:
 
 public:
 
-  // ---- Measurement and splitting (PathMeasure.cpp) -------------------------
+  // ---- Measurement (PathMeasure.cpp) ---------------------------------------
 
   /// The length of the polygons of `ToPolygons` (closing edges included; the
   /// jump between sub-paths adds nothing). Measured on first use and cached
@@ -327,12 +333,6 @@ public:
   /// the reference stays valid until the next change.
   const TDistances& GetDistances();
   const TDistances& Distances() { return GetDistances(); }
-  /// The entries as absolute path text ("M", "L", "C" with the coordinates
-  /// in `FormatStr`, "Z"; each entry followed by a blank), with Delimiter
-  /// after each entry that brings the current line past Len characters (the
-  /// delimiter is not counted). Lines break only between entries; Len <= 0
-  /// puts the delimiter after every entry. An empty path gives "".
-  std::string SplitDataByLength(int Len, const std::string& Delimiter) const;
 
 protected:
   /// Measures the path, fills the length, polygon and distance caches and

@@ -1,9 +1,8 @@
-// Length and distances along a path, and its text in lines of bounded length.
+// Length and distances along a path.
 #include <cmath>
 
 #include "graphics/PathData.h"
 #include "graphics/PathGeometry_p.h"
-#include "runtime/NumberText.h"
 
 namespace zk {
 
@@ -40,60 +39,6 @@ double TZKPathData::GetLength() {
 const TZKPathData::TDistances& TZKPathData::GetDistances() {
   if (FLength == 0 && !FPathData.empty()) FLength = CalculateDistances();
   return FDistances;
-}
-
-// ---- Splitting ------------------------------------------------------------------
-
-namespace {
-// Characters, not bytes: a format picture may quote non-ASCII text.
-std::size_t CharacterCount(const std::string& Text, std::size_t From) noexcept {
-  std::size_t N = 0;
-  for (std::size_t I = From; I < Text.size(); ++I)
-    if ((static_cast<unsigned char>(Text[I]) & 0xC0) != 0x80) ++N;
-  return N;
-}
-} // namespace
-
-std::string TZKPathData::SplitDataByLength(int Len, const std::string& Delimiter) const {
-  std::string Text;
-  const auto AppendPoint = [&](const TPointF& P) {
-    Text += FormatFloat(FFormatStr, P.X, USFormatSettings);
-    Text += ',';
-    Text += FormatFloat(FFormatStr, P.Y, USFormatSettings);
-    Text += ' ';
-  };
-  std::int64_t LineLength = 0;
-  for (std::size_t I = 0; I < FPathData.size(); ++I) {
-    const std::size_t EntryStart = Text.size();
-    const TZKPathPoint& Entry = FPathData[I];
-    switch (Entry.Kind) {
-      case ppMoveTo:
-        Text += 'M';
-        AppendPoint(pathdetail::PointOf(Entry));
-        break;
-      case ppLineTo:
-        Text += 'L';
-        AppendPoint(pathdetail::PointOf(Entry));
-        break;
-      case ppCurveTo:
-        if (FPathData.size() - I < 3) return Text;  // a curve cut short by the end is not written
-        Text += 'C';
-        for (int K = 0; K < 3; ++K) AppendPoint(pathdetail::PointOf(FPathData[I + K]));
-        I += 2;
-        break;
-      case ppClose:
-        Text += "Z ";
-        break;
-      default:
-        continue;  // unknown kinds write nothing and end no line
-    }
-    LineLength += static_cast<std::int64_t>(CharacterCount(Text, EntryStart));
-    if (LineLength > Len) {
-      Text += Delimiter;
-      LineLength = 0;
-    }
-  }
-  return Text;
 }
 
 } // namespace zk

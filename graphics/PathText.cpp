@@ -487,6 +487,7 @@ namespace {
 struct DefaultPictureSink {
   char* P;
   void Put(char C) noexcept { *P++ = C; }
+  void EndEntry() noexcept {}
   void Number(float V) {
     if (char* End = PathScan::WriteDefaultNumber(V, P)) {
       P = End;
@@ -509,8 +510,36 @@ struct PictureSink {
   std::string_view Picture;
   void Put(char C) { Out.push_back(C); }
   void Number(float V) { Out += FormatFloat(Picture, V, USFormatSettings); }
+  void EndEntry() noexcept {}
 };
 
+// Characters, not bytes: a format picture may quote non-ASCII text.
+std::size_t CharacterCount(std::string_view Text) noexcept {
+  std::size_t N = 0;
+  for (const char C : Text)
+    if ((static_cast<unsigned char>(C) & 0xC0) != 0x80) ++N;
+  return N;
+}
+
+// Puts the delimiter after each entry that brings the current line past Len
+// characters (the delimiter itself is not counted).
+struct SplittingSink : PictureSink {
+  std::int64_t Len;
+  std::string_view Delimiter;
+  std::int64_t LineLength = 0;
+  std::size_t EntryStart = 0;
+  void EndEntry() {
+    LineLength += static_cast<std::int64_t>(CharacterCount(std::string_view(Out).substr(EntryStart)));
+    if (LineLength > Len) {
+      Out += Delimiter;
+      LineLength = 0;
+    }
+    EntryStart = Out.size();
+  }
+};
+
+// Writes the entries as path text into Out (a sink with Put, Number and
+// EndEntry, which is called after each entry that wrote text).
 template <class Sink>
 void WriteEntries(std::span<const TZKPathPoint> Entries, Sink& Out) {
   // Entries are packed: read their coordinates by value, never by reference.
@@ -546,12 +575,20 @@ void WriteEntries(std::span<const TZKPathPoint> Entries, Sink& Out) {
       Out.Put(' ');
       break;
     default: // a kind byte from a stream that names nothing
-      break;
+      continue;
     }
+    Out.EndEntry();
   }
 }
 
 } // namespace
+
+std::string TZKPathData::SplitDataByLength(int Len, const std::string& Delimiter) const {
+  std::string Text;
+  SplittingSink Out{{Text, FFormatStr}, Len, Delimiter};
+  WriteEntries(Entries(), Out);
+  return Text;
+}
 
 std::string TZKPathData::GetPathString() const {
   std::string Text;
