@@ -19,10 +19,8 @@
 
 #include "graphics/PathData.h"
 
-#ifdef ZK_BENCH_WITH_QT_SVG
 #include <QByteArray>
 #include <QSvgRenderer>
-#endif
 
 namespace {
 
@@ -211,7 +209,6 @@ void BM_ScanNumbersFromChars(benchmark::State& State) {
   ReportBytes(State, TotalSize(Texts));
 }
 
-#ifdef ZK_BENCH_WITH_QT_SVG
 // Each path in its own document; the throughput counts the path text only.
 void BM_QtSvgLoad(benchmark::State& State) {
   const Paths& Texts = Set(static_cast<int>(State.range(0)));
@@ -228,7 +225,6 @@ void BM_QtSvgLoad(benchmark::State& State) {
   }
   ReportBytes(State, TotalSize(Texts));
 }
-#endif
 
 // ---- The writer -----------------------------------------------------------------
 
@@ -256,9 +252,7 @@ void BM_WritePath(benchmark::State& State) {
   BENCHMARK(Function)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(0.3)->Repetitions(5)
 ZK_TEXT_BENCH(BM_ParsePath);
 ZK_TEXT_BENCH(BM_ScanNumbersFromChars);
-#ifdef ZK_BENCH_WITH_QT_SVG
 ZK_TEXT_BENCH(BM_QtSvgLoad);
-#endif
 ZK_TEXT_BENCH(BM_WritePath);
 
 
@@ -275,9 +269,9 @@ int main(int argc, char** argv) {
     return Seconds > 0 ? Reporter.Counter(Name, "bytes") / Seconds / 1e6 : 0.0;
   };
   for (int Set = 0; Set < 2; ++Set) {
-    const std::string Arg = "/" + std::to_string(Set);
-    const double Ours = Get("BM_ParsePath" + Arg), Scan = Get("BM_ScanNumbersFromChars" + Arg),
-                 Qt = Get("BM_QtSvgLoad" + Arg), Write = Get("BM_WritePath" + Arg);
+    const std::string Arg = std::to_string(Set);
+    const double Ours = Get("BM_ParsePath/" + Arg), Scan = Get("BM_ScanNumbersFromChars/" + Arg),
+                 Qt = Get("BM_QtSvgLoad/" + Arg), Write = Get("BM_WritePath/" + Arg);
     if (Ours == 0) continue;
     std::printf("%s: parse %.1f MB/s, from_chars scan %.1f MB/s, Qt SVG %.1f MB/s, write %.1f MB/s\n",
                 SetName(Set), Ours, Scan, Qt, Write);

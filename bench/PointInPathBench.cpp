@@ -17,9 +17,7 @@
 
 #include "graphics/PolygonHitTest.h"
 
-#ifdef ZK_BENCH_WITH_QT
 #include <QPolygonF>
-#endif
 
 namespace {
 
@@ -99,7 +97,6 @@ void BM_PointInPath_PlainPnpoly(benchmark::State& State) {
 }
 BENCHMARK(BM_PointInPath_PlainPnpoly);
 
-#ifdef ZK_BENCH_WITH_QT
 void BM_PointInPath_QtOddEven(benchmark::State& State) {
   const Fixture& F = Data();
   QPolygonF Poly;
@@ -117,7 +114,6 @@ void BM_PointInPath_QtOddEven(benchmark::State& State) {
   SetCounters(State);
 }
 BENCHMARK(BM_PointInPath_QtOddEven);
-#endif
 
 
 } // namespace

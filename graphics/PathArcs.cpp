@@ -200,6 +200,13 @@ void TZKPathData::AddRectangle(const TRectF& ARect, float XRadius, float YRadius
 
 // ---- Arcs by centre and angles ------------------------------------------------
 
+namespace {
+// The cubic pieces of an arc: P[0] is its start, then three points a piece.
+void AppendCurves(TZKPathData& Path, std::span<const TPointF> P) {
+  for (std::size_t i = 1; i + 2 < P.size(); i += 3) Path.CurveTo(P[i], P[i + 1], P[i + 2]);
+}
+} // namespace
+
 void TZKPathData::AddArc(const TPointF& Center, const TPointF& Radius, float StartAngle,
                          float SweepAngle) {
   RequireFinite({Center.X, Center.Y, Radius.X, Radius.Y, SweepAngle});
@@ -211,7 +218,7 @@ void TZKPathData::AddArc(const TPointF& Center, const TPointF& Radius, float Sta
     MoveTo(P[0]);
   else
     LineTo(P[0]);
-  for (std::size_t i = 1; i + 2 < P.size(); i += 3) CurveTo(P[i], P[i + 1], P[i + 2]);
+  AppendCurves(*this, P);
 }
 
 void TZKPathData::AddArcSvgPart(const TPointF& Center, const TPointF& Radius, float StartAngle,
@@ -219,9 +226,8 @@ void TZKPathData::AddArcSvgPart(const TPointF& Center, const TPointF& Radius, fl
   RequireFinite({Center.X, Center.Y, Radius.X, Radius.Y, SweepAngle});
   TArcPoints Arc = ArcCurvePoints(SplitArc(StartAngle, SweepAngle), Center.X, Center.Y, Radius.X, Radius.Y);
   if (Arc.empty()) return;
-  const std::span<const TPointF> P = Arc.View();
   TZKPathUpdate Update(*this);
-  for (std::size_t i = 1; i + 2 < P.size(); i += 3) CurveTo(P[i], P[i + 1], P[i + 2]);
+  AppendCurves(*this, Arc.View());
 }
 
 // ---- SVG arcs by end points ----------------------------------------------------
@@ -292,7 +298,7 @@ void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, fl
     if (!std::isfinite(Point.X) || !std::isfinite(Point.Y)) throw EOverflow();
   }
   TZKPathUpdate Update(*this);
-  for (std::size_t i = 1; i + 2 < P.size(); i += 3) CurveTo(P[i], P[i + 1], P[i + 2]);
+  AppendCurves(*this, P);
 }
 
 // ---- Pie and donut slices -------------------------------------------------------

@@ -46,13 +46,6 @@ QImage Paint(int Width, int Height, const std::function<void(TQtCanvas&)>& Draw)
   return Image;
 }
 
-void Square(TZKPathData& P, float L, float T, float R, float B) {
-  P.MoveTo({L, T});
-  P.LineTo({R, T});
-  P.LineTo({R, B});
-  P.LineTo({L, B});
-  P.ClosePath();
-}
 
 struct PixelCase {
   const char* Name;
@@ -64,7 +57,7 @@ const PixelCase kPixelCases[] = {
     {"FilledRectanglePathCoversItsInside",
      [](TQtCanvas& C) {
        TZKPathData Path;
-       Square(Path, 2, 2, 6, 6);
+       Path.AddRectangle({2, 2, 6, 6});
        C.Pen().SetStyle(psClear);
        Path.FillPath(C, 1);
      },
@@ -73,7 +66,7 @@ const PixelCase kPixelCases[] = {
     {"StrokedAndFilledPathAddsTheOutline",
      [](TQtCanvas& C) {
        TZKPathData Path;
-       Square(Path, 2, 2, 6, 6);
+       Path.AddRectangle({2, 2, 6, 6});
        C.Brush().SetColor(clGray);
        Path.FillPath(C, 1);
      },
@@ -82,8 +75,8 @@ const PixelCase kPixelCases[] = {
     {"EvenOddPathLeavesItsHoleEmpty",
      [](TQtCanvas& C) {
        TZKPathData Path;
-       Square(Path, 1, 1, 9, 9);
-       Square(Path, 3, 3, 7, 7);
+       Path.AddRectangle({1, 1, 9, 9});
+       Path.AddRectangle({3, 3, 7, 7});
        C.Pen().SetStyle(psClear);
        Path.FillPath(C, 1);
      },
@@ -92,8 +85,8 @@ const PixelCase kPixelCases[] = {
     {"WindingModeFillsTheSameTurningHole",
      [](TQtCanvas& C) {
        TZKPathData Path;
-       Square(Path, 1, 1, 9, 9);
-       Square(Path, 3, 3, 7, 7);
+       Path.AddRectangle({1, 1, 9, 9});
+       Path.AddRectangle({3, 3, 7, 7});
        C.Pen().SetStyle(psClear);
        SetPolyFillMode(C.Handle(), WINDING);
        Path.FillPath(C, 1);
@@ -211,7 +204,7 @@ TEST(QtCanvasTest, NoDevice_DrawsNothingAndDoesNotFail) {
   TQtCanvas Canvas;
   Canvas.Rectangle(0, 0, 10, 10);
   TZKPathData Path;
-  Square(Path, 0, 0, 4, 4);
+  Path.AddRectangle({0, 0, 4, 4});
   Path.FillPath(Canvas, 1);
   EXPECT_EQ(Canvas.Painter(), nullptr);
 }

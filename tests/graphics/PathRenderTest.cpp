@@ -26,13 +26,6 @@ struct PathCase {
   Log Expected;
 };
 
-void Square(TZKPathData& P, float L, float T, float R, float B) {
-  P.MoveTo({L, T});
-  P.LineTo({R, T});
-  P.LineTo({R, B});
-  P.LineTo({L, B});
-  P.ClosePath();
-}
 
 const PathCase kPathCases[] = {
     {"ClosedLineStroked",
@@ -82,8 +75,8 @@ const PathCase kPathCases[] = {
       "StrokeAndFillPath()"}},
     {"DonutTwoFiguresStrokedAndFilled",
      [](TZKPathData& P) {
-       Square(P, 0, 0, 40, 40);
-       Square(P, 10, 10, 30, 30);
+       P.AddRectangle({0, 0, 40, 40});
+       P.AddRectangle({10, 10, 30, 30});
      },
      true, 1,
      {"BeginPath()", "MoveToEx(0,0)", "LineTo(DC)(40,0)", "LineTo(DC)(40,40)", "LineTo(DC)(0,40)",
@@ -113,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, PathRenderTest, testing::ValuesIn(kPathCases),
 
 TEST(PathRenderTest, DrawAndFill_ChooseStrokeOrStrokeAndFill) {
   TZKPathData Path;
-  Square(Path, 0, 0, 4, 4);
+  Path.AddRectangle({0, 0, 4, 4});
   TRecordingCanvas Stroked, Filled;
   Path.DrawPath(Stroked, 1);
   Path.FillPath(Filled, 1);
@@ -125,7 +118,7 @@ TEST(PathRenderTest, DrawAndFill_ChooseStrokeOrStrokeAndFill) {
 TEST(PathRenderTest, DrawPath_UsesCanvasStateAndChangesNone) {
   TZKPathData Path;
   Path.SetFillMode(fmNonZero);  // the path's own fill mode is not applied
-  Square(Path, 0, 0, 4, 4);
+  Path.AddRectangle({0, 0, 4, 4});
   TRecordingCanvas Canvas;
   Canvas.Pen().SetColor(clRed);
   Canvas.Pen().SetWidth(3);
@@ -192,7 +185,7 @@ TEST(CanvasHelperTest, Operations_MakeExactCanvasCalls) {
 
 TEST(CanvasHelperTest, PathOperations_DrawThroughThePath) {
   TZKPathData Path;
-  Square(Path, 1, 2, 3, 4);
+  Path.AddRectangle({1, 2, 3, 4});
   TRecordingCanvas Direct, ViaHelper;
   Path.DrawPath(Direct, 1);
   Path.FillPath(Direct, 1);
