@@ -133,8 +133,15 @@ void TZKPathData::FitToRect(const TRectF& ARect) {
   const TRectF B = GetBounds();
   const float Width = B.Right - B.Left, Height = B.Bottom - B.Top;
   if (Width == 0 || Height == 0) return;
-  const float SX = (ARect.Right - ARect.Left) / Width;
-  const float SY = (ARect.Bottom - ARect.Top) / Height;
+  // Each scale is the quotient of the two extents rounded once to a Single:
+  // extents rounded first would put the far edge a few units in the last
+  // place off the rectangle.
+  const auto Quotient = [](float RectLow, float RectHigh, float BoundsLow, float BoundsHigh) {
+    return static_cast<float>((static_cast<long double>(RectHigh) - RectLow) /
+                              (static_cast<long double>(BoundsHigh) - BoundsLow));
+  };
+  const float SX = Quotient(ARect.Left, ARect.Right, B.Left, B.Right);
+  const float SY = Quotient(ARect.Top, ARect.Bottom, B.Top, B.Bottom);
   const TMatrix M = ZKMatrixMultiply(
       ZKMatrixMultiply(CreateTranslateZKMatrix(-B.Left, -B.Top), CreateScaleZKMatrix(SX, SY)),
       CreateTranslateZKMatrix(ARect.Left, ARect.Top));
