@@ -122,7 +122,6 @@ void TZKPathData::AddEllipse(const TRectF& ARect) {
   const double CX = (L + R) / 2, CY = (T + B) / 2;
   const double KX = (R - L) / 2 * EllipseKappa, KY = (B - T) / 2 * EllipseKappa;
   auto P = [](double X, double Y) { return TPointF{float(X), float(Y)}; };
-  TZKPathUpdate Update(*this);
   MoveTo(P(L, CY));
   CurveTo(P(L, CY - KY), P(CX - KX, T), P(CX, T));
   CurveTo(P(CX + KX, T), P(R, CY - KY), P(R, CY));
@@ -169,7 +168,6 @@ void TZKPathData::AddRectangle(const TRectF& ARect, float XRadius, float YRadius
                    float(C.KY + Part(C.SY, FS) + Part(C.EY, FE))};
   };
 
-  TZKPathUpdate Update(*this);
   MoveTo({float(L), float(T + RY)});
   for (const TCorner& C : Corners) {
     const TPointF End = At(C, 0, 1);
@@ -213,7 +211,6 @@ void TZKPathData::AddArc(const TPointF& Center, const TPointF& Radius, float Sta
   TArcPoints Arc = ArcCurvePoints(SplitArc(StartAngle, SweepAngle), Center.X, Center.Y, Radius.X, Radius.Y);
   if (Arc.empty()) return;
   const std::span<const TPointF> P = Arc.View();
-  TZKPathUpdate Update(*this);
   if (Count() == 0)
     MoveTo(P[0]);
   else
@@ -226,7 +223,6 @@ void TZKPathData::AddArcSvgPart(const TPointF& Center, const TPointF& Radius, fl
   RequireFinite({Center.X, Center.Y, Radius.X, Radius.Y, SweepAngle});
   TArcPoints Arc = ArcCurvePoints(SplitArc(StartAngle, SweepAngle), Center.X, Center.Y, Radius.X, Radius.Y);
   if (Arc.empty()) return;
-  TZKPathUpdate Update(*this);
   AppendCurves(*this, Arc.View());
 }
 
@@ -297,7 +293,6 @@ void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, fl
     Point = ZKMatrixMultiply(Point, M);
     if (!std::isfinite(Point.X) || !std::isfinite(Point.Y)) throw EOverflow();
   }
-  TZKPathUpdate Update(*this);
   AppendCurves(*this, P);
 }
 
@@ -323,7 +318,6 @@ TZKPathData& Arc(TZKPathData& Path, double StartAngle, double EndAngle, double I
     Path.AddArcSvg({0, -r}, {r, r}, 0, true, Direction, {0, r});
   };
 
-  TZKPathUpdate Update(Path);
   if (h < 2 * Pi - FullTurnSlack) {
     const bool Large = h > Pi;
     const TPointF OuterStart = OnCircle(OuterRadius, s), InnerEnd = OnCircle(InnerRadius, e);

@@ -186,7 +186,11 @@ public:
 
   // Angles are degrees; a point at angle a on an ellipse of centre C and radii
   // R is (C.X + R.X cos a, C.Y + R.Y sin a), so on a y-down canvas growing
-  // angles turn clockwise. Each operation calls `Change` once when it appends.
+  // angles turn clockwise. Every point is computed before anything is
+  // appended, so a failure leaves the path as it was; the entries then go in
+  // through `MoveTo`, `LineTo`, `CurveTo` and `ClosePath`, each of which
+  // notifies as usual (bracket the call with `BeginUpdate`/`EndUpdate`, or
+  // `TZKPathUpdate`, to be notified once).
 
   /// The ellipse inscribed in ARect: a move to the middle of the left edge and
   /// four quarter curves (control points at `EllipseKappa` of the radius)
