@@ -76,10 +76,11 @@ TRectF TZKPathData::GetBounds() {
     if (P.Y < B.Top) B.Top = P.Y;
     if (P.Y > B.Bottom) B.Bottom = P.Y;
   }
-  // A point or an axis-parallel line still gets a box; the sum is a Single,
-  // so from magnitude 32768 on the padding is lost and the extent stays 0.
-  if (B.Right - B.Left == 0) B.Right = B.Left + BoundsPadding;
-  if (B.Bottom - B.Top == 0) B.Bottom = B.Top + BoundsPadding;
+  // A point or an axis-parallel line still gets a box: the padding is added
+  // in extended precision and the sum stored as a Single, so from magnitude
+  // 32768 on the padding is lost and the extent stays 0.
+  if (B.Right - B.Left == 0) B.Right = static_cast<float>(B.Left + BoundsPadding);
+  if (B.Bottom - B.Top == 0) B.Bottom = static_cast<float>(B.Top + BoundsPadding);
   FBounds = B;
   FRecalcBounds = false;
   return B;

@@ -12,7 +12,7 @@ inline constexpr TPointF ZKClosePolygon{65535.0f, 65535.0f};
 
 /// Bounds that have no width or height are padded by this much (path units),
 /// so that a point or an axis-parallel line still has a non-empty box.
-inline constexpr float BoundsPadding = 0.001f;
+inline constexpr long double BoundsPadding = 0.001L;
 
 /// The bounds search starts from +-65535 rather than from the first point.
 inline constexpr float BoundsSearchLimit = 65535.0f;

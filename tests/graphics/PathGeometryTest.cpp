@@ -48,6 +48,10 @@ const BoundsCase kBoundsCases[] = {
     {"NoEntries", [](TZKPathData&) {}, {0, 0, 0, 0}, true},
     // 5 + 0.001 rounded to Single is 5.00099993.
     {"OneMove_PaddedBothWays", [](TZKPathData& P) { P.MoveTo({5, 5}); }, {5, 5, 0x1.401062p+2f, 0x1.401062p+2f}, false},
+    // The padding is added in extended precision and rounded once: a Single
+    // sum of 0.001f would give 0x1.eb127p-9.
+    {"SmallMove_PaddingRoundedOnce", [](TZKPathData& P) { P.MoveTo({0x1.68p-9f, 0x1.68p-9f}); },
+     {0x1.68p-9f, 0x1.68p-9f, 0x1.eb126ep-9f, 0x1.eb126ep-9f}, false},
     // From 32768 on the padding is lost: 40000 + 0.001 is 40000 in Single.
     {"OneMoveAt40000_WidthStaysZero", [](TZKPathData& P) { P.MoveTo({40000, 5}); },
      {40000, 5, 40000, 0x1.401062p+2f}, true},
@@ -300,7 +304,7 @@ struct PolygonCase {
 const PolygonCase kPolygonCases[] = {
     {"Empty", [](TZKPathData&) {}, {}, {0, 0}},
     {"RepeatedPointsCollapse", [](TZKPathData& P) { P.MoveTo({1, 1}); P.LineTo({1, 1}); P.LineTo({2, 1}); P.LineTo({2, 1}); },
-     {{1, 1}, {2, 1}}, {1, (1 + BoundsPadding) - 1.0f}},
+     {{1, 1}, {2, 1}}, {1, float(1 + BoundsPadding) - 1.0f}},
     {"ClosedLastSubPath_TrailingMarker", [](TZKPathData& P) { P.MoveTo({0, 0}); P.LineTo({0, 5}); P.ClosePath(); },
      {{0, 0}, {0, 5}, {0, 0}, ZKClosePolygon}, {0x1.0624dep-10f, 5}},
     // A curve of fewer than 2 pieces appends its start, then its end.
