@@ -11,7 +11,9 @@ int main() {
   int Changes = 0;
   Path.OnChanged = [&](zk::TObject*) { ++Changes; };  // one call per change or per update bracket
   Path.SetPathString("M4,4 h16 v16 h-16 z M8,8 a4,4 0 1 0 8,0 a4,4 0 1 0 -8,0");
-  Path.AddEllipse({0, 0, 24, 12});                     // more figures by calls
+  Path.BeginUpdate();                                 // one notification for what follows
+  Path.AddEllipse({0, 0, 24, 12});                    // a move and four curves
+  Path.EndUpdate();
   const std::string Text = Path.GetPathString();       // "M4,4 L20,4 ... Z " (absolute M, L, C, Z)
 
   const zk::TRectF Box = Path.GetBounds();             // control-polygon box, cached
