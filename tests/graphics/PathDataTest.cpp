@@ -265,7 +265,9 @@ TEST_P(PathNotifyTest, FiresExpectedNumberOfChanges) {
   Counter.Attach(P);
   GetParam().Act(P);
   EXPECT_EQ(Counter.Calls, GetParam().ExpectedCalls);
-  if (Counter.Calls > 0) EXPECT_EQ(Counter.LastSender, &P);
+  if (Counter.Calls > 0) {
+    EXPECT_EQ(Counter.LastSender, &P);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(PathDataTest, PathNotifyTest, testing::ValuesIn(kNotifyCases),
