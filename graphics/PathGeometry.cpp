@@ -69,7 +69,7 @@ TRectF TZKPathData::GetBounds() {
   if (!FRecalcBounds) return FBounds;
   TRectF B{BoundsSearchLimit, BoundsSearchLimit, -BoundsSearchLimit, -BoundsSearchLimit};
   for (const TZKPathPoint& Entry : FPathData) {
-    if (Entry.Kind != ppMoveTo && Entry.Kind != ppLineTo && Entry.Kind != ppCurveTo) continue;
+    if (Entry.Kind == ppClose) continue;  // every other entry counts, even a kind no reader knows
     const TPointF P = pathdetail::PointOf(Entry);
     if (P.X < B.Left) B.Left = P.X;
     if (P.X > B.Right) B.Right = P.X;

@@ -574,8 +574,8 @@ void WriteEntries(std::span<const TZKPathPoint> Entries, Sink& Out) {
       Out.Put('Z');
       Out.Put(' ');
       break;
-    default: // a kind byte from a stream that names nothing
-      continue;
+    default: // a kind byte from a stream that names nothing: no text, but an entry
+      break;
     }
     Out.EndEntry();
   }

@@ -85,6 +85,21 @@ TEST(PathStreamTest, ReadPath_KeepsUnknownKindBytes) {
   EXPECT_EQ(BytesOf(Out), Bytes);
 }
 
+// A kind byte no reader knows still is an entry: its point counts in the
+// bounds, and it ends a (zero-length) piece of split text, but writes nothing.
+TEST(PathStreamTest, UnknownKind_CountsInBoundsAndSplitsButWritesNothing) {
+  const std::vector<std::uint8_t> Bytes = {2, 0, 0, 0,
+                                           0, 0, 0, 0x80, 0x3F, 0, 0, 0x80, 0x3F,      // move to (1, 1)
+                                           7, 0, 0, 0x48, 0x42, 0, 0, 0x40, 0xC0};     // kind 7 at (50, -3)
+  TZKPathData P;
+  TMemoryStream S = StreamOf(Bytes);
+  P.ReadPath(S);
+  EXPECT_EQ(P.GetBounds(), (TRectF{1, -3, 50, 1}));
+  EXPECT_EQ(P.GetPathString(), "M1,1 ");
+  EXPECT_EQ(P.SplitDataByLength(-1, "|"), "M1,1 ||");
+  EXPECT_EQ(P.SplitDataByLength(100, "|"), "M1,1 ");
+}
+
 struct BadPathCase {
   const char* Name;
   std::vector<std::uint8_t> Bytes;
