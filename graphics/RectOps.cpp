@@ -199,28 +199,31 @@ bool ZKIntersectRect(const TPointF& P1, const TPointF& P2, const TRectF& R, TZKP
   return Result;
 }
 
+namespace {
+// The line through P and Q as a·x + b·y + c = 0, each coefficient a Single;
+// the residue of a point (a Single too) tells its side.
+struct TLineEquation {
+  float A, B, C;
+  TLineEquation(const TPointF& P, const TPointF& Q) noexcept
+      : A(Single(double(Q.Y) - P.Y)), B(Single(double(P.X) - Q.X)),
+        C(Single(double(Q.X) * P.Y - double(P.X) * Q.Y)) {}
+  float Residue(const TPointF& P) const noexcept { return Single(double(A) * P.X + double(B) * P.Y + C); }
+};
+} // namespace
+
 bool ZKIntersectLine(const TPointF& P1, const TPointF& P2, const TPointF& P3, const TPointF& P4,
                      TPointF& R) noexcept {
-  // Each line as a·x + b·y + c = 0; the residue of a point tells its side.
-  const float A1 = Single(double(P2.Y) - P1.Y);
-  const float B1 = Single(double(P1.X) - P2.X);
-  const float C1 = Single(double(P2.X) * P1.Y - double(P1.X) * P2.Y);
-  const float R3 = Single(double(A1) * P3.X + double(B1) * P3.Y + C1);
-  const float R4 = Single(C1 + (double(A1) * P4.X + double(B1) * P4.Y));
-  if (SameSide(R3, R4)) return false;
+  const TLineEquation L1(P1, P2);
+  if (SameSide(L1.Residue(P3), L1.Residue(P4))) return false;
+  const TLineEquation L2(P3, P4);
+  if (SameSide(L2.Residue(P1), L2.Residue(P2))) return false;
 
-  const float A2 = Single(double(P4.Y) - P3.Y);
-  const float B2 = Single(double(P3.X) - P4.X);
-  const float C2 = Single(double(P4.X) * P3.Y - double(P3.X) * P4.Y);
-  const float R1 = Single(double(A2) * P1.X + double(B2) * P1.Y + C2);
-  const float R2 = Single(C2 + (double(A2) * P2.X + double(B2) * P2.Y));
-  if (SameSide(R1, R2)) return false;
-
-  const float D = Single(double(A1) * B2 - double(A2) * B1);
+  const float D = Single(double(L1.A) * L2.B - double(L2.A) * L1.B);
   if (D == 0 || std::isnan(D)) return false;
   // Cramer's rule on the two line equations, divided exactly (no rounding to
   // whole units).
-  R = {Single((double(B1) * C2 - double(B2) * C1) / D), Single((double(A2) * C1 - double(A1) * C2) / D)};
+  R = {Single((double(L1.B) * L2.C - double(L2.B) * L1.C) / D),
+       Single((double(L2.A) * L1.C - double(L1.A) * L2.C) / D)};
   return true;
 }
 
