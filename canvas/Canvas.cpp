@@ -150,10 +150,10 @@ void TFont::SetHandle(HFONT Value) {
     Next.Name = Log.lfFaceName;
     Next.Height = Log.lfHeight;
     Next.Orientation = Log.lfEscapement;
-    Next.Style[fsBold] = Log.lfWeight >= FW_BOLD;
-    Next.Style[fsItalic] = Log.lfItalic != 0;
-    Next.Style[fsUnderline] = Log.lfUnderline != 0;
-    Next.Style[fsStrikeOut] = Log.lfStrikeOut != 0;
+    Next.Style.Set(fsBold, Log.lfWeight >= FW_BOLD);
+    Next.Style.Set(fsItalic, Log.lfItalic != 0);
+    Next.Style.Set(fsUnderline, Log.lfUnderline != 0);
+    Next.Style.Set(fsStrikeOut, Log.lfStrikeOut != 0);
     Next.Charset = Log.lfCharSet;
     const int Pitch = Log.lfPitchAndFamily & 3;
     Next.Pitch = Pitch == FIXED_PITCH ? fpFixed : Pitch == VARIABLE_PITCH ? fpVariable : fpDefault;

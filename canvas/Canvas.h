@@ -18,7 +18,6 @@
 ///   (even-odd unless `SetPolyFillMode` says otherwise).
 /// - `psClear` draws no outline, `bsClear` paints no interior and no text
 ///   background.
-#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -30,6 +29,7 @@
 #include "runtime/Events.h"
 #include "runtime/Persistent.h"
 #include "runtime/Records.h"
+#include "runtime/Set.h"
 
 namespace zk {
 
@@ -54,7 +54,7 @@ enum TBrushStyle : std::uint8_t {
 
 enum TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 /// A set of font styles; bit n is `TFontStyle` n.
-using TFontStyles = std::bitset<4>;
+using TFontStyles = TSet<TFontStyle, 4>;
 
 enum TFontPitch : std::uint8_t { fpDefault, fpVariable, fpFixed };
 

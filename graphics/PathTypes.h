@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "runtime/Records.h"
+#include "runtime/Set.h"
 
 namespace zk {
 
@@ -46,39 +47,8 @@ enum TZKFillMode : std::uint8_t { fmEvenOdd = 0, fmNonZero = 1 };
 enum TZKCorner : std::uint8_t { crTopLeft = 0, crTopRight = 1, crBottomLeft = 2, crBottomRight = 3 };
 
 /// A set of corners in one byte: bit 0 top-left, bit 1 top-right, bit 2
-/// bottom-left, bit 3 bottom-right, the layout it is stored with. Other bits
-/// of a stored byte are dropped.
-class TZKCorners {
-public:
-  constexpr TZKCorners() noexcept = default;
-  constexpr TZKCorners(std::initializer_list<TZKCorner> Corners) noexcept {
-    for (TZKCorner C : Corners) Include(C);
-  }
-  static constexpr TZKCorners FromBits(std::uint8_t Bits) noexcept {
-    TZKCorners S;
-    S.FBits = Bits & AllBits;
-    return S;
-  }
-  constexpr std::uint8_t Bits() const noexcept { return FBits; }
-  constexpr bool Contains(TZKCorner C) const noexcept { return (FBits & Bit(C)) != 0; }
-  constexpr bool Empty() const noexcept { return FBits == 0; }
-  constexpr TZKCorners& Include(TZKCorner C) noexcept { FBits = (FBits | Bit(C)) & AllBits; return *this; }
-  constexpr TZKCorners& Exclude(TZKCorner C) noexcept { FBits &= ~Bit(C) & AllBits; return *this; }
-  friend constexpr TZKCorners operator|(TZKCorners A, TZKCorners B) noexcept {
-    return FromBits(A.FBits | B.FBits);
-  }
-  friend constexpr TZKCorners operator&(TZKCorners A, TZKCorners B) noexcept {
-    return FromBits(A.FBits & B.FBits);
-  }
-  friend constexpr bool operator==(TZKCorners, TZKCorners) = default;
-
-private:
-  static constexpr std::uint8_t AllBits = 0x0F;
-  static constexpr std::uint8_t Bit(TZKCorner C) noexcept {
-    return static_cast<std::uint8_t>(1u << (C & 7u));
-  }
-  std::uint8_t FBits = 0;
-};
+/// bottom-left, bit 3 bottom-right, the layout it is stored with.
+using TZKCorners = TSet<TZKCorner, 4>;
 static_assert(sizeof(TZKCorners) == 1 && std::is_trivially_copyable_v<TZKCorners>);
 
 /// Every corner.

@@ -32,9 +32,9 @@ enum TPathClickLocation { clOutsidePath = 0, clInsidePath = 1, clOnPath = 2 };
 /// Integer form: the comparison X < xs is decided exactly, in 128-bit integer
 /// arithmetic (the edge product is never formed in 32 bits, so it cannot
 /// overflow). This is the crossing formula evaluated without rounding; for
-/// coordinates within +-16383, where the host's 32-bit product is safe, the
-/// answers are identical to the host's, and beyond that they stay correct
-/// where the host's were wrong (a documented fault of the original).
+/// coordinates within +-16383, where a 32-bit product is safe, the answers are
+/// identical to the 32-bit formula's, and beyond that they stay correct where
+/// a 32-bit product would overflow.
 bool PointInPath(std::span<const TPoint> Points, int X, int Y) noexcept;
 
 /// Float form: the same rule with every step in Single (`float`) arithmetic,

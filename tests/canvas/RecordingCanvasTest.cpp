@@ -45,8 +45,8 @@ TEST(GraphicsObjectTest, Setters_NotifyOncePerEffectiveChange) {
 
   Font.SetName("Tahoma");  // the default
   Font.SetHeight(-20);
-  Font.SetStyle(TFontStyles().set(fsBold));
-  Font.SetStyle(TFontStyles().set(fsBold));
+  Font.SetStyle(TFontStyles{fsBold});
+  Font.SetStyle(TFontStyles{fsBold});
   EXPECT_EQ(FontChanges.Calls, 2);
 }
 
@@ -96,7 +96,7 @@ TEST(FontTest, Handle_RoundTripsTheDescriptionAndIsOwned) {
   TFont Source;
   Source.SetName("Serif");
   Source.SetHeight(-17);
-  Source.SetStyle(TFontStyles().set(fsItalic).set(fsBold));
+  Source.SetStyle(TFontStyles{fsItalic, fsBold});
   Source.SetPitch(fpFixed);
   Source.SetOrientation(450);
   const HFONT Handle = Source.Handle();
