@@ -12,6 +12,7 @@
 
 #include "canvas/qt/QtCanvas.h"
 #include "graphics/PathData.h"
+#include "graphics/PathPreview.h"
 #include "tools/zkgfx/Command.h"
 
 namespace zk::zkgfx {
@@ -66,17 +67,12 @@ TFormat FormatOf(std::string_view Name) {
   throw UsageError("the output must end in .png, .pdf or .svg, not '" + std::string(Name) + "'");
 }
 
-// The preview look: the path fitted into the picture less the margin, filled
-// grey and outlined black.
-void DrawPreview(TQtCanvas& Canvas, TZKPathData& Path, const TSizeArgument& Size) {
+// The preview fitted into the picture less the margin.
+void DrawPreview(TQtCanvas& Canvas, const TZKPathData& Path, const TSizeArgument& Size) {
   if (Canvas.Painter() == nullptr) throw std::runtime_error("cannot paint on the output");
   const float Inset = std::min({Margin, (Size.Width - 1) / 2, (Size.Height - 1) / 2});
   // The outline of a box covers Left..Right-1, so the last pixel is Size-1.
-  Path.FitToRect({Inset, Inset, Size.Width - 1 - Inset, Size.Height - 1 - Inset});
-  Canvas.Brush().SetColor(clGray);
-  Canvas.Brush().SetStyle(bsSolid);
-  Canvas.Pen().SetColor(clBlack);
-  Path.FillPath(Canvas, 1);
+  DrawPathPreview(Canvas, Path, {Inset, Inset, Size.Width - 1 - Inset, Size.Height - 1 - Inset});
 }
 
 int Run(Arguments Args, std::istream&, std::ostream& Out) {
