@@ -5,6 +5,9 @@
 #include "canvas/ZKCanvas.h"
 #include "canvas/qt/QtCanvas.h"
 #include "graphics/ZKGraphics.h"
+#include "components/ZKDeltaFont.h"
+#include "components/ZKHintWindow.h"
+#include "components/ZKPathDesigner.h"
 
 namespace zk {
 /// The package's description, as it names itself to a host.
