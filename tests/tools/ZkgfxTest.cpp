@@ -130,3 +130,22 @@ TEST(ZkgfxUsageTest, HelpGoesToStandardOutput) {
 }
 
 } // namespace
+
+// The designer opens a real dialog; --press answers it once it shows.
+TEST(ZkgfxDesignerTest, PrintsEditedPathOnOkOnly) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  struct DesignerCase {
+    const char* Args;
+    int Code;
+    const char* Out;
+  } const Cases[] = {
+      {"designer --press ok 'm1 1 l 2 2 h 1z'", 0, "M1,1 L3,3 L4,3 Z \n"},
+      {"designer --press ok", 0, "\n"},
+      {"designer --press cancel 'M1 1 L2 2'", 1, ""},
+  };
+  for (const DesignerCase& C : Cases) {
+    const Result R = RunZkgfx(C.Args, "");
+    EXPECT_EQ(R.Code, C.Code) << C.Args << ": " << R.Err;
+    EXPECT_EQ(R.Out, C.Out) << C.Args;
+  }
+}

@@ -1,7 +1,5 @@
 #include <algorithm>
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <string>
 
@@ -20,7 +18,6 @@ namespace {
 
 constexpr int MaxSide = 8192;           // pixels (or points) per side
 constexpr int Margin = 4;               // kept free around the drawing
-constexpr std::streamoff MaxFileSize = 64 << 20;
 
 struct TSizeArgument {
   int Width = 256;
@@ -41,18 +38,6 @@ TSizeArgument ParseSize(std::string_view Text) {
     throw UsageError("--size must be WIDTHxHEIGHT, each from 1 to " + std::to_string(MaxSide) +
                      ", not '" + std::string(Text) + "'");
   return Size;
-}
-
-std::string ReadPathFile(std::string_view Name) {
-  std::ifstream File{std::string(Name), std::ios::binary};
-  if (!File) throw std::runtime_error("cannot read '" + std::string(Name) + "'");
-  File.seekg(0, std::ios::end);
-  if (File.tellg() > MaxFileSize)
-    throw std::runtime_error("'" + std::string(Name) + "' is larger than 64 MiB");
-  File.seekg(0);
-  std::string Text((std::istreambuf_iterator<char>(File)), std::istreambuf_iterator<char>());
-  if (File.bad()) throw std::runtime_error("cannot read '" + std::string(Name) + "'");
-  return Text;
 }
 
 enum class TFormat { Png, Pdf, Svg };
