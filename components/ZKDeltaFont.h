@@ -15,6 +15,7 @@ enum TDeltaAttribute : std::uint8_t {
 };
 /// A set of delta attributes, one byte; bit n is `TDeltaAttribute` n.
 using TDeltaAttributes = TSet<TDeltaAttribute, 7>;
+static_assert(sizeof(TDeltaAttributes) == 1);
 
 /// Asked for the reference font: the handler sets Font to it, or leaves it
 /// null when there is none. The font stays the handler's.
