@@ -97,6 +97,8 @@ TEST(ZkgfxUsageTest, BadArgumentsExitWithTwoAndSayWhy) {
       {"arc 0 90 0", "missing START END INNER OUTER"},
       {"arc 0 90 0 nan", "OUTER must be a number"},
       {"arc 0 90 0 10 0 1", "unexpected argument '1'"},
+      {"designer --press maybe M0,0", "--press must be ok or cancel, not 'maybe'"},
+      {"designer --file f.txt M0,0", "unexpected argument 'M0,0'"},
   };
   for (const auto& Row : Rows) {
     SCOPED_TRACE(Row.Args);
