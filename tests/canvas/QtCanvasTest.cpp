@@ -9,12 +9,14 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QPalette>
 
 #include "canvas/Graphics.h"
 #include "canvas/qt/QtBitmap.h"
 #include "canvas/qt/QtCanvas.h"
 #include "graphics/PathData.h"
+#include "runtime/Exceptions.h"
 
 namespace zk {
 namespace {
@@ -239,6 +241,30 @@ TEST(BitmapTest, AssignCopies_AndCanvasesDrawBitmaps) {
     C.StretchDraw({3, 0, 5, 4}, Source);
   });
   EXPECT_EQ(ArtOf(Image), (Art{"...#..", ".#.#..", "....#.", "....#."}));
+}
+
+TEST(BitmapTest, Compose_BlendsTranslucentPixelsAndClips) {
+  TBitmap Source(2, 1);
+  Source.Pixels()[0] = 0x80000000u;  // black at half opacity, premultiplied
+  Source.Pixels()[1] = 0xFF0000FFu;  // opaque blue
+  TBitmap Target(2, 2);
+  Target.Compose(1, 1, Source);
+  Target.Compose(-1, 0, Source);  // only its blue pixel lands, at (0, 0)
+  EXPECT_EQ(std::vector<std::uint32_t>(Target.Pixels().begin(), Target.Pixels().end()),
+            (std::vector<std::uint32_t>{0xFF0000FFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFF7F7F7Fu}));
+
+  // The same composition painted by Qt gives the same bytes.
+  QImage Qt(BitmapImage(TBitmap(2, 2)).copy());
+  QPainter(&Qt).drawImage(1, 1, BitmapImage(Source));
+  EXPECT_EQ(Qt.pixel(1, 1), 0xFF7F7F7Fu);
+}
+
+TEST(BitmapTest, CanvasWithoutABackend_Raises) {
+  const TBitmapSurfaceFactory Qt = SetBitmapSurfaceFactory(nullptr);
+  TBitmap Bitmap(2, 2);
+  EXPECT_THROW(Bitmap.Canvas(), Exception);
+  SetBitmapSurfaceFactory(Qt);
+  EXPECT_NO_THROW(Bitmap.Canvas().FillRect({0, 0, 1, 1}));
 }
 
 TEST(ImageListTest, DrawAndGetBitmap_ByIndex) {
