@@ -16,7 +16,6 @@
 #include "canvas/qt/QtBitmap.h"
 #include "canvas/qt/QtCanvas.h"
 #include "graphics/PathData.h"
-#include "runtime/Exceptions.h"
 
 namespace zk {
 namespace {
@@ -257,14 +256,6 @@ TEST(BitmapTest, Compose_BlendsTranslucentPixelsAndClips) {
   QImage Qt(BitmapImage(TBitmap(2, 2)).copy());
   QPainter(&Qt).drawImage(1, 1, BitmapImage(Source));
   EXPECT_EQ(Qt.pixel(1, 1), 0xFF7F7F7Fu);
-}
-
-TEST(BitmapTest, CanvasWithoutABackend_Raises) {
-  const TBitmapSurfaceFactory Qt = SetBitmapSurfaceFactory(nullptr);
-  TBitmap Bitmap(2, 2);
-  EXPECT_THROW(Bitmap.Canvas(), Exception);
-  SetBitmapSurfaceFactory(Qt);
-  EXPECT_NO_THROW(Bitmap.Canvas().FillRect({0, 0, 1, 1}));
 }
 
 TEST(ImageListTest, DrawAndGetBitmap_ByIndex) {
