@@ -2,3 +2,4 @@
 /// The toolkit-bound graphics unit: colour conversions, direction gradients,
 /// fonts and text labels.
 #include "vclgraphics/ColorConversions.h"
+#include "vclgraphics/DirectionGradient.h"
