@@ -15,4 +15,5 @@
 #include "graphics/PolygonHitTest.h"
 #include "graphics/PositionTransform.h"
 #include "graphics/RectOps.h"
+#include "graphics/TextLayout.h"
 #include "graphics/Tolerances.h"

@@ -3,3 +3,4 @@
 /// fonts and text labels.
 #include "vclgraphics/ColorConversions.h"
 #include "vclgraphics/DirectionGradient.h"
+#include "vclgraphics/TextLabel.h"
