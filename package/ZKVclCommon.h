@@ -9,6 +9,7 @@
 #include "canvas/qt/QtConversions.h"
 #include "canvas/qt/QtPainterPath.h"
 #include "graphics/ZKGraphics.h"
+#include "vclgraphics/ZKVclGraphics.h"
 #include "components/ZKDeltaFont.h"
 #include "components/ZKHintWindow.h"
 #include "components/ZKPathDesigner.h"

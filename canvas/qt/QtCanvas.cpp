@@ -12,6 +12,8 @@
 #include "canvas/Graphics.h"
 #include "canvas/qt/QtBitmap.h"
 #include "canvas/qt/QtConversions.h"
+#include "canvas/qt/QtGradientFill.h"
+#include "canvas/qt/QtText.h"
 
 namespace zk {
 
@@ -193,9 +195,18 @@ void TQtCanvas::DoRectangle(const TRect& Box) {
 }
 
 void TQtCanvas::DoFillRect(const TRect& R) {
-  if (R.Right <= R.Left || R.Bottom <= R.Top || !Prepare(false, true)) return;
+  // Filled straight with the brush, without selecting it into the painter:
+  // banded gradients call this once per band.
+  const TBrushData& B = Brush().Data();
+  if (R.Right <= R.Left || R.Bottom <= R.Top || B.Style == bsClear || FPainter == nullptr ||
+      !FPainter->isActive())
+    return;
   const double W = static_cast<double>(R.Right) - R.Left, H = static_cast<double>(R.Bottom) - R.Top;
-  FPainter->fillRect(QRectF(R.Left, R.Top, W, H), FPainter->brush());
+  const QRectF Box(R.Left, R.Top, W, H);
+  if (B.Style == bsSolid)
+    FPainter->fillRect(Box, ToQColor(B.Color));
+  else
+    FPainter->fillRect(Box, QBrush(ToQColor(B.Color), ToQtBrushStyle(B.Style)));
 }
 
 void TQtCanvas::DoEllipse(const TRect& Box) {
@@ -268,7 +279,11 @@ void TQtCanvas::DoStretchDraw(const TRect& R, const TGraphic& Graphic) {
 
 // ---- Device-context path ---------------------------------------------------
 
-void TQtCanvas::DcBeginPath() {
+void TQtCanvas::DcCall(const TDcCall& Call) {
+  std::visit([this](const auto& C) { Dc(C); }, Call);
+}
+
+void TQtCanvas::Dc(const dc::TBeginPath&) {
   FImpl->Path.clear();
   FImpl->FigureOpen = false;
 }
@@ -279,43 +294,65 @@ void TQtCanvas::StartFigureAt(const TPoint& From) {
   FImpl->FigureOpen = true;
 }
 
-void TQtCanvas::DcMoveTo(const TPoint& P) {
+void TQtCanvas::Dc(const dc::TMoveTo& C) {
   if (PathState() != TPathState::Open) return;
-  FImpl->Path.moveTo(ToQPointF(P));
+  FImpl->Path.moveTo(ToQPointF(C.P));
   FImpl->FigureOpen = true;
 }
 
-void TQtCanvas::DcLineTo(const TPoint& From, const TPoint& To) {
-  if (PathState() != TPathState::Open) return DoLineTo(From, To);
-  StartFigureAt(From);
-  FImpl->Path.lineTo(ToQPointF(To));
+void TQtCanvas::Dc(const dc::TLineTo& C) {
+  if (PathState() != TPathState::Open) return DoLineTo(C.From, C.To);
+  StartFigureAt(C.From);
+  FImpl->Path.lineTo(ToQPointF(C.To));
 }
 
-void TQtCanvas::DcPolyBezierTo(const TPoint& From, std::span<const TPoint> Points) {
+void TQtCanvas::Dc(const dc::TPolyBezierTo& C) {
   const bool InPath = PathState() == TPathState::Open;
   QPainterPath Direct;
   QPainterPath& Target = InPath ? FImpl->Path : Direct;
   if (InPath)
-    StartFigureAt(From);
+    StartFigureAt(C.From);
   else
-    Direct.moveTo(ToQPointF(From));
+    Direct.moveTo(ToQPointF(C.From));
+  const std::span<const TPoint> Points = C.Points;
   for (std::size_t I = 0; I + 2 < Points.size(); I += 3)
     Target.cubicTo(ToQPointF(Points[I]), ToQPointF(Points[I + 1]), ToQPointF(Points[I + 2]));
   if (!InPath && Prepare(true, false)) FPainter->drawPath(Direct);
 }
 
-void TQtCanvas::DcCloseFigure() {
+void TQtCanvas::Dc(const dc::TCloseFigure&) {
   FImpl->Path.closeSubpath();
   FImpl->FigureOpen = false;
 }
 
-void TQtCanvas::DcStrokePath(bool Fill) {
-  if (Prepare(true, Fill)) {
+void TQtCanvas::Dc(const dc::TStrokePath& C) {
+  if (Prepare(true, C.Fill)) {
     FImpl->Path.setFillRule(FillRuleOf(*this));
     FPainter->drawPath(FImpl->Path);
   }
   FImpl->Path.clear();
   FImpl->FigureOpen = false;
+}
+
+// ---- Device-context gradients and text -------------------------------------
+
+void TQtCanvas::Dc(const dc::TGradientFill& C) {
+  if (Prepare(false, false)) QtGradientFill(*FPainter, C.Vertices, C.Triangles);
+}
+
+void TQtCanvas::Dc(const dc::TDrawText& C) {
+  // Fonts need a GUI application; without one, text draws nothing.
+  if (qGuiApp == nullptr || !Prepare(false, true)) return;
+  const QBrush Background = FPainter->brush();
+  *C.Height = QtDrawText(*FPainter, {ToQFont(), ToQColor(Font().Color()), Background,
+                                     Font().Orientation() / 10.0},
+                         C.Text, C.Rect, C.Format);
+}
+
+void TQtCanvas::Dc(const dc::TGetTextMetrics& C) {
+  if (qGuiApp != nullptr)
+    *C.Metrics = QtTextMetrics(ToQFont(), FPainter != nullptr ? FPainter->device() : nullptr,
+                               Font().Charset());
 }
 
 } // namespace zk

@@ -1,0 +1,6 @@
+#pragma once
+/// The toolkit-bound graphics unit: colour conversions, direction gradients,
+/// fonts and text labels.
+#include "vclgraphics/ColorConversions.h"
+#include "vclgraphics/DirectionGradient.h"
+#include "vclgraphics/TextLabel.h"
