@@ -50,9 +50,11 @@ enum class TZKPathSyntax : std::uint8_t { Compatible, Svg };
 /// Where a reading of path text ended.
 struct TZKPathTextRead {
   /// The 0-based offset of the first character the reading did not take: the
-  /// size of the text when it took all of it. With `TZKPathSyntax::Svg`, the
-  /// start of the segment (its command letter, or its first number when the
-  /// command is repeated) in which the first error occurred.
+  /// size of the text when it took all of it. The compatible reading stops
+  /// only where neither a command letter nor a number starts (a command it
+  /// skipped does not show here); the SVG reading stops at the start of the
+  /// segment (its command letter, or its first number when the command is
+  /// repeated) in which the first error occurred.
   std::size_t StopPos = 0;
   /// StopPos is the size of the text.
   bool Complete = true;
