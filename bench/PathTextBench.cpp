@@ -255,7 +255,7 @@ void BM_WritePath(benchmark::State& State) {
 }
 
 #define ZK_TEXT_BENCH(Function) \
-  BENCHMARK(Function)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(0.1)->Repetitions(9)
+  BENCHMARK(Function)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(0.05)->Repetitions(15)
 ZK_TEXT_BENCH(BM_ParsePath);
 ZK_TEXT_BENCH(BM_ParsePathSvg);
 ZK_TEXT_BENCH(BM_ScanNumbersFromChars);
