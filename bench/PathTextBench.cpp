@@ -1,9 +1,12 @@
-// Path text throughput in MB/s: parsing into a path next to a plain scan that
-// only converts the numbers with std::from_chars (the practical limit) and
-// next to Qt's SVG module loading a document that holds the same path; and
-// writing. Run on generated icon-like paths and on the real icon corpus; the
-// ratios are printed after the run (goals: parsing at least 0.5 x the scan and
-// at least 2 x Qt).
+// Path text throughput in MB/s: parsing into a path, in the compatible and in
+// the SVG reading, next to a plain scan that only converts the numbers with
+// std::from_chars (the practical limit) and next to Qt's SVG module loading a
+// document that holds the same path; and writing. Run on generated icon-like
+// paths and on the real icon corpus. The repetitions of all contenders run
+// interleaved in random order, so that a slow spell of the machine falls on
+// all of them alike, and each is compared by its least time; the ratios are
+// printed after the run (goals: parsing at least 0.5 x the scan and at least
+// 2 x Qt, the SVG reading within 10% of the compatible one).
 #include <benchmark/benchmark.h>
 
 #include "CpuTimeReporter.h"
@@ -152,18 +155,21 @@ void ReportBytes(benchmark::State& State, std::size_t Bytes) {
 
 // ---- The parser and its peers -----------------------------------------------
 
+template <zk::TZKPathSyntax Syntax>
 void BM_ParsePath(benchmark::State& State) {
   const Paths& Texts = Set(static_cast<int>(State.range(0)));
   if (!Usable(State, Texts)) return;
   for (auto _ : State) {
     for (const auto& T : Texts) {
       zk::TZKPathData Path;
-      Path.SetPathString(T);
+      Path.SetPathString(T, Syntax);
       benchmark::DoNotOptimize(Path.Count());
     }
   }
   ReportBytes(State, TotalSize(Texts));
 }
+void BM_ParsePath(benchmark::State& State) { BM_ParsePath<zk::TZKPathSyntax::Compatible>(State); }
+void BM_ParsePathSvg(benchmark::State& State) { BM_ParsePath<zk::TZKPathSyntax::Svg>(State); }
 
 // Finds the numbers as the path grammar does and converts each with
 // std::from_chars; builds nothing.
@@ -249,8 +255,9 @@ void BM_WritePath(benchmark::State& State) {
 }
 
 #define ZK_TEXT_BENCH(Function) \
-  BENCHMARK(Function)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(0.3)->Repetitions(5)
+  BENCHMARK(Function)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(0.05)->Repetitions(15)
 ZK_TEXT_BENCH(BM_ParsePath);
+ZK_TEXT_BENCH(BM_ParsePathSvg);
 ZK_TEXT_BENCH(BM_ScanNumbersFromChars);
 ZK_TEXT_BENCH(BM_QtSvgLoad);
 ZK_TEXT_BENCH(BM_WritePath);
@@ -259,7 +266,12 @@ ZK_TEXT_BENCH(BM_WritePath);
 } // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
+  // Interleaved unless the command line says otherwise (a later flag wins).
+  std::vector<char*> Args(argv, argv + argc);
+  char Interleave[] = "--benchmark_enable_random_interleaving=true";
+  Args.insert(Args.begin() + 1, Interleave);
+  int ArgCount = static_cast<int>(Args.size());
+  benchmark::Initialize(&ArgCount, Args.data());
   zkbench::CpuTimeReporter Reporter;
   benchmark::RunSpecifiedBenchmarks(&Reporter);
   // MB/s from the least CPU time over the repetitions: the steadiest figure
@@ -270,13 +282,16 @@ int main(int argc, char** argv) {
   };
   for (int Set = 0; Set < 2; ++Set) {
     const std::string Arg = std::to_string(Set);
-    const double Ours = Get("BM_ParsePath/" + Arg), Scan = Get("BM_ScanNumbersFromChars/" + Arg),
+    const double Ours = Get("BM_ParsePath/" + Arg), Svg = Get("BM_ParsePathSvg/" + Arg),
+                 Scan = Get("BM_ScanNumbersFromChars/" + Arg),
                  Qt = Get("BM_QtSvgLoad/" + Arg), Write = Get("BM_WritePath/" + Arg);
     if (Ours == 0) continue;
-    std::printf("%s: parse %.1f MB/s, from_chars scan %.1f MB/s, Qt SVG %.1f MB/s, write %.1f MB/s\n",
-                SetName(Set), Ours, Scan, Qt, Write);
+    std::printf("%s: parse %.1f MB/s (SVG reading %.1f MB/s), from_chars scan %.1f MB/s, Qt SVG %.1f MB/s, "
+                "write %.1f MB/s\n",
+                SetName(Set), Ours, Svg, Scan, Qt, Write);
     if (Scan > 0) std::printf("  parse / from_chars scan: %.2f (goal: at least 0.5)\n", Ours / Scan);
     if (Qt > 0) std::printf("  parse / Qt SVG:          %.2f (goal: at least 2)\n", Ours / Qt);
+    if (Svg > 0) std::printf("  SVG reading / parse:     %.2f (goal: at least 0.9)\n", Svg / Ours);
   }
   benchmark::Shutdown();
   return 0;

@@ -1,6 +1,7 @@
-// Any bytes as path data: parse, write, read back, flatten, measure and
-// hit-test. Every step must finish without a sanitizer finding, and writing
-// what was read must be a fixed point.
+// Any bytes as path data, in both readings: parse, write, read back, flatten,
+// measure and hit-test. Every step must finish without a sanitizer finding,
+// writing what was read must be a fixed point, and a reading's stop position
+// lies within the text.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -16,24 +17,34 @@ void Check(bool Condition) {
   if (!Condition) std::abort();
 }
 
+// Reads Text as Syntax says and checks what a reading promises.
+void ReadAndWrite(zk::TZKPathData& Path, std::string_view Text, zk::TZKPathSyntax Syntax) {
+  using namespace zk;
+  const TZKPathTextRead Stop = Path.SetPathString(Text, Syntax);
+  Check(Stop.StopPos <= Text.size() && Stop.Complete == (Stop.StopPos == Text.size()));
+  for (const TZKPathPoint& E : Path.Entries())
+    Check(std::isfinite(E.Point.X) && std::isfinite(E.Point.Y)); // no text makes a non-finite point
+
+  const std::string Written = Path.GetPathString();
+  TZKPathData Read;
+  // What the SVG reading builds starts with a move and never draws straight
+  // after a close, so its written form is SVG path data it reads whole.
+  Check(Read.SetPathString(Written, Syntax).Complete || Syntax == TZKPathSyntax::Compatible);
+  Check(Read.Count() == Path.Count());
+  const std::string Again = Read.GetPathString();
+  TZKPathData ReadAgain;
+  ReadAgain.SetPathString(Again, Syntax);
+  Check(ReadAgain.GetPathString() == Again);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   using namespace zk;
   const std::string_view Text(reinterpret_cast<const char*>(Data), Size);
   TZKPathData Path;
-  Path.SetPathString(Text);
-  for (const TZKPathPoint& E : Path.Entries())
-    Check(std::isfinite(E.Point.X) && std::isfinite(E.Point.Y)); // no text makes a non-finite point
-
-  const std::string Written = Path.GetPathString();
-  TZKPathData Read;
-  Read.SetPathString(Written);
-  Check(Read.Count() == Path.Count());
-  const std::string Again = Read.GetPathString();
-  TZKPathData ReadAgain;
-  ReadAgain.SetPathString(Again);
-  Check(ReadAgain.GetPathString() == Again);
+  ReadAndWrite(Path, Text, TZKPathSyntax::Svg);
+  ReadAndWrite(Path, Text, TZKPathSyntax::Compatible);
 
   (void)Path.GetBounds();
   (void)Path.IsEmpty();

@@ -15,9 +15,11 @@ namespace zk {
 /// back; the figure is closed. A slice of at least a full turn (within
 /// 0.0001 radian) is the outer circle from (0, OuterRadius) and, for a donut,
 /// the inner circle traced the other way. Equal angles make the outer arc a
-/// full ellipse standing on its start point. Calls `Change` once and returns
-/// Path. A non-finite angle or radius raises `EInvalidOp`, a radius beyond
-/// float `EOverflow`, before anything is appended.
+/// full ellipse standing on its start point. Returns Path. The entries go in
+/// through the building calls, each of which notifies (`Change`) as usual:
+/// bracket the call with `BeginUpdate`/`EndUpdate` (or `TZKPathUpdate`) to be
+/// notified once. A non-finite angle or radius raises `EInvalidOp`, a radius
+/// beyond float `EOverflow`, before anything is appended.
 TZKPathData& Arc(TZKPathData& Path, double StartAngle, double EndAngle, double InnerRadius,
                  double OuterRadius, double AngleOffset = 0);
 

@@ -2,6 +2,8 @@
 /// TZKPathData: the library's vector path, an ordered list of move, line,
 /// cubic-curve and close entries with a fill mode, a number format for its
 /// text form and a change notification.
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -22,6 +24,41 @@ class TZKPathData;
 /// The picture path numbers are written with unless a path says otherwise:
 /// up to nine decimals, no trailing zeros.
 inline constexpr const char* DefaultPathFormat = "0.#########";
+
+/// How path text is read.
+///
+/// - `Compatible`: the library's long-standing reading, which stored texts
+///   rely on. It reflects the last cubic for "S" after any curve (also after
+///   an arc or a quadratic), makes an arc whose end points are exactly equal
+///   a whole ellipse standing on that point, ends on a "+" sign, drops a
+///   command it cannot read and goes on with the next.
+/// - `Svg`: the SVG 2 path data grammar and its error rule. Numbers may carry
+///   a "+" sign, also in the exponent; "S"/"s" reflect only after "C", "c",
+///   "S", "s" and "T"/"t" only after "Q", "q", "T", "t" (otherwise the
+///   control point is the current point); an arc whose end points are equal
+///   is left out and one with a zero radius is a straight line to its end;
+///   arc flags are the single characters "0" and "1"; pairs after a move are
+///   lines; a drawing command after "Z" starts a new figure (an explicit move
+///   is added) at the closed figure's start. The text must begin with a move.
+///   The first error ends the reading: every segment read before it stays,
+///   the segment it occurs in and everything after it are left out.
+///
+/// Both readings write the same text back (`GetPathString`), and both close
+/// a path that ends on a move.
+enum class TZKPathSyntax : std::uint8_t { Compatible, Svg };
+
+/// Where a reading of path text ended.
+struct TZKPathTextRead {
+  /// The 0-based offset of the first character the reading did not take: the
+  /// size of the text when it took all of it. The compatible reading stops
+  /// only where neither a command letter nor a number starts (a command it
+  /// skipped does not show here); the SVG reading stops at the start of the
+  /// segment (its command letter, or its first number when the command is
+  /// repeated) in which the first error occurred.
+  std::size_t StopPos = 0;
+  /// StopPos is the size of the text.
+  bool Complete = true;
+};
 
 /// A class reference: makes a new, empty path of one path class.
 using TZKPathDataClass = std::unique_ptr<TZKPathData> (*)();
@@ -171,15 +208,22 @@ public:
   /// parsing. Numbers after a command repeat it (after "M" they are lines,
   /// also when they start with "."). A path that ends on a move is closed.
   void SetPathString(std::string_view Value);
+  /// As `SetPathString(Value)`, read as Syntax says, and tells where the
+  /// reading stopped. Never raises for any text; one `Change`.
+  TZKPathTextRead SetPathString(std::string_view Value, TZKPathSyntax Syntax);
   /// Appends the path data parsed on its own, so relative commands at its
   /// start are relative to (0, 0), not to this path's last point.
   void Append(std::string_view PathString);
+  /// As `Append(PathString)`, read as Syntax says; tells where the reading
+  /// stopped.
+  TZKPathTextRead Append(std::string_view PathString, TZKPathSyntax Syntax);
   /// The entries as absolute path text ("M", "L", "C" with the coordinates
   /// in `FormatStr`, "Z"; each entry followed by a blank), with Delimiter
   /// after each entry that brings the current line past Len characters (the
   /// delimiter is not counted). Lines break only between entries; Len <= 0
   /// puts the delimiter after every entry. An empty path gives "".
   std::string SplitDataByLength(int Len, const std::string& Delimiter) const;
+  template <bool Strict>
   friend class TZKPathTextParser;
 
   // ---- Arcs, ellipses and rounded rectangles (PathArcs.cpp) ----------------

@@ -41,7 +41,8 @@ const TPropertyTable& TZKPathData::PublishedProperties() const {
                             &TZKPathData::IsFormatStrStored),
     // Readable from a form but never written: the Path property carries the entries.
     StoredWhen<TZKPathData>(StringProperty<TZKPathData>("Data", &TZKPathData::GetPathString,
-                                                        &TZKPathData::SetPathString),
+                                                        static_cast<void (TZKPathData::*)(std::string_view)>(
+                                                            &TZKPathData::SetPathString)),
                             [](const TZKPathData&) { return false; }),
   });
   return Table;

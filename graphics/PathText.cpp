@@ -1,4 +1,5 @@
 // The path as SVG path data: the scanners, the parser and the writer.
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -21,19 +22,24 @@ namespace zk {
 namespace PathScan {
 namespace {
 
-constexpr bool IsBlank(char C) noexcept { return C == ' ' || C == '\t' || C == '\n' || C == '\r'; }
+// Strict: the white space of the SVG grammar, which adds the form feed.
+template <bool Strict = false>
+constexpr bool IsBlank(char C) noexcept {
+  return C == ' ' || C == '\t' || C == '\n' || C == '\r' || (Strict && C == '\f');
+}
 
 // Every separator (blank or comma) sorts at or below ','; digits, signs,
 // points and letters all sort above it, so one comparison ends most skips.
 constexpr bool CannotSeparate(char C) noexcept { return C > ','; }
 
 // Blanks with at most one comma among them.
+template <bool Strict = false>
 inline void SkipSeparators(std::string_view S, std::size_t& Pos) noexcept {
   if (Pos < S.size() && CannotSeparate(S[Pos])) return;
   bool Comma = false;
   while (Pos < S.size()) {
     const char C = S[Pos];
-    if (IsBlank(C)) {
+    if (IsBlank<Strict>(C)) {
       ++Pos;
     } else if (C == ',' && !Comma) {
       Comma = true;
@@ -70,9 +76,10 @@ constexpr bool IsCommandChar(char C) noexcept {
 
 constexpr bool IsDigitChar(char C) noexcept { return ZKIsDigit(static_cast<unsigned char>(C)); }
 
+template <bool Strict = false>
 std::string_view ScanTok(std::string_view S, std::size_t& Pos) noexcept {
   if (Pos >= S.size()) return {};
-  while (Pos < S.size() && IsBlank(S[Pos])) ++Pos;
+  while (Pos < S.size() && IsBlank<Strict>(S[Pos])) ++Pos;
   const std::size_t Start = Pos;
   while (Pos < S.size() && IsCommandChar(S[Pos])) ++Pos;
   return S.substr(Start, Pos - Start);
@@ -107,14 +114,47 @@ std::string_view ScanNumber(std::string_view S, std::size_t& Pos) noexcept {
   return Text;
 }
 
-// ScanNumber for the common short decimal ("-12.375", ".5"), converted while
-// it is scanned: at most 15 digits make an exact integer and 10^Decimals is
+// The digits of a decimal mantissa ("12", "12.375", ".5", "5."), gathered
+// as an integer while they are scanned. Past 19 digits the integer wraps; it
+// is not used then.
+struct TMantissa {
+  std::uint64_t Value = 0;
+  std::ptrdiff_t Digits = 0, Decimals = 0;
+};
+
+inline const char* ScanMantissa(const char* P, const char* End, TMantissa& M) noexcept {
+  const char* const Whole = P;
+  for (; P < End && IsDigitChar(*P); ++P) M.Value = M.Value * 10 + static_cast<unsigned>(*P - '0');
+  M.Digits = P - Whole;
+  if (P < End && *P == '.') {
+    const char* const Fraction = ++P;
+    for (; P < End && IsDigitChar(*P); ++P) M.Value = M.Value * 10 + static_cast<unsigned>(*P - '0');
+    M.Decimals = P - Fraction;
+    M.Digits += M.Decimals;
+  }
+  return P;
+}
+
+// A mantissa of at most 15 digits is an exact integer and 10^Decimals is
 // exact, so one division gives the correctly rounded double, as
-// std::from_chars would. A number with an exponent is scanned again by the
-// general grammar and left to ToSingle.
-ScannedNumber ScanShortDecimal(std::string_view S, std::size_t& Pos) noexcept {
+// std::from_chars would.
+inline bool IsExact(const TMantissa& M) noexcept { return M.Digits > 0 && M.Digits <= 15; }
+
+inline float ExactValue(const TMantissa& M, bool Negative) noexcept {
   static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  // The sign goes on as a bit, not through a branch: signs of relative
+  // coordinates are random, and a mispredicted branch costs more than the
+  // division. The magnitude is never negative, so "-0" stays -0.
+  const double Magnitude = static_cast<double>(M.Value) / PowersOfTen[M.Decimals];
+  const std::uint64_t Sign = static_cast<std::uint64_t>(Negative) << 63;
+  return static_cast<float>(std::bit_cast<double>(std::bit_cast<std::uint64_t>(Magnitude) | Sign));
+}
+
+// ScanNumber for the common short decimal ("-12.375", ".5"), converted while
+// it is scanned. A number with an exponent is scanned again by the general
+// grammar and left to ToSingle.
+ScannedNumber ScanShortDecimal(std::string_view S, std::size_t& Pos) noexcept {
   if (Pos >= S.size()) return {};
   std::size_t Start = Pos;
   SkipSeparators(S, Start);
@@ -124,32 +164,49 @@ ScannedNumber ScanShortDecimal(std::string_view S, std::size_t& Pos) noexcept {
   const char* P = First;
   const bool Negative = P < End && *P == '-';
   P += Negative;
-  // Past 19 digits the mantissa wraps; it is not used then.
-  std::uint64_t Mantissa = 0;
-  const char* const Whole = P;
-  for (; P < End && IsDigitChar(*P); ++P) Mantissa = Mantissa * 10 + static_cast<unsigned>(*P - '0');
-  std::ptrdiff_t Digits = P - Whole, Decimals = 0;
-  if (P < End && *P == '.') {
-    const char* const Fraction = ++P;
-    for (; P < End && IsDigitChar(*P); ++P) Mantissa = Mantissa * 10 + static_cast<unsigned>(*P - '0');
-    Decimals = P - Fraction;
-    Digits += Decimals;
-  }
+  TMantissa M;
+  P = ScanMantissa(P, End, M);
   if (P < End && (*P == 'e' || *P == 'E')) return {ScanNumber(S, Pos), 0, false};
 
   ScannedNumber N;
   N.Text = std::string_view(First, static_cast<std::size_t>(P - First));
   Pos = static_cast<std::size_t>(P - Begin);
   SkipSeparators(S, Pos);
-  N.Exact = Digits > 0 && Digits <= 15;
-  if (N.Exact) {
-    // The sign goes on as a bit, not through a branch: signs of relative
-    // coordinates are random, and a mispredicted branch costs more than the
-    // division. The magnitude is never negative, so "-0" stays -0.
-    const double Magnitude = static_cast<double>(Mantissa) / PowersOfTen[Decimals];
-    const std::uint64_t Sign = static_cast<std::uint64_t>(Negative) << 63;
-    N.Value = static_cast<float>(std::bit_cast<double>(std::bit_cast<std::uint64_t>(Magnitude) | Sign));
+  N.Exact = IsExact(M);
+  if (N.Exact) N.Value = ExactValue(M, Negative);
+  return N;
+}
+
+// One number of the SVG grammar right at the cursor, with separators
+// skipped after it: sign? (digits ("." digits?)? | "." digits), then an
+// exponent ("e" or "E", sign?, digits) when one is complete. Text is empty,
+// and the cursor stays, when no number starts at the cursor.
+ScannedNumber ScanSvgNumber(std::string_view S, std::size_t& Pos) noexcept {
+  const char* const Begin = S.data();
+  const char* const End = Begin + S.size();
+  const char* const First = Begin + Pos;
+  const char* P = First;
+  const bool Negative = P < End && *P == '-';
+  if (P < End && (*P == '-' || *P == '+')) ++P;
+  TMantissa M;
+  P = ScanMantissa(P, End, M);
+  if (M.Digits == 0) return {};
+  bool Exponent = false;
+  if (P < End && (*P == 'e' || *P == 'E')) {
+    const char* Q = P + 1;
+    if (Q < End && (*Q == '-' || *Q == '+')) ++Q;
+    if (Q < End && IsDigitChar(*Q)) {
+      while (Q < End && IsDigitChar(*Q)) ++Q;
+      P = Q;
+      Exponent = true;
+    }
   }
+  ScannedNumber N;
+  N.Text = std::string_view(First, static_cast<std::size_t>(P - First));
+  Pos = static_cast<std::size_t>(P - Begin);
+  SkipSeparators<true>(S, Pos);
+  N.Exact = !Exponent && IsExact(M);
+  if (N.Exact) N.Value = ExactValue(M, Negative);
   return N;
 }
 
@@ -185,6 +242,14 @@ float ToSingleValue(std::string_view Text) {
 
 float ToSingleValue(const ScannedNumber& N) { return N.Exact ? N.Value : ToSingleValue(N.Text); }
 
+// The value of a number ScanSvgNumber took: a "+" sign is not the host's
+// (nor std::from_chars's) and goes before the text is converted. No number
+// at all raises EConvertError.
+float ToSvgSingleValue(const ScannedNumber& N) {
+  if (N.Exact) return N.Value;
+  return ToSingleValue(N.Text.starts_with('+') ? N.Text.substr(1) : N.Text);
+}
+
 TPointF ScanPoint(std::string_view S, std::size_t& Pos) {
   if (Pos >= S.size()) return {};
   SkipCommasAndBlanks(S, Pos);
@@ -197,8 +262,6 @@ TPointF ScanPoint(std::string_view S, std::size_t& Pos) {
 }
 
 } // namespace
-
-bool IsCommandLetter(char C) noexcept { return IsCommandChar(C); }
 
 std::string_view GetTok(std::string_view S, std::size_t& Pos) noexcept { return ScanTok(S, Pos); }
 
@@ -269,42 +332,74 @@ char* WriteDefaultNumber(float Value, char* Out) noexcept {
 
 // ---- Parser -------------------------------------------------------------------
 
-// Runs the commands of one text against a path. Every building call goes
-// through Build, which takes back what the call appended if it made a
-// coordinate infinite or NaN (the host's overflow when it stores the value),
-// so no text can put a non-finite point into a path.
+// Runs the commands of one text against a path, in the compatible reading or
+// (Strict) in the SVG grammar; the two differ only where Strict is tested.
+// Every building call goes through Build, which takes back what the call
+// appended if it made a coordinate infinite or NaN (the host's overflow when
+// it stores the value), so no text can put a non-finite point into a path.
+template <bool Strict>
 class TZKPathTextParser {
 public:
   TZKPathTextParser(TZKPathData& Path, std::string_view Text) : FPath(Path), S(Text) {}
 
-  void Run() {
+  TZKPathTextRead Run() {
     std::size_t LastPos = std::string_view::npos;
     char Cmd = '\0';
-    while (Pos < S.size() && Pos != LastPos) {
+    bool Stopped = false;
+    while (!Stopped && Pos < S.size() && Pos != LastPos) {
       LastPos = Pos;
-      std::string_view Pending = PathScan::ScanTok(S, Pos);
+      std::string_view Pending = PathScan::ScanTok<Strict>(S, Pos);
+      const std::size_t LettersAt = Pos - Pending.size();
       // No letter here: the numbers repeat the previous command, down to a
-      // single last character ("H10 5" draws to 5 as well).
-      const char Previous = Cmd;
+      // single last character ("H10 5" draws to 5 as well). In the SVG
+      // grammar only a number may follow, and pairs after a move are lines.
+      char Previous = Cmd;
+      if (Strict && Pending.empty() && Pos < S.size() && !(StartsNumber() && Previous != '\0' &&
+                                                            Previous != 'Z' && Previous != 'z')) {
+        GroupStart = Pos;
+        Stopped = true;
+        break;
+      }
+      if (Strict) Previous = Previous == 'M' ? 'L' : Previous == 'm' ? 'l' : Previous;
       if (Pending.empty() && Pos < S.size() && Previous != '\0') Pending = std::string_view(&Previous, 1);
-      for (const char Letter : Pending) {
+      for (std::size_t I = 0; I < Pending.size(); ++I) {
+        const char Letter = Pending[I];
+        GroupStart = Pending.data() == &Previous ? Pos : LettersAt + I;
+        if (Strict && Cmd == '\0' && Letter != 'M' && Letter != 'm') {
+          Stopped = true; // the grammar begins with a move
+          break;
+        }
         Cmd = Letter;
         try {
+          if (Strict) SkipBlanks();
           Execute(Letter);
-        } catch (const std::bad_alloc&) {
-          throw;
-        } catch (const std::exception&) {
+        } catch (const Exception&) {
           // The command is dropped; what it appended before the error stays.
+          // In the SVG grammar the first error ends the reading.
+          if (Strict) {
+            Stopped = true;
+            break;
+          }
         }
+        Prev = Letter;
       }
     }
     const auto Entries = FPath.Entries();
     if (!Entries.empty() && Entries.back().Kind == ppMoveTo) FPath.ClosePath();
+    const std::size_t Stop = Stopped ? GroupStart : std::min(Pos, S.size());
+    return {Stop, Stop == S.size()};
   }
 
 private:
   // One command with its own repeat loop; raises when an argument cannot be read.
   void Execute(char Letter) {
+    // After a close, a drawing command starts a new figure at the start of
+    // the closed one; the SVG grammar makes that figure explicit.
+    if (Strict && (Prev == 'Z' || Prev == 'z') && Letter != 'M' && Letter != 'm' && Letter != 'Z' &&
+        Letter != 'z') {
+      const TPointF Start = FPath.FStartPoint;
+      Build([&] { FPath.MoveTo(Start); });
+    }
     switch (Letter) {
     case 'M':
     case 'm': {
@@ -352,12 +447,20 @@ private:
       } while (Repeats());
       break;
     case 'S':
-    case 's':
+    case 's': {
+      // SVG reflects only a cubic made by the command before; the compatible
+      // reading reflects whatever curve ends the path.
+      bool Reflects = !Strict || Prev == 'C' || Prev == 'c' || Prev == 'S' || Prev == 's';
       do {
         const TPointF P2 = Pair(), P3 = Pair();
-        Build([&] { Letter == 's' ? FPath.SmoothCurveToRel(P2, P3) : FPath.SmoothCurveTo(P2, P3); });
+        if (Reflects)
+          Build([&] { Letter == 's' ? FPath.SmoothCurveToRel(P2, P3) : FPath.SmoothCurveTo(P2, P3); });
+        else
+          Build([&] { Letter == 's' ? FPath.CurveToRel({}, P2, P3) : FPath.CurveTo(FPath.LastPoint(), P2, P3); });
+        Reflects = true;
       } while (Repeats());
       break;
+    }
     case 'Q':
     case 'q':
     case 'T':
@@ -380,10 +483,12 @@ private:
 
   // Q, q, T and t: quadratic segments stored as cubics, each starting at the
   // end of the one before. T and t reflect the last control point (Ctrl)
-  // about the current point.
+  // about the current point; in the SVG grammar only when the command before
+  // was a quadratic, else the control point is the current point.
   void Quadratics(char Letter) {
     const bool Rel = Letter == 'q' || Letter == 't';
     const bool Smooth = Letter == 'T' || Letter == 't';
+    if (Strict && Smooth && Prev != 'Q' && Prev != 'q' && Prev != 'T' && Prev != 't') Ctrl = FPath.LastPoint();
     do {
       const TPointF Cur = FPath.LastPoint();
       if (Smooth) {
@@ -406,33 +511,70 @@ private:
     } while (Repeats());
   }
 
-  // A and a: one elliptical arc; more arcs come by implicit repetition.
+  // A and a: one elliptical arc (more arcs come by repetition). In the SVG
+  // grammar an arc to its own start is left out and a zero radius makes a
+  // line; the compatible reading makes the first a standing ellipse and
+  // drops the second.
   void Arc(bool Rel) {
-    const TPointF Start = FPath.LastPoint();
-    const TPointF Radii = Pair();
-    const float Rotation = Number();
-    const bool LargeArc = Flag();
-    const bool Sweep = Flag();
-    const TPointF P = Pair();
-    const TPointF End = Rel ? Sum(Start, P.X, P.Y) : P;
-    Build([&] { FPath.AddArcSvg(Start, Radii, Rotation, LargeArc, Sweep, End); });
+    do {
+      const TPointF Start = FPath.LastPoint();
+      const TPointF Radii = Pair();
+      const float Rotation = Number();
+      const bool LargeArc = Flag();
+      const bool Sweep = Flag();
+      const TPointF P = Pair();
+      const TPointF End = Rel ? Sum(Start, P.X, P.Y) : P;
+      if (Strict && Start == End) continue;
+      if (Strict && (Radii.X == 0 || Radii.Y == 0))
+        Build([&] { FPath.LineTo(End); });
+      else
+        Build([&] { FPath.AddArcSvg(Start, Radii, Rotation, LargeArc, Sweep, End); });
+    } while (Strict && Repeats());
   }
 
-  TPointF Pair() { return PathScan::ScanPoint(S, Pos); }
-  float Number() { return PathScan::ToSingleValue(PathScan::ScanShortDecimal(S, Pos)); }
+  TPointF Pair() {
+    if constexpr (Strict) {
+      const float X = PathScan::ToSvgSingleValue(PathScan::ScanSvgNumber(S, Pos));
+      return {X, PathScan::ToSvgSingleValue(PathScan::ScanSvgNumber(S, Pos))};
+    } else {
+      return PathScan::ScanPoint(S, Pos);
+    }
+  }
+  float Number() {
+    if constexpr (Strict) return PathScan::ToSvgSingleValue(PathScan::ScanSvgNumber(S, Pos));
+    else return PathScan::ToSingleValue(PathScan::ScanShortDecimal(S, Pos));
+  }
   // A flag is true exactly when it reads as 1 (in the process's own number
-  // format, as the host reads it).
+  // format, as the host reads it); in the SVG grammar it is one character,
+  // "0" or "1".
   bool Flag() {
-    const std::string_view Text = PathScan::ScanDigit(S, Pos);
-    if (Text.size() == 1 && ZKIsDigit(static_cast<unsigned char>(Text[0]))) return Text[0] == '1';
-    return StrToFloat(Text, ProcessFormatSettings()) == 1.0;
+    if constexpr (Strict) {
+      if (Pos >= S.size() || (S[Pos] != '0' && S[Pos] != '1')) throw EConvertError("an arc flag must be 0 or 1");
+      const bool Set = S[Pos++] == '1';
+      PathScan::SkipSeparators<true>(S, Pos);
+      return Set;
+    } else {
+      const std::string_view Text = PathScan::ScanDigit(S, Pos);
+      if (Text.size() == 1 && ZKIsDigit(static_cast<unsigned char>(Text[0]))) return Text[0] == '1';
+      return StrToFloat(Text, ProcessFormatSettings()) == 1.0;
+    }
+  }
+
+  bool StartsNumber() const {
+    if (Pos >= S.size()) return false;
+    const char C = S[Pos];
+    return ZKIsDigit(static_cast<unsigned char>(C)) || C == '-' || C == '.' || (Strict && C == '+');
   }
 
   // Another argument group follows: a number starts at the cursor.
-  bool Repeats() const {
-    if (Pos >= S.size()) return false;
-    const char C = S[Pos];
-    return ZKIsDigit(static_cast<unsigned char>(C)) || C == '-' || C == '.';
+  bool Repeats() {
+    if (!StartsNumber()) return false;
+    GroupStart = Pos;
+    return true;
+  }
+
+  void SkipBlanks() noexcept {
+    while (Pos < S.size() && PathScan::IsBlank<true>(S[Pos])) ++Pos;
   }
 
   // C + (DX, DY) in extended precision, stored as a Single; beyond its range
@@ -461,23 +603,31 @@ private:
   TZKPathData& FPath;
   const std::string_view S;
   std::size_t Pos = 0;
-  TPointF Ctrl; // last quadratic control point, for T and t
+  std::size_t GroupStart = 0; // where the argument group being read begins
+  char Prev = '\0';           // the command executed before the current one
+  TPointF Ctrl;               // last quadratic control point, for T and t
 };
 
-void TZKPathData::SetPathString(std::string_view Value) {
+TZKPathTextRead TZKPathData::SetPathString(std::string_view Value, TZKPathSyntax Syntax) {
   TZKPathUpdate Update(*this);
   Clear();
   // Compact path data holds about one entry per five characters (arcs
   // included); growing from nothing would copy the entries several times.
   FPathData.reserve(Value.size() / 4);
-  TZKPathTextParser(*this, Value).Run();
+  if (Syntax == TZKPathSyntax::Svg) return TZKPathTextParser<true>(*this, Value).Run();
+  return TZKPathTextParser<false>(*this, Value).Run();
 }
 
-void TZKPathData::Append(std::string_view PathString) {
+void TZKPathData::SetPathString(std::string_view Value) { SetPathString(Value, TZKPathSyntax::Compatible); }
+
+TZKPathTextRead TZKPathData::Append(std::string_view PathString, TZKPathSyntax Syntax) {
   TZKPathData Parsed;
-  Parsed.SetPathString(PathString);
+  const TZKPathTextRead Read = Parsed.SetPathString(PathString, Syntax);
   Append(static_cast<const TZKPathData&>(Parsed));
+  return Read;
 }
+
+void TZKPathData::Append(std::string_view PathString) { Append(PathString, TZKPathSyntax::Compatible); }
 
 // ---- Writer -------------------------------------------------------------------
 

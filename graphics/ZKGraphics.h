@@ -11,6 +11,7 @@
 #include "graphics/PathArcs.h"
 #include "graphics/PathData.h"
 #include "graphics/PathPreview.h"
+#include "graphics/PathScan.h"
 #include "graphics/PathTypes.h"
 #include "graphics/PersistentRects.h"
 #include "graphics/PolygonHitTest.h"

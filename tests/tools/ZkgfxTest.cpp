@@ -63,6 +63,10 @@ const Case kCases[] = {
     {"SplitAfterLongLine", "split --len 10 'M0,0 L10,0 L10,10 Z'", "", "M0,0 L10,0 \nL10,10 Z \n"},
     {"SplitWithDelimiter", "split --len 10 --delimiter '|' 'M0,0 L10,0 L10,10 Z'", "", "M0,0 L10,0 |L10,10 Z \n"},
     {"ArcQuarterPie", "arc 0 90 0 10", "", "M10,0A10,10 0 0,1 6.12323399573677E-16,10L0,0Z\n"},
+    {"NormalizeSvgReadsBrowserSyntax", "normalize --svg", "M0 0+1+1 1e+1 0\nM0,0 L1,1 Z L2,2\n",
+     "M0,0 L1,1 L10,0 \nM0,0 L1,1 Z M0,0 L2,2 \n"},
+    {"InfoSvgOnZeroRadiusArc", "info --svg 'M0,0 A0,0 0 0 1 3,4'", "",
+     "entries: 2\nsub-paths: 1\nbounds: 0,0,3,4\nlength: 5\nempty: no\n"},
 };
 
 class ZkgfxTest : public testing::TestWithParam<Case> {};
@@ -99,6 +103,7 @@ TEST(ZkgfxUsageTest, BadArgumentsExitWithTwoAndSayWhy) {
       {"arc 0 90 0 10 0 1", "unexpected argument '1'"},
       {"designer --press maybe M0,0", "--press must be ok or cancel, not 'maybe'"},
       {"designer --file f.txt M0,0", "unexpected argument 'M0,0'"},
+      {"info --svg=1 M0,0", "option '--svg' takes no value"},
   };
   for (const auto& Row : Rows) {
     SCOPED_TRACE(Row.Args);
@@ -106,6 +111,26 @@ TEST(ZkgfxUsageTest, BadArgumentsExitWithTwoAndSayWhy) {
     EXPECT_EQ(R.Code, 2);
     EXPECT_EQ(R.Out, "");
     EXPECT_NE(R.Err.find(Row.Message), std::string::npos) << R.Err;
+  }
+}
+
+TEST(ZkgfxReadingTest, SaysWhereReadingStopped) {
+  const struct {
+    const char* Args;
+    const char* Input;
+    const char* Out;
+    const char* Err;
+  } Rows[] = {
+      {"info garbage", "", "entries: 0\n", "reading stopped at character 1: \"garbage\""},
+      {"flatten --svg 'M0,0 L1,1 L2'", "", "M0,0 L1,1 \n", "reading stopped at character 11: \"L2\""},
+      {"normalize", "M0,0\nM1,1 L+2,2\n", "M0,0 Z \nM1,1 Z \n", "line 2: reading stopped at character 7: \"+2,2\""},
+  };
+  for (const auto& Row : Rows) {
+    SCOPED_TRACE(Row.Args);
+    const Result R = RunZkgfx(Row.Args, Row.Input);
+    EXPECT_EQ(R.Code, 0) << "what was read is the result";
+    EXPECT_EQ(R.Out.rfind(Row.Out, 0), 0u) << R.Out;
+    EXPECT_NE(R.Err.find(Row.Err), std::string::npos) << R.Err;
   }
 }
 
@@ -117,7 +142,7 @@ TEST(ZkgfxUsageTest, HelpGoesToStandardOutput) {
       {"--help", "Usage: zkgfx COMMAND"},
       {"help", "Usage: zkgfx COMMAND"},
       {"normalize --help", "Usage: zkgfx normalize"},
-      {"info --help", "Usage: zkgfx info PATHDATA"},
+      {"info --help", "Usage: zkgfx info [--svg] PATHDATA"},
       {"flatten -h", "Usage: zkgfx flatten"},
       {"split --help", "Usage: zkgfx split --len N"},
       {"arc --help", "Usage: zkgfx arc START END INNER OUTER"},

@@ -15,7 +15,12 @@ std::string_view ParsedArguments::Option(std::string_view Name, std::string_view
   return Default;
 }
 
-ParsedArguments ParseArguments(Arguments Args, std::span<const std::string_view> Known) {
+bool ParsedArguments::Has(std::string_view Flag) const {
+  return std::find(Flags.begin(), Flags.end(), Flag) != Flags.end();
+}
+
+ParsedArguments ParseArguments(Arguments Args, std::span<const std::string_view> Known,
+                               std::span<const std::string_view> Flags) {
   ParsedArguments Parsed;
   bool OptionsEnded = false;
   for (std::size_t I = 0; I < Args.size(); ++I) {
@@ -30,6 +35,11 @@ ParsedArguments ParseArguments(Arguments Args, std::span<const std::string_view>
     }
     const std::size_t Equals = Arg.find('=');
     const std::string_view Name = Arg.substr(0, Equals);
+    if (std::find(Flags.begin(), Flags.end(), Name) != Flags.end()) {
+      if (Equals != std::string_view::npos) throw UsageError("option '" + std::string(Name) + "' takes no value");
+      Parsed.Flags.push_back(Name);
+      continue;
+    }
     if (std::find(Known.begin(), Known.end(), Name) == Known.end())
       throw UsageError("unknown option '" + std::string(Name) + "'");
     if (Equals != std::string_view::npos) {

@@ -10,6 +10,10 @@
 #include <string_view>
 #include <vector>
 
+namespace zk {
+class TZKPathData;
+}
+
 namespace zk::zkgfx {
 
 using Arguments = std::span<const std::string_view>;
@@ -26,17 +30,33 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-/// The arguments split into options with a value and positional arguments.
-/// Options are written "--name value" or "--name=value"; "--" ends them.
+/// The arguments split into options with a value, flags and positional
+/// arguments. Options are written "--name value" or "--name=value", flags
+/// "--name"; "--" ends them.
 struct ParsedArguments {
   std::vector<std::pair<std::string_view, std::string_view>> Options;
+  std::vector<std::string_view> Flags;
   std::vector<std::string_view> Positional;
   /// The value of an option, or Default when it was not given.
   std::string_view Option(std::string_view Name, std::string_view Default) const;
+  /// The flag was given.
+  bool Has(std::string_view Flag) const;
 };
 
-/// Splits Args; an option not in Known, or one without a value, raises.
-ParsedArguments ParseArguments(Arguments Args, std::span<const std::string_view> Known);
+/// Splits Args; an option not in Known or Flags, an option without a value
+/// or a flag with one raises.
+ParsedArguments ParseArguments(Arguments Args, std::span<const std::string_view> Known,
+                               std::span<const std::string_view> Flags = {});
+
+/// The flag of the commands that read path data: "--svg" reads it by the SVG
+/// path grammar instead of the library's compatible reading.
+inline constexpr std::string_view PathSyntaxFlags[] = {"--svg"};
+
+/// Reads Text into Path in the reading that Parsed chooses (`PathSyntaxFlags`).
+/// When the reading stops before the end of Text, says on standard error
+/// where (Context first, such as "line 3: "), and Path keeps what was read.
+void ReadPath(TZKPathData& Path, std::string_view Text, const ParsedArguments& Parsed,
+              std::string_view Context = {});
 
 /// Between Min and Max positional arguments, or raises naming the Expected ones.
 void RequirePositional(const ParsedArguments& Parsed, std::size_t Min, std::size_t Max,

@@ -11,11 +11,11 @@ namespace {
 constexpr std::array<std::string_view, 1> Options{"--flatness"};
 
 int Run(Arguments Args, std::istream&, std::ostream& Out) {
-  const ParsedArguments Parsed = ParseArguments(Args, Options);
+  const ParsedArguments Parsed = ParseArguments(Args, Options, PathSyntaxFlags);
   RequirePositional(Parsed, 1, 1, "PATHDATA");
   const double Flatness = NumberArgument(Parsed.Option("--flatness", "0.25"), "--flatness");
   TZKPathData Path;
-  Path.SetPathString(Parsed.Positional[0]);
+  ReadPath(Path, Parsed.Positional[0], Parsed);
   Path.Flatten(static_cast<float>(Flatness));
   Out << Path.GetPathString() << '\n';
   return 0;
@@ -25,9 +25,10 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
 
 const Command FlattenCommand{
     "flatten", "replace the curves of a path by straight lines",
-    "Usage: zkgfx flatten [--flatness F] PATHDATA\n"
+    "Usage: zkgfx flatten [--flatness F] [--svg] PATHDATA\n"
     "Writes the path with every curve replaced by lines of about F units each\n"
-    "(default 0.25; values below 0.05 count as 0.05).\n",
+    "(default 0.25; values below 0.05 count as 0.05).\n"
+    "--svg reads PATHDATA by the SVG path grammar (see 'zkgfx normalize --help').\n",
     &Run};
 
 } // namespace zk::zkgfx

@@ -16,10 +16,10 @@ int CountFigures(const TZKPathData& Path) {
 }
 
 int Run(Arguments Args, std::istream&, std::ostream& Out) {
-  const ParsedArguments Parsed = ParseArguments(Args, {});
+  const ParsedArguments Parsed = ParseArguments(Args, {}, PathSyntaxFlags);
   RequirePositional(Parsed, 1, 1, "PATHDATA");
   TZKPathData Path;
-  Path.SetPathString(Parsed.Positional[0]);
+  ReadPath(Path, Parsed.Positional[0], Parsed);
   const TRectF B = Path.GetBounds();
   Out << "entries: " << Path.Count() << '\n'
       << "sub-paths: " << CountFigures(Path) << '\n'
@@ -34,10 +34,11 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
 
 const Command InfoCommand{
     "info", "entries, sub-paths, bounds, length and emptiness of a path",
-    "Usage: zkgfx info PATHDATA\n"
+    "Usage: zkgfx info [--svg] PATHDATA\n"
     "Prints the number of entries and of sub-paths (figures), the bounds of all\n"
     "points and control points as left,top,right,bottom (a zero extent padded by\n"
-    "0.001), the length along the flattened path, and whether the path is empty.\n",
+    "0.001), the length along the flattened path, and whether the path is empty.\n"
+    "--svg reads PATHDATA by the SVG path grammar (see 'zkgfx normalize --help').\n",
     &Run};
 
 } // namespace zk::zkgfx

@@ -9,11 +9,13 @@ namespace zk::zkgfx {
 namespace {
 
 int Run(Arguments Args, std::istream& In, std::ostream& Out) {
-  RequirePositional(ParseArguments(Args, {}), 0, 0, "");
+  const ParsedArguments Parsed = ParseArguments(Args, {}, PathSyntaxFlags);
+  RequirePositional(Parsed, 0, 0, "");
   std::string Line;
+  std::size_t LineNumber = 0;
   while (std::getline(In, Line)) {
     TZKPathData Path; // a new path per line: nothing carries over, not even the start point
-    Path.SetPathString(Line);
+    ReadPath(Path, Line, Parsed, "line " + std::to_string(++LineNumber) + ": ");
     Out << Path.GetPathString() << '\n';
   }
   return 0;
@@ -23,11 +25,18 @@ int Run(Arguments Args, std::istream& In, std::ostream& Out) {
 
 const Command NormalizeCommand{
     "normalize", "rewrite path data from standard input in the library's absolute form",
-    "Usage: zkgfx normalize < PATHS\n"
+    "Usage: zkgfx normalize [--svg] < PATHS\n"
     "Reads path data from standard input, one path per line, and writes each as the\n"
     "library writes it: absolute M, L, C and Z commands, numbers with up to nine\n"
     "decimals, a blank after every command. Each line is parsed on its own; an empty\n"
-    "line gives an empty line, and text the parser cannot read ends that line's path.\n",
+    "line gives an empty line, and text the parser cannot read ends that line's path\n"
+    "(standard error says where).\n"
+    "--svg reads by the SVG 2 path grammar, as a browser does: '+' signs, S and T\n"
+    "reflecting only after their own kind of curve, an arc to its own start left\n"
+    "out and one with a zero radius drawn straight, flags '0'/'1' only; the first\n"
+    "error ends the path. Without it, the library's compatible reading: S reflects\n"
+    "any curve before it, an arc to its own start is a whole ellipse, '+' ends the\n"
+    "path, and a command that cannot be read is skipped.\n",
     &Run};
 
 } // namespace zk::zkgfx

@@ -62,7 +62,7 @@ void DrawPreview(TQtCanvas& Canvas, const TZKPathData& Path, const TSizeArgument
 
 int Run(Arguments Args, std::istream&, std::ostream& Out) {
   static constexpr std::string_view Known[] = {"--size", "--file"};
-  const ParsedArguments Parsed = ParseArguments(Args, Known);
+  const ParsedArguments Parsed = ParseArguments(Args, Known, PathSyntaxFlags);
   const TSizeArgument Size = ParseSize(Parsed.Option("--size", "256x256"));
   const std::string_view FileName = Parsed.Option("--file", "");
   const bool FromFile = !FileName.empty();
@@ -72,7 +72,7 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
   const TFormat Format = FormatOf(OutName);
 
   TZKPathData Path;
-  Path.SetPathString(FromFile ? std::string_view(ReadPathFile(FileName)) : Parsed.Positional[0]);
+  ReadPath(Path, FromFile ? std::string_view(ReadPathFile(FileName)) : Parsed.Positional[0], Parsed);
 
   const QString OutFile = QString::fromUtf8(OutName.data(), static_cast<qsizetype>(OutName.size()));
   switch (Format) {
@@ -114,12 +114,13 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
 
 const Command RenderCommand{
     "render", "draw a path into a PNG, PDF or SVG file",
-    "Usage: zkgfx render [--size WxH] (PATHDATA | --file F) OUT\n"
+    "Usage: zkgfx render [--size WxH] [--svg] (PATHDATA | --file F) OUT\n"
     "Draws the path the way the path designer previews it: scaled on each axis\n"
     "to fill the picture less a 4-pixel margin, filled grey and outlined black.\n"
     "The format follows the extension of OUT: .png (white background), .pdf or\n"
     ".svg. --size defaults to 256x256 (at most 8192 per side; points for PDF).\n"
-    "--file reads the path data from F instead of the command line.\n",
+    "--file reads the path data from F instead of the command line.\n"
+    "--svg reads it by the SVG path grammar (see 'zkgfx normalize --help').\n",
     &Run};
 
 } // namespace zk::zkgfx

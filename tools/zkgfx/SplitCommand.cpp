@@ -13,14 +13,14 @@ namespace {
 constexpr std::array<std::string_view, 2> Options{"--len", "--delimiter"};
 
 int Run(Arguments Args, std::istream&, std::ostream& Out) {
-  const ParsedArguments Parsed = ParseArguments(Args, Options);
+  const ParsedArguments Parsed = ParseArguments(Args, Options, PathSyntaxFlags);
   RequirePositional(Parsed, 1, 1, "PATHDATA");
   const std::string_view LenText = Parsed.Option("--len", {});
   if (LenText.data() == nullptr) throw UsageError("missing --len N");
   const int Len = CountArgument(LenText, "--len", std::numeric_limits<int>::max());
   const std::string Delimiter(Parsed.Option("--delimiter", "\n"));
   TZKPathData Path;
-  Path.SetPathString(Parsed.Positional[0]);
+  ReadPath(Path, Parsed.Positional[0], Parsed);
   Out << Path.SplitDataByLength(Len, Delimiter) << '\n';
   return 0;
 }
@@ -29,10 +29,11 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
 
 const Command SplitCommand{
     "split", "write a path as text broken into lines of about N characters",
-    "Usage: zkgfx split --len N [--delimiter D] PATHDATA\n"
+    "Usage: zkgfx split --len N [--delimiter D] [--svg] PATHDATA\n"
     "Writes the path in absolute form and inserts D (default: a line break) after\n"
     "the first whole command that takes a line beyond N characters; a number is\n"
-    "never cut.\n",
+    "never cut.\n"
+    "--svg reads PATHDATA by the SVG path grammar (see 'zkgfx normalize --help').\n",
     &Run};
 
 } // namespace zk::zkgfx

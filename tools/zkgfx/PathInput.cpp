@@ -1,0 +1,21 @@
+#include <iostream>
+#include <string>
+
+#include "graphics/PathData.h"
+#include "tools/zkgfx/Command.h"
+
+namespace zk::zkgfx {
+
+void ReadPath(TZKPathData& Path, std::string_view Text, const ParsedArguments& Parsed,
+              std::string_view Context) {
+  const TZKPathSyntax Syntax = Parsed.Has("--svg") ? TZKPathSyntax::Svg : TZKPathSyntax::Compatible;
+  const TZKPathTextRead Read = Path.SetPathString(Text, Syntax);
+  if (Read.Complete) return;
+  constexpr std::size_t Shown = 24; // enough to recognise the place
+  const std::string_view Rest = Text.substr(Read.StopPos);
+  std::cerr << "zkgfx: " << Context << "reading stopped at character " << Read.StopPos + 1 << ": \""
+            << Rest.substr(0, Shown) << (Rest.size() > Shown ? "..." : "") << "\" (the path keeps the "
+            << Path.Count() << " entries before it)\n";
+}
+
+} // namespace zk::zkgfx
