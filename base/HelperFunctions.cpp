@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/StringTests.h"
+
 namespace zk {
 
 TCharSet MakeCharSet(std::string_view Chars) {
@@ -92,16 +94,12 @@ bool ZKAnsiContainsText(std::string_view S, std::string_view T) {
 }
 
 TStrCompareFunction GetStrCompareFunction(bool CaseSensitive, TCompareStringsOption Option) {
-  auto Test = [Option](std::string_view S, std::string_view T) {
-    switch (Option) {
-      case csoStartsWith: return T.starts_with(S);
-      case csoEndsWith: return T.ends_with(S);
-      case csoContains: return ZKAnsiContainsStr(S, T);
-      default: return S == T;
-    }
-  };
-  if (CaseSensitive) return Test;
-  return [Test](std::string_view S, std::string_view T) { return Test(ZKLowerCase(S), ZKLowerCase(T)); };
+  switch (Option) {
+    case csoStartsWith: return CaseSensitive ? AnsiStartsStr : AnsiStartsText;
+    case csoEndsWith: return CaseSensitive ? AnsiEndsStr : AnsiEndsText;
+    case csoContains: return CaseSensitive ? ZKAnsiContainsStr : ZKAnsiContainsText;
+    default: return CaseSensitive ? AnsiSameStr : AnsiSameText;
+  }
 }
 
 } // namespace zk

@@ -61,6 +61,14 @@ const CompareCase kCompareCases[] = {
     {"EqualsInsensitiveLatin1", false, csoEquals, "\xC3\x89t\xC3\xA9", "\xC3\xA9T\xC3\x89", true},
     {"EqualsInsensitiveCyrillic", false, csoEquals, "\xD0\x94\xD0\xB0", "\xD0\xB4\xD0\x90", true},
     {"EqualsSensitiveLatin1", true, csoEquals, "\xC3\x89", "\xC3\xA9", false},
+    // "Émile" against "é", "É", "ÉMILE" and "île": every option in both case modes.
+    {"StartsWithInsensitiveNonAscii", false, csoStartsWith, "\xC3\xA9", "\xC3\x89mile", true},
+    {"StartsWithSensitiveNonAscii", true, csoStartsWith, "\xC3\xA9", "\xC3\x89mile", false},
+    {"EndsWithInsensitiveNonAscii", false, csoEndsWith, "\xC3\x8ELE", "\xC3\x89mile", false},
+    {"EndsWithInsensitiveAccented", false, csoEndsWith, "\xC3\x8Ele", "\xC3\xA9m\xC3\xAEle", true},
+    {"EndsWithSensitiveAccented", true, csoEndsWith, "\xC3\x8Ele", "\xC3\xA9m\xC3\xAEle", false},
+    {"ContainsInsensitiveNonAscii", false, csoContains, "\xC3\x89MI", "x\xC3\xA9mile", true},
+    {"ContainsSensitiveNonAscii", true, csoContains, "\xC3\x89MI", "x\xC3\xA9mile", false},
     {"UnknownOptionMeansEquals", true, static_cast<TCompareStringsOption>(17), "ab", "ab", true},
 };
 
