@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include <QTreeWidget>
@@ -18,45 +18,43 @@ namespace {
 // Names compare ignoring case, as `SameText` does.
 std::string Fold(const QString& Text) { return ZKLowerCase(Text.toStdString()); }
 
-// The "name=parent" lines of a list: the parent of the first line per name.
-class THierarchyLines {
-public:
-  explicit THierarchyLines(const QStringList* Lines) {
-    if (!Lines) return;
-    for (const QString& Line : *Lines) {
-      const qsizetype Eq = Line.indexOf(u'=');
-      const QString Name = Eq < 0 ? Line : Line.left(Eq);
-      FParents.try_emplace(Fold(Name), Eq < 0 ? QString() : Line.mid(Eq + 1));
-    }
-  }
-  QString ParentOf(const QString& Name) const {
-    const auto It = FParents.find(Fold(Name));
-    return It == FParents.end() ? QString() : It->second;
-  }
+// A line's name and parent: the texts before and after its first '=' (a line
+// without one is a name with an empty parent).
+std::pair<QString, QString> SplitLine(const QString& Line) {
+  const qsizetype Eq = Line.indexOf(u'=');
+  return Eq < 0 ? std::pair{Line, QString()} : std::pair{Line.left(Eq), Line.mid(Eq + 1)};
+}
 
-private:
-  std::unordered_map<std::string, QString> FParents;
-};
-
-// Builds the nodes detached from the view (no model signal per node) and
-// finds them by folded text in constant time. The first node made for a text
-// is also the first in depth-first order: nodes are only added, and a text
-// gets a second node only for the fixed "IInterface" pair (root first).
+// Builds the nodes detached from the view (no model signal per node). One
+// table, keyed by folded text, holds for every name its parent line, its node
+// and whether the placing under way passes through it, so that each step of
+// a placing costs one lookup. The first node made for a text is also the
+// first in depth-first order: nodes are only added, and a text gets a second
+// node only for the fixed "IInterface" pair (root first).
 class THierarchyBuilder {
 public:
-  THierarchyBuilder(const QStringList& Hierarchy, const QStringList* Fallback)
-      : FLines(&Hierarchy), FFallback(Fallback) {
-    QTreeWidgetItem* Object = AddRoot("TObject");
-    AddChild(*Object, "Exception");
-    QTreeWidgetItem* Interface = AddRoot("IInterface");
-    AddChild(*Interface, "IInterface");
+  THierarchyBuilder(const QStringList& Hierarchy, const QStringList* Fallback) {
+    FNames.reserve(static_cast<std::size_t>(Hierarchy.size()) + 4);
+    for (const QString& Line : Hierarchy) {
+      auto [Name, Parent] = SplitLine(Line);
+      FNames.try_emplace(Fold(Name), TName{std::move(Parent)});
+    }
+    if (Fallback)
+      for (const QString& Line : *Fallback) {
+        auto [Name, Parent] = SplitLine(Line);
+        FFallback.try_emplace(Fold(Name), std::move(Parent));
+      }
+    QTreeWidgetItem* Object = AddRoot("TObject", Entry("TObject"));
+    AddChild(*Object, "Exception", Entry("Exception"));
+    QTreeWidgetItem* Interface = AddRoot("IInterface", Entry("IInterface"));
+    AddChild(*Interface, "IInterface", Entry("IInterface"));
   }
 
   void PlaceLines(const QStringList& Hierarchy) {
     for (const QString& Line : Hierarchy) {
-      const qsizetype Eq = Line.indexOf(u'=');
-      const QString Name = Eq < 0 ? Line : Line.left(Eq);
-      Place(Name, FLines.ParentOf(Name));
+      const QString Name = SplitLine(Line).first;
+      TName& E = Entry(Name);
+      Place(Name, E.LineParent, E);
     }
   }
 
@@ -71,71 +69,86 @@ public:
   }
 
 private:
-  QTreeWidgetItem* Find(const QString& Text) const {
-    const auto It = FNodes.find(Fold(Text));
-    return It == FNodes.end() ? nullptr : It->second;
+  struct TName {
+    QString LineParent;
+    QTreeWidgetItem* Node = nullptr;
+    bool InChain = false;
+  };
+
+  // Entries are nodes of the map: references stay valid as it grows.
+  TName& Entry(const QString& Text) { return FNames[Fold(Text)]; }
+  QString FallbackParent(const QString& Text) const {
+    if (FFallback.empty()) return {};
+    const auto It = FFallback.find(Fold(Text));
+    return It == FFallback.end() ? QString() : It->second;
   }
-  QTreeWidgetItem* Remember(QTreeWidgetItem* Node) {
-    FNodes.try_emplace(Fold(Node->text(0)), Node);
+  static QTreeWidgetItem* Remember(QTreeWidgetItem* Node, TName& E) {
+    if (!E.Node) E.Node = Node;
     return Node;
   }
-  QTreeWidgetItem* AddRoot(const QString& Text) {
+  QTreeWidgetItem* AddRoot(const QString& Text, TName& E) {
     FRoots.push_back(std::make_unique<QTreeWidgetItem>(QStringList{Text}));
-    return Remember(FRoots.back().get());
+    return Remember(FRoots.back().get(), E);
   }
-  QTreeWidgetItem* AddChild(QTreeWidgetItem& Parent, const QString& Text) {
-    return Remember(new QTreeWidgetItem(&Parent, QStringList{Text}));
+  static QTreeWidgetItem* AddChild(QTreeWidgetItem& Parent, const QString& Text, TName& E) {
+    return Remember(new QTreeWidgetItem(&Parent, QStringList{Text}), E);
   }
 
-  // Places Name under Parent and returns its node. Walks up the chain of
-  // names still to be placed until it reaches a node that exists (or makes a
-  // root), then adds the pending names top-down: no recursion, so a chain as
-  // long as the list cannot exhaust the stack.
-  QTreeWidgetItem* Place(QString Name, QString Parent) {
-    std::vector<QString> Pending;             // names to add, child first
-    std::unordered_set<std::string> InChain;  // folded names of Pending and Name
+  // Places Name (entry E) under Parent and returns its node. Walks up the
+  // chain of names still to be placed until it reaches a node that exists
+  // (or makes a root), then adds the pending names top-down: no recursion,
+  // so a chain as long as the list cannot exhaust the stack.
+  QTreeWidgetItem* Place(QString Name, QString Parent, TName& First) {
+    std::vector<std::pair<QString, TName*>> Pending;  // names to add, child first
+    std::vector<TName*> Chain;                        // entries marked InChain
+    TName* Current = &First;
     QTreeWidgetItem* Anchor = nullptr;
     while (!Anchor) {
-      if (QTreeWidgetItem* Existing = Find(Name)) {
-        Anchor = Existing;
+      if (Current->Node) {
+        Anchor = Current->Node;
         break;
       }
+      Current->InChain = true;
+      Chain.push_back(Current);
       if (const TClassInfo* Class = GetClass(Name.toStdString())) {
+        const QString ClassName = QString::fromStdString(Class->Name);
         if (!Class->Ancestor) {
-          Anchor = AddRoot(QString::fromStdString(Class->Name));
+          Anchor = AddRoot(ClassName, *Current);
           break;
         }
-        Pending.push_back(QString::fromStdString(Class->Name));
-        InChain.insert(Fold(Name));
+        Pending.emplace_back(ClassName, Current);
         Name = QString::fromStdString(Class->Ancestor->Name);
+        Current = &Entry(Name);
         continue;
       }
-      if (Parent.isEmpty()) Parent = FFallback.ParentOf(Name);
-      InChain.insert(Fold(Name));
-      if (QTreeWidgetItem* ParentNode = Find(Parent)) {
-        Pending.push_back(Name);
-        Anchor = ParentNode;
-      } else if (InChain.count(Fold(Parent))) {
-        Anchor = AddRoot(Name);  // the chain closes on itself: Name becomes its root
+      if (Parent.isEmpty()) Parent = FallbackParent(Name);
+      TName& P = Entry(Parent);
+      if (P.Node) {
+        Pending.emplace_back(Name, Current);
+        Anchor = P.Node;
+      } else if (P.InChain) {
+        Anchor = AddRoot(Name, *Current);  // the chain closes on itself: Name becomes its root
       } else {
-        Pending.push_back(Name);
-        QString Grand = FLines.ParentOf(Parent);
-        if (Grand.isEmpty()) Grand = FFallback.ParentOf(Parent);
+        Pending.emplace_back(Name, Current);
+        QString Grand = P.LineParent;
+        if (Grand.isEmpty()) Grand = FallbackParent(Parent);
         if (Grand.isEmpty()) {
-          Anchor = AddRoot(Parent);
+          Anchor = AddRoot(Parent, P);
         } else {
           Name = Parent;
           Parent = Grand;
+          Current = &P;
         }
       }
     }
-    for (auto It = Pending.rbegin(); It != Pending.rend(); ++It) Anchor = AddChild(*Anchor, *It);
+    for (auto It = Pending.rbegin(); It != Pending.rend(); ++It) Anchor = AddChild(*Anchor, It->first, *It->second);
+    for (TName* E : Chain) E->InChain = false;
     return Anchor;
   }
 
-  THierarchyLines FLines, FFallback;
+  std::unordered_map<std::string, TName> FNames;
+  std::unordered_map<std::string, QString> FFallback;
   std::vector<std::unique_ptr<QTreeWidgetItem>> FRoots;
-  std::unordered_map<std::string, QTreeWidgetItem*> FNodes;
 };
 
 // Suspends a widget's repaints and restores the previous state on every path.

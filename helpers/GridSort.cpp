@@ -100,8 +100,10 @@ private:
 };
 
 // Moves the items of the rows in Order (row slots from 0) into rows FromRow
-// onwards. The items are taken out first, so every cell is written once and
-// the model emits one change for the range instead of one per cell.
+// onwards, cycle by cycle of the permutation: one row of items is held aside
+// per cycle, so the move needs one row of extra memory and writes every cell
+// once. The model's signals are held back and one change is sent for the
+// range instead of one per cell.
 void MoveRows(QTableWidget& Grid, int FromRow, const std::vector<int>& Order) {
   const int Cols = Grid.columnCount();
   const int Rows = static_cast<int>(Order.size());
@@ -109,13 +111,24 @@ void MoveRows(QTableWidget& Grid, int FromRow, const std::vector<int>& Order) {
   {
     TSortingSuspended NoSorting(Grid);
     const QSignalBlocker Quiet(Model);
-    std::vector<QTableWidgetItem*> Taken(static_cast<std::size_t>(Rows) * Cols);
-    for (int R = 0; R < Rows; ++R)
-      for (int C = 0; C < Cols; ++C) Taken[static_cast<std::size_t>(R) * Cols + C] = Grid.takeItem(FromRow + R, C);
-    for (int R = 0; R < Rows; ++R)
+    const auto MoveRow = [&](int Src, int Dst) {
       for (int C = 0; C < Cols; ++C)
-        if (QTableWidgetItem* Item = Taken[static_cast<std::size_t>(Order[R]) * Cols + C])
-          Grid.setItem(FromRow + R, C, Item);
+        if (QTableWidgetItem* Item = Grid.takeItem(FromRow + Src, C)) Grid.setItem(FromRow + Dst, C, Item);
+    };
+    std::vector<QTableWidgetItem*> Held(static_cast<std::size_t>(Cols));
+    std::vector<bool> Placed(static_cast<std::size_t>(Rows));
+    for (int Start = 0; Start < Rows; ++Start) {
+      if (Placed[Start] || Order[Start] == Start) continue;
+      for (int C = 0; C < Cols; ++C) Held[C] = Grid.takeItem(FromRow + Start, C);
+      int Dst = Start;
+      for (int Src = Order[Dst]; Src != Start; Dst = Src, Src = Order[Dst]) {
+        MoveRow(Src, Dst);
+        Placed[Dst] = true;
+      }
+      for (int C = 0; C < Cols; ++C)
+        if (Held[C]) Grid.setItem(FromRow + Dst, C, Held[C]);
+      Placed[Dst] = true;
+    }
   }
   if (Cols > 0) emit Model->dataChanged(Model->index(FromRow, 0), Model->index(FromRow + Rows - 1, Cols - 1));
 }
