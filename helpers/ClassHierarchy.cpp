@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 
 #include "base/HelperFunctions.h"
+#include "helpers/ScopedFlag_p.h"
 #include "runtime/ClassRegistry.h"
 
 namespace zk {
@@ -151,26 +152,11 @@ private:
   std::vector<std::unique_ptr<QTreeWidgetItem>> FRoots;
 };
 
-// Suspends a widget's repaints and restores the previous state on every path.
-class TUpdatesSuspended {
-public:
-  explicit TUpdatesSuspended(QWidget& Widget) : FWidget(Widget), FWas(Widget.updatesEnabled()) {
-    FWidget.setUpdatesEnabled(false);
-  }
-  ~TUpdatesSuspended() { FWidget.setUpdatesEnabled(FWas); }
-  TUpdatesSuspended(const TUpdatesSuspended&) = delete;
-  TUpdatesSuspended& operator=(const TUpdatesSuspended&) = delete;
-
-private:
-  QWidget& FWidget;
-  bool FWas;
-};
-
 } // namespace
 
 void CreateHierarchy(const QStringList& Hierarchy, QTreeWidget* TreeView, const QStringList* Fallback) {
   if (!TreeView) return;
-  TUpdatesSuspended Suspended(*TreeView);
+  const TScopedFlag<QWidget> NoRepaints(*TreeView, &QWidget::updatesEnabled, &QWidget::setUpdatesEnabled, false);
   THierarchyBuilder Builder(Hierarchy, Fallback);
   Builder.PlaceLines(Hierarchy);
   TreeView->clear();

@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 
 #include "base/StringTests.h"
+#include "helpers/ScopedFlag_p.h"
 #include "helpers/StringGrid.h"
 #include "runtime/NumberText.h"
 #include "runtime/Random.h"
@@ -84,21 +85,6 @@ void SortSlots(std::vector<int>& Order, int L, int R, const TSortKeys& Keys) {
   }
 }
 
-// Suspends the grid's own sorting, which would reorder rows as items land.
-class TSortingSuspended {
-public:
-  explicit TSortingSuspended(QTableWidget& Grid) : FGrid(Grid), FWas(Grid.isSortingEnabled()) {
-    FGrid.setSortingEnabled(false);
-  }
-  ~TSortingSuspended() { FGrid.setSortingEnabled(FWas); }
-  TSortingSuspended(const TSortingSuspended&) = delete;
-  TSortingSuspended& operator=(const TSortingSuspended&) = delete;
-
-private:
-  QTableWidget& FGrid;
-  bool FWas;
-};
-
 // Moves the items of the rows in Order (row slots from 0) into rows FromRow
 // onwards, cycle by cycle of the permutation: one row of items is held aside
 // per cycle, so the move needs one row of extra memory and writes every cell
@@ -109,7 +95,9 @@ void MoveRows(QTableWidget& Grid, int FromRow, const std::vector<int>& Order) {
   const int Rows = static_cast<int>(Order.size());
   QAbstractItemModel* Model = Grid.model();
   {
-    TSortingSuspended NoSorting(Grid);
+    // The grid's own sorting would reorder rows as items land.
+    const TScopedFlag<QTableWidget> NoSorting(Grid, &QTableWidget::isSortingEnabled,
+                                              &QTableWidget::setSortingEnabled, false);
     const QSignalBlocker Quiet(Model);
     const auto MoveRow = [&](int Src, int Dst) {
       for (int C = 0; C < Cols; ++C)
