@@ -1,6 +1,9 @@
 #include "base/HelperFunctions.h"
 
 #include <algorithm>
+#include <locale>
+#include <optional>
+#include <stdexcept>
 
 #include "base/StringTests.h"
 
@@ -60,9 +63,25 @@ void Encode(char32_t C, std::string& Out) {
   Out += static_cast<char>(0x80 | (C & 0x3F));
 }
 
+// The C library's Unicode character classes (simple lower-case mapping of
+// every script), from its UTF-8 "C" locale; null where none is installed.
+const std::ctype<wchar_t>* UnicodeCtype() {
+  static const std::optional<std::locale> Locale = []() -> std::optional<std::locale> {
+    for (const char* Name : {"C.UTF-8", "C.utf8"}) {
+      try {
+        return std::locale(Name);
+      } catch (const std::runtime_error&) {
+      }
+    }
+    return std::nullopt;
+  }();
+  return Locale ? &std::use_facet<std::ctype<wchar_t>>(*Locale) : nullptr;
+}
+
 // Simple lower-case mapping for the scripts user text in menus and trees is
-// written in: ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic.
-char32_t ToLower(char32_t C) {
+// most often written in (ASCII, Latin-1, Latin Extended-A, Greek and
+// Cyrillic), used where the C library has no Unicode locale.
+char32_t TableToLower(char32_t C) {
   if (C >= U'A' && C <= U'Z') return C + 32;
   if ((C >= 0xC0 && C <= 0xDE && C != 0xD7)) return C + 32;
   if (C >= 0x100 && C <= 0x17F && C != 0x130 && C != 0x138 && C != 0x149 && C != 0x17F) {
@@ -74,6 +93,16 @@ char32_t ToLower(char32_t C) {
   if (C >= 0x410 && C <= 0x42F) return C + 32;
   if (C >= 0x400 && C <= 0x40F) return C + 80;
   return C;
+}
+
+char32_t ToLower(char32_t C) {
+  if (C < 0x80) return C >= U'A' && C <= U'Z' ? C + 32 : C;
+  static const std::ctype<wchar_t>* const Unicode = UnicodeCtype();
+  if (!Unicode || C > 0x10FFFF) return TableToLower(C);
+  const wchar_t Lower = Unicode->tolower(static_cast<wchar_t>(C));
+  // A mapping out of range, or onto a surrogate, is no letter's lower case.
+  const auto L = static_cast<char32_t>(Lower);
+  return (L > 0x10FFFF || (L >= 0xD800 && L <= 0xDFFF)) ? C : L;
 }
 
 } // namespace
