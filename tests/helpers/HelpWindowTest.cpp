@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <stdexcept>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
@@ -23,11 +25,13 @@ struct TTestViewerCall {  // as the test viewer module records it
   std::uintptr_t Data = 0;
 };
 
+// The record of the module the binding loads (the same file is the same
+// module in one process); the tests keep it loaded.
 const TTestViewerCall& LastViewerCall() {
-  void* Module = dlopen(ZK_TEST_HELP_VIEWER, RTLD_NOW | RTLD_NOLOAD);
-  EXPECT_NE(Module, nullptr);
-  auto Get = reinterpret_cast<const TTestViewerCall* (*)()>(dlsym(Module, "TestViewerLastCall"));
-  dlclose(Module);
+  static void* const Module = dlopen(ZK_TEST_HELP_VIEWER, RTLD_NOW);
+  static const auto Get =
+      Module ? reinterpret_cast<const TTestViewerCall* (*)()>(dlsym(Module, "TestViewerLastCall")) : nullptr;
+  if (!Get) throw std::runtime_error("the test viewer module does not load: " ZK_TEST_HELP_VIEWER);
   return *Get();
 }
 
