@@ -1,7 +1,5 @@
 #include <algorithm>
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <string>
 
@@ -12,6 +10,7 @@
 
 #include "canvas/qt/QtCanvas.h"
 #include "graphics/PathData.h"
+#include "graphics/PathPreview.h"
 #include "tools/zkgfx/Command.h"
 
 namespace zk::zkgfx {
@@ -19,7 +18,6 @@ namespace {
 
 constexpr int MaxSide = 8192;           // pixels (or points) per side
 constexpr int Margin = 4;               // kept free around the drawing
-constexpr std::streamoff MaxFileSize = 64 << 20;
 
 struct TSizeArgument {
   int Width = 256;
@@ -42,18 +40,6 @@ TSizeArgument ParseSize(std::string_view Text) {
   return Size;
 }
 
-std::string ReadPathFile(std::string_view Name) {
-  std::ifstream File{std::string(Name), std::ios::binary};
-  if (!File) throw std::runtime_error("cannot read '" + std::string(Name) + "'");
-  File.seekg(0, std::ios::end);
-  if (File.tellg() > MaxFileSize)
-    throw std::runtime_error("'" + std::string(Name) + "' is larger than 64 MiB");
-  File.seekg(0);
-  std::string Text((std::istreambuf_iterator<char>(File)), std::istreambuf_iterator<char>());
-  if (File.bad()) throw std::runtime_error("cannot read '" + std::string(Name) + "'");
-  return Text;
-}
-
 enum class TFormat { Png, Pdf, Svg };
 
 TFormat FormatOf(std::string_view Name) {
@@ -66,17 +52,12 @@ TFormat FormatOf(std::string_view Name) {
   throw UsageError("the output must end in .png, .pdf or .svg, not '" + std::string(Name) + "'");
 }
 
-// The preview look: the path fitted into the picture less the margin, filled
-// grey and outlined black.
-void DrawPreview(TQtCanvas& Canvas, TZKPathData& Path, const TSizeArgument& Size) {
+// The preview fitted into the picture less the margin.
+void DrawPreview(TQtCanvas& Canvas, const TZKPathData& Path, const TSizeArgument& Size) {
   if (Canvas.Painter() == nullptr) throw std::runtime_error("cannot paint on the output");
   const float Inset = std::min({Margin, (Size.Width - 1) / 2, (Size.Height - 1) / 2});
   // The outline of a box covers Left..Right-1, so the last pixel is Size-1.
-  Path.FitToRect({Inset, Inset, Size.Width - 1 - Inset, Size.Height - 1 - Inset});
-  Canvas.Brush().SetColor(clGray);
-  Canvas.Brush().SetStyle(bsSolid);
-  Canvas.Pen().SetColor(clBlack);
-  Path.FillPath(Canvas, 1);
+  DrawPathPreview(Canvas, Path, {Inset, Inset, Size.Width - 1 - Inset, Size.Height - 1 - Inset});
 }
 
 int Run(Arguments Args, std::istream&, std::ostream& Out) {
