@@ -47,7 +47,9 @@ std::uint32_t SourceOver(std::uint32_t S, std::uint32_t D) noexcept {
 
 } // namespace
 
-void SetBitmapSurfaceFactory(TBitmapSurfaceFactory Factory) noexcept { SurfaceFactory = Factory; }
+TBitmapSurfaceFactory SetBitmapSurfaceFactory(TBitmapSurfaceFactory Factory) noexcept {
+  return SurfaceFactory.exchange(Factory);
+}
 
 TBitmap::TBitmap() = default;
 

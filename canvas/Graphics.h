@@ -41,9 +41,10 @@ public:
 
 /// Makes the surface of a bitmap; the returned surface is attached already.
 using TBitmapSurfaceFactory = std::unique_ptr<TBitmapSurface> (*)(TBitmap& Bitmap);
-/// Installs the factory `TBitmap::Canvas` uses. The Gui library installs its
-/// own when it is loaded; null removes it.
-void SetBitmapSurfaceFactory(TBitmapSurfaceFactory Factory) noexcept;
+/// Installs the factory `TBitmap::Canvas` uses and returns the one it
+/// replaces. The Gui library installs its own when it is loaded; null removes
+/// it. Bitmaps that have a canvas already keep theirs.
+TBitmapSurfaceFactory SetBitmapSurfaceFactory(TBitmapSurfaceFactory Factory) noexcept;
 
 /// A raster image of 32-bit pixels with a canvas that draws on it. A new
 /// bitmap, and every area a resize adds, is white.

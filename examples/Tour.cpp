@@ -1,5 +1,6 @@
 // The README's tour, compiled and run by the tests so that it stays true.
 #include <QImage>
+#include <QPainterPath>
 #include <cstdio>
 
 #include "package/ZKVclCommon.h"
@@ -32,6 +33,12 @@ int main() {
     Path.FillPath(Canvas, 1);                          // fill and stroke with the canvas's pen and brush
   }
 
+  // Hand the path to Qt, and take Qt's paths back (canvas/qt/QtPainterPath.h).
+  const QPainterPath Outline = QPainterPathStroker().createStroke(zk::ToQPainterPath(Path));
+  zk::TZKPathData Stroke;
+  zk::AssignQPainterPath(Stroke, Outline);              // Qt's stroke outline, measured here
+  const bool Stroked = Stroke.GetLength() > Path.GetLength();
+
   // Store a path in a component form file.
   zk::TMemoryStream Stream;
   zk::TWriter(Stream).WriteRootObject(Path, "Outline");  // object Outline: TZKPathData ... end
@@ -40,5 +47,5 @@ int main() {
               Text.c_str(), Changes, Box.Left, Box.Top, Box.Right, Box.Bottom, Length, Hit, OnStroke,
               static_cast<long long>(Stream.Size()));
   const bool Painted = Image.pixel(50, 50) != QColor(Qt::white).rgb() || Image.pixel(20, 20) != QColor(Qt::white).rgb();
-  return Changes == 4 && Hit && OnStroke && Stream.Size() > 0 && Painted ? 0 : 1;
+  return Changes == 4 && Stroked && Hit && OnStroke && Stream.Size() > 0 && Painted ? 0 : 1;
 }

@@ -6,6 +6,8 @@
 #include "base/ZKCommon.h"
 #include "canvas/ZKCanvas.h"
 #include "canvas/qt/QtCanvas.h"
+#include "canvas/qt/QtConversions.h"
+#include "canvas/qt/QtPainterPath.h"
 #include "graphics/ZKGraphics.h"
 #include "components/ZKDeltaFont.h"
 #include "components/ZKHintWindow.h"

@@ -7,17 +7,17 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPalette>
+#include <QPainterPath>
 
 #include "canvas/Graphics.h"
-#include "canvas/SystemColors.h"
 #include "canvas/qt/QtBitmap.h"
+#include "canvas/qt/QtConversions.h"
 
 namespace zk {
 
 namespace {
 
-QPointF ToQPoint(const TPoint& P) { return QPointF(P.X, P.Y); }
+QPointF ToQPointF(const TPoint& P) { return QPointF(ToQPoint(P)); }
 
 // The rectangle a box (two corners, in any order) covers: Left..Right-1 and
 // Top..Bottom-1. Outlines with a thin pen light exactly those pixels; fills
@@ -72,37 +72,39 @@ Qt::BrushStyle ToQtBrushStyle(TBrushStyle Style) {
   return Qt::SolidPattern;
 }
 
-// Palette role standing in for each system colour index; Window for indexes
-// without a closer match. Grey text is taken from the disabled group.
-constexpr std::array<QPalette::ColorRole, 31> SystemRoles = {
-    QPalette::Button,          QPalette::Window,      QPalette::Highlight,  QPalette::Mid,
-    QPalette::Window,          QPalette::Base,        QPalette::Shadow,     QPalette::WindowText,
-    QPalette::Text,            QPalette::HighlightedText, QPalette::Button, QPalette::Button,
-    QPalette::Mid,             QPalette::Highlight,   QPalette::HighlightedText, QPalette::Button,
-    QPalette::Mid,             QPalette::Text,        QPalette::ButtonText, QPalette::WindowText,
-    QPalette::Light,           QPalette::Shadow,      QPalette::Midlight,   QPalette::ToolTipText,
-    QPalette::ToolTipBase,     QPalette::Window,      QPalette::Link,       QPalette::Highlight,
-    QPalette::Midlight,        QPalette::Highlight,   QPalette::Window};
-constexpr int GrayTextIndex = 0x11;
-constexpr int UnnamedIndex = 0x19;
-
 } // namespace
 
-TQtCanvas::TQtCanvas() = default;
+struct TQtCanvas::TImpl {
+  std::unique_ptr<QPainter> OwnPainter;
+  QPainterPath Path;        // the device context's path
+  bool FigureOpen = false;  // the path has a figure a segment can continue
+};
 
-TQtCanvas::TQtCanvas(QPaintDevice& Device) { SetDevice(&Device); }
+namespace {
+Qt::FillRule FillRuleOf(const TCanvas& Canvas) noexcept {
+  return Canvas.PolyFillMode() == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
+}
+} // namespace
 
-TQtCanvas::TQtCanvas(QPainter& Painter) : FPainter(&Painter) { SetAntialiased(FAntialiased); }
+TQtCanvas::TQtCanvas() : FImpl(std::make_unique<TImpl>()) {}
+
+TQtCanvas::TQtCanvas(QPaintDevice& Device) : TQtCanvas() { SetDevice(&Device); }
+
+TQtCanvas::TQtCanvas(QPainter& Painter) : TQtCanvas() {
+  FPainter = &Painter;
+  SetAntialiased(FAntialiased);
+}
 
 TQtCanvas::~TQtCanvas() = default;
 
 void TQtCanvas::SetDevice(QPaintDevice* Device) {
-  if (FOwnPainter && FOwnPainter->isActive()) FOwnPainter->end();
+  std::unique_ptr<QPainter>& Own = FImpl->OwnPainter;
+  if (Own && Own->isActive()) Own->end();
   FPainter = nullptr;
   if (Device == nullptr) return;
-  if (!FOwnPainter) FOwnPainter = std::make_unique<QPainter>();
-  if (!FOwnPainter->begin(Device)) return;
-  FPainter = FOwnPainter.get();
+  if (!Own) Own = std::make_unique<QPainter>();
+  if (!Own->begin(Device)) return;
+  FPainter = Own.get();
   SetAntialiased(FAntialiased);
 }
 
@@ -114,21 +116,9 @@ void TQtCanvas::SetAntialiased(bool Value) {
                              Value);
 }
 
-TColor TQtCanvas::ColorToRGB(TColor Color) const {
-  const int Index = Color & 0xFF;
-  if (Color >= 0 || qGuiApp == nullptr || Index >= static_cast<int>(SystemRoles.size()) ||
-      Index == UnnamedIndex)
-    return zk::ColorToRGB(Color);
-  const QPalette Palette = QGuiApplication::palette();
-  const QColor C = Index == GrayTextIndex ? Palette.color(QPalette::Disabled, QPalette::Text)
-                                          : Palette.color(QPalette::Active, SystemRoles[Index]);
-  return C.red() | C.green() << 8 | C.blue() << 16;
-}
+TColor TQtCanvas::ColorToRGB(TColor Color) const { return ResolveColor(Color); }
 
-QColor TQtCanvas::ToQColor(TColor Color) const {
-  const TColor RGB = ColorToRGB(Color);
-  return QColor(RGB & 0xFF, (RGB >> 8) & 0xFF, (RGB >> 16) & 0xFF);
-}
+QColor TQtCanvas::ToQColor(TColor Color) const { return zk::ToQColor(Color); }
 
 QFont TQtCanvas::ToQFont() const {
   const TFontData& F = Font().Data();
@@ -176,29 +166,25 @@ bool TQtCanvas::Prepare(bool WithPen, bool WithBrush) {
   return true;
 }
 
-Qt::FillRule TQtCanvas::FillRule() const noexcept {
-  return PolyFillMode() == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
-}
-
 // ---- Canvas operations -----------------------------------------------------
 
 void TQtCanvas::DoLineTo(const TPoint& From, const TPoint& To) {
-  if (Prepare(true, false)) FPainter->drawLine(ToQPoint(From), ToQPoint(To));
+  if (Prepare(true, false)) FPainter->drawLine(ToQPointF(From), ToQPointF(To));
 }
 
 void TQtCanvas::DoPolygon(std::span<const TPoint> Points) {
   if (Points.size() < 2 || !Prepare(true, true)) return;
   QPolygonF Q;
   Q.reserve(static_cast<qsizetype>(Points.size()));
-  for (const TPoint& P : Points) Q.append(ToQPoint(P));
-  FPainter->drawPolygon(Q, FillRule());
+  for (const TPoint& P : Points) Q.append(ToQPointF(P));
+  FPainter->drawPolygon(Q, FillRuleOf(*this));
 }
 
 void TQtCanvas::DoPolyline(std::span<const TPoint> Points) {
   if (Points.size() < 2 || !Prepare(true, false)) return;
   QPolygonF Q;
   Q.reserve(static_cast<qsizetype>(Points.size()));
-  for (const TPoint& P : Points) Q.append(ToQPoint(P));
+  for (const TPoint& P : Points) Q.append(ToQPointF(P));
   FPainter->drawPolyline(Q);
 }
 
@@ -283,53 +269,53 @@ void TQtCanvas::DoStretchDraw(const TRect& R, const TGraphic& Graphic) {
 // ---- Device-context path ---------------------------------------------------
 
 void TQtCanvas::DcBeginPath() {
-  FPath.clear();
-  FFigureOpen = false;
+  FImpl->Path.clear();
+  FImpl->FigureOpen = false;
 }
 
 void TQtCanvas::StartFigureAt(const TPoint& From) {
-  if (FFigureOpen) return;
-  FPath.moveTo(ToQPoint(From));
-  FFigureOpen = true;
+  if (FImpl->FigureOpen) return;
+  FImpl->Path.moveTo(ToQPointF(From));
+  FImpl->FigureOpen = true;
 }
 
 void TQtCanvas::DcMoveTo(const TPoint& P) {
   if (PathState() != TPathState::Open) return;
-  FPath.moveTo(ToQPoint(P));
-  FFigureOpen = true;
+  FImpl->Path.moveTo(ToQPointF(P));
+  FImpl->FigureOpen = true;
 }
 
 void TQtCanvas::DcLineTo(const TPoint& From, const TPoint& To) {
   if (PathState() != TPathState::Open) return DoLineTo(From, To);
   StartFigureAt(From);
-  FPath.lineTo(ToQPoint(To));
+  FImpl->Path.lineTo(ToQPointF(To));
 }
 
 void TQtCanvas::DcPolyBezierTo(const TPoint& From, std::span<const TPoint> Points) {
   const bool InPath = PathState() == TPathState::Open;
   QPainterPath Direct;
-  QPainterPath& Target = InPath ? FPath : Direct;
+  QPainterPath& Target = InPath ? FImpl->Path : Direct;
   if (InPath)
     StartFigureAt(From);
   else
-    Direct.moveTo(ToQPoint(From));
+    Direct.moveTo(ToQPointF(From));
   for (std::size_t I = 0; I + 2 < Points.size(); I += 3)
-    Target.cubicTo(ToQPoint(Points[I]), ToQPoint(Points[I + 1]), ToQPoint(Points[I + 2]));
+    Target.cubicTo(ToQPointF(Points[I]), ToQPointF(Points[I + 1]), ToQPointF(Points[I + 2]));
   if (!InPath && Prepare(true, false)) FPainter->drawPath(Direct);
 }
 
 void TQtCanvas::DcCloseFigure() {
-  FPath.closeSubpath();
-  FFigureOpen = false;
+  FImpl->Path.closeSubpath();
+  FImpl->FigureOpen = false;
 }
 
 void TQtCanvas::DcStrokePath(bool Fill) {
   if (Prepare(true, Fill)) {
-    FPath.setFillRule(FillRule());
-    FPainter->drawPath(FPath);
+    FImpl->Path.setFillRule(FillRuleOf(*this));
+    FPainter->drawPath(FImpl->Path);
   }
-  FPath.clear();
-  FFigureOpen = false;
+  FImpl->Path.clear();
+  FImpl->FigureOpen = false;
 }
 
 } // namespace zk

@@ -11,7 +11,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPainterPath>
 
 #include "canvas/Canvas.h"
 
@@ -45,10 +44,11 @@ public:
   void SetAntialiased(bool Value);
 
   /// System colours from the application palette when a GUI application
-  /// exists (window, button face, highlight, ...), else the classic scheme.
+  /// exists (window, button face, highlight, ...), else the classic scheme
+  /// (`ResolveColor` of canvas/qt/QtConversions.h).
   TColor ColorToRGB(TColor Color) const override;
 
-  /// The Qt colour of a canvas colour (system colours resolved).
+  /// The Qt colour of a canvas colour (system colours resolved), `zk::ToQColor`.
   QColor ToQColor(TColor Color) const;
   /// The Qt font the canvas font maps to.
   QFont ToQFont() const;
@@ -77,17 +77,18 @@ protected:
   void DcStrokePath(bool Fill) override;
 
 private:
+  // The painter this canvas owns and the device context's path, kept out of
+  // this header.
+  struct TImpl;
+
   /// Selects the canvas pen and brush (or none) into the painter; false when
   /// there is nothing to paint on.
   bool Prepare(bool WithPen, bool WithBrush);
-  Qt::FillRule FillRule() const noexcept;
   void StartFigureAt(const TPoint& From);
 
-  std::unique_ptr<QPainter> FOwnPainter;
+  std::unique_ptr<TImpl> FImpl;
   QPainter* FPainter = nullptr;
   bool FAntialiased = false;
-  QPainterPath FPath;        // the device context's path
-  bool FFigureOpen = false;  // the path has a figure a segment can continue
 };
 
 } // namespace zk

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the built libraries into a scratch prefix, checks that the Core
-# library needs no Qt library (ldd of the installed file), then configures,
+# library needs no Qt library (ldd of the installed file, and its pkg-config
+# file) and that every pkg-config file resolves, then configures,
 # builds and runs one application per way of linking: the Core component
 # alone (with Qt hidden from CMake), the Gui component, the umbrella target.
 # Usage: install-and-consume.sh BUILD_DIR SCRATCH_DIR CONSUMER_SOURCE CONSUMER...
@@ -19,6 +20,13 @@ if ldd "$core" | grep -i 'libQt'; then
   echo "libZKVclCommonCore.so needs Qt (above)" >&2
   exit 1
 fi
+# The pkg-config files resolve, and Core's asks for no Qt either.
+pc() { PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config "$@"; }
+if pc --libs ZKVclCommonCore | grep -i 'qt'; then
+  echo "ZKVclCommonCore.pc asks for Qt (above)" >&2
+  exit 1
+fi
+pc --exists --print-errors ZKVclCommon
 for consumer in "$@"; do
   hide=()
   [[ $consumer == Core ]] && hide=(-DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON)

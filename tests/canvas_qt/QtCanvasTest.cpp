@@ -9,6 +9,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QPalette>
 
 #include "canvas/Graphics.h"
@@ -239,6 +240,22 @@ TEST(BitmapTest, AssignCopies_AndCanvasesDrawBitmaps) {
     C.StretchDraw({3, 0, 5, 4}, Source);
   });
   EXPECT_EQ(ArtOf(Image), (Art{"...#..", ".#.#..", "....#.", "....#."}));
+}
+
+TEST(BitmapTest, Compose_BlendsTranslucentPixelsAndClips) {
+  TBitmap Source(2, 1);
+  Source.Pixels()[0] = 0x80000000u;  // black at half opacity, premultiplied
+  Source.Pixels()[1] = 0xFF0000FFu;  // opaque blue
+  TBitmap Target(2, 2);
+  Target.Compose(1, 1, Source);
+  Target.Compose(-1, 0, Source);  // only its blue pixel lands, at (0, 0)
+  EXPECT_EQ(std::vector<std::uint32_t>(Target.Pixels().begin(), Target.Pixels().end()),
+            (std::vector<std::uint32_t>{0xFF0000FFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFF7F7F7Fu}));
+
+  // The same composition painted by Qt gives the same bytes.
+  QImage Qt(BitmapImage(TBitmap(2, 2)).copy());
+  QPainter(&Qt).drawImage(1, 1, BitmapImage(Source));
+  EXPECT_EQ(Qt.pixel(1, 1), 0xFF7F7F7Fu);
 }
 
 TEST(ImageListTest, DrawAndGetBitmap_ByIndex) {
