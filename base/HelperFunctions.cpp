@@ -1,6 +1,11 @@
 #include "base/HelperFunctions.h"
 
 #include <algorithm>
+#include <locale>
+#include <optional>
+#include <stdexcept>
+
+#include "base/StringTests.h"
 
 namespace zk {
 
@@ -56,9 +61,25 @@ void Encode(char32_t C, std::string& Out) {
   Out += static_cast<char>(0x80 | (C & 0x3F));
 }
 
+// The C library's Unicode character classes (simple lower-case mapping of
+// every script), from its UTF-8 "C" locale; null where none is installed.
+const std::ctype<wchar_t>* UnicodeCtype() {
+  static const std::optional<std::locale> Locale = []() -> std::optional<std::locale> {
+    for (const char* Name : {"C.UTF-8", "C.utf8"}) {
+      try {
+        return std::locale(Name);
+      } catch (const std::runtime_error&) {
+      }
+    }
+    return std::nullopt;
+  }();
+  return Locale ? &std::use_facet<std::ctype<wchar_t>>(*Locale) : nullptr;
+}
+
 // Simple lower-case mapping for the scripts user text in menus and trees is
-// written in: ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic.
-char32_t ToLower(char32_t C) {
+// most often written in (ASCII, Latin-1, Latin Extended-A, Greek and
+// Cyrillic), used where the C library has no Unicode locale.
+char32_t TableToLower(char32_t C) {
   if (C >= U'A' && C <= U'Z') return C + 32;
   if ((C >= 0xC0 && C <= 0xDE && C != 0xD7)) return C + 32;
   if (C >= 0x100 && C <= 0x17F && C != 0x130 && C != 0x138 && C != 0x149 && C != 0x17F) {
@@ -70,6 +91,16 @@ char32_t ToLower(char32_t C) {
   if (C >= 0x410 && C <= 0x42F) return C + 32;
   if (C >= 0x400 && C <= 0x40F) return C + 80;
   return C;
+}
+
+char32_t ToLower(char32_t C) {
+  if (C < 0x80) return C >= U'A' && C <= U'Z' ? C + 32 : C;
+  static const std::ctype<wchar_t>* const Unicode = UnicodeCtype();
+  if (!Unicode || C > 0x10FFFF) return TableToLower(C);
+  const wchar_t Lower = Unicode->tolower(static_cast<wchar_t>(C));
+  // A mapping out of range, or onto a surrogate, is no letter's lower case.
+  const auto L = static_cast<char32_t>(Lower);
+  return (L > 0x10FFFF || (L >= 0xD800 && L <= 0xDFFF)) ? C : L;
 }
 
 } // namespace
@@ -90,16 +121,12 @@ bool ZKAnsiContainsText(std::string_view S, std::string_view T) {
 }
 
 TStrCompareFunction GetStrCompareFunction(bool CaseSensitive, TCompareStringsOption Option) {
-  auto Test = [Option](std::string_view S, std::string_view T) {
-    switch (Option) {
-      case csoStartsWith: return T.starts_with(S);
-      case csoEndsWith: return T.ends_with(S);
-      case csoContains: return ZKAnsiContainsStr(S, T);
-      default: return S == T;
-    }
-  };
-  if (CaseSensitive) return Test;
-  return [Test](std::string_view S, std::string_view T) { return Test(ZKLowerCase(S), ZKLowerCase(T)); };
+  switch (Option) {
+    case csoStartsWith: return CaseSensitive ? AnsiStartsStr : AnsiStartsText;
+    case csoEndsWith: return CaseSensitive ? AnsiEndsStr : AnsiEndsText;
+    case csoContains: return CaseSensitive ? ZKAnsiContainsStr : ZKAnsiContainsText;
+    default: return CaseSensitive ? AnsiSameStr : AnsiSameText;
+  }
 }
 
 } // namespace zk

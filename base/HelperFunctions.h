@@ -43,8 +43,8 @@ enum TCompareStringsOption : std::uint8_t { csoStartsWith, csoEndsWith, csoConta
 /// A comparison called as (S, T): T starts with S, T ends with S, T contains S
 /// or T equals S, by Option, with or without case. The option is stored in a
 /// byte so that any ordinal is valid; ordinals past `csoEquals` mean equality.
-/// Text is UTF-8; case is folded per Unicode character (Latin, Greek and
-/// Cyrillic letters), never per byte.
+/// Text is UTF-8; case is folded per Unicode character (`ZKLowerCase`),
+/// never per byte.
 using TStrCompareFunction = std::function<bool(std::string_view S, std::string_view T)>;
 TStrCompareFunction GetStrCompareFunction(bool CaseSensitive, TCompareStringsOption Option);
 
@@ -53,8 +53,10 @@ TStrCompareFunction GetStrCompareFunction(bool CaseSensitive, TCompareStringsOpt
 bool ZKAnsiContainsStr(std::string_view S, std::string_view T);
 bool ZKAnsiContainsText(std::string_view S, std::string_view T);
 
-/// The text with every letter in lower case, per Unicode character as above;
-/// invalid UTF-8 bytes are kept as they are.
+/// The text with every letter in lower case, per Unicode character (the C
+/// library's simple lower-case mapping of every script, from its UTF-8 "C"
+/// locale; where that locale is missing, a table of Latin, Greek and Cyrillic
+/// letters); invalid UTF-8 bytes are kept as they are.
 std::string ZKLowerCase(std::string_view Text);
 
 } // namespace zk

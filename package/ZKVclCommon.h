@@ -13,3 +13,4 @@
 #include "components/ZKDeltaFont.h"
 #include "components/ZKHintWindow.h"
 #include "components/ZKPathDesigner.h"
+#include "helpers/ZKVclHelperFunctions.h"

@@ -8,6 +8,7 @@
 #include <map>
 #include <vector>
 
+#include "runtime/ClassRegistry.h"
 #include "runtime/Exceptions.h"
 #include "runtime/NumberText.h"
 #include "runtime/Persistent.h"
@@ -458,7 +459,8 @@ TReader::~TReader() = default;
 
 std::string TReader::ReadRootObject(TPersistent& Instance) {
   const TForm Form = TFormParser(FText).Parse();
-  if (!SameIdent(Form.ClassName, Instance.ClassName()))
+  // A form of the instance's class, or of a registered ancestor of it.
+  if (!InheritsFrom(Instance.ClassName(), Form.ClassName))
     Fail(Form.ClassLine, "the form holds a " + Form.ClassName + ", not a " + Instance.ClassName());
 
   TState State(*this);

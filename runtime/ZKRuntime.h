@@ -1,6 +1,7 @@
 #pragma once
 /// The host-runtime layer: records, rounding, number text, comparisons,
 /// colours, exceptions and the persistent-object base.
+#include "runtime/ClassRegistry.h"
 #include "runtime/Colors.h"
 #include "runtime/Events.h"
 #include "runtime/Exceptions.h"
@@ -11,6 +12,7 @@
 #include "runtime/NumberText.h"
 #include "runtime/Persistent.h"
 #include "runtime/PublishedProperties.h"
+#include "runtime/Random.h"
 #include "runtime/Records.h"
 #include "runtime/Rounding.h"
 #include "runtime/Streams.h"

@@ -1,6 +1,9 @@
 // The base helpers: character tests, integer rectangle scaling, comparisons.
 #include <gtest/gtest.h>
 
+#include <locale>
+#include <stdexcept>
+
 #include "base/ZKCommon.h"
 
 namespace zk {
@@ -61,6 +64,14 @@ const CompareCase kCompareCases[] = {
     {"EqualsInsensitiveLatin1", false, csoEquals, "\xC3\x89t\xC3\xA9", "\xC3\xA9T\xC3\x89", true},
     {"EqualsInsensitiveCyrillic", false, csoEquals, "\xD0\x94\xD0\xB0", "\xD0\xB4\xD0\x90", true},
     {"EqualsSensitiveLatin1", true, csoEquals, "\xC3\x89", "\xC3\xA9", false},
+    // "Émile" against "é", "É", "ÉMILE" and "île": every option in both case modes.
+    {"StartsWithInsensitiveNonAscii", false, csoStartsWith, "\xC3\xA9", "\xC3\x89mile", true},
+    {"StartsWithSensitiveNonAscii", true, csoStartsWith, "\xC3\xA9", "\xC3\x89mile", false},
+    {"EndsWithInsensitiveNonAscii", false, csoEndsWith, "\xC3\x8ELE", "\xC3\x89mile", false},
+    {"EndsWithInsensitiveAccented", false, csoEndsWith, "\xC3\x8Ele", "\xC3\xA9m\xC3\xAEle", true},
+    {"EndsWithSensitiveAccented", true, csoEndsWith, "\xC3\x8Ele", "\xC3\xA9m\xC3\xAEle", false},
+    {"ContainsInsensitiveNonAscii", false, csoContains, "\xC3\x89MI", "x\xC3\xA9mile", true},
+    {"ContainsSensitiveNonAscii", true, csoContains, "\xC3\x89MI", "x\xC3\xA9mile", false},
     {"UnknownOptionMeansEquals", true, static_cast<TCompareStringsOption>(17), "ab", "ab", true},
 };
 
@@ -79,8 +90,20 @@ TEST(HelperFunctionsTest, ZKLowerCase_KeepsInvalidBytesAndFoldsLetters) {
   EXPECT_EQ(ZKLowerCase("\xC4\x80"), "\xC4\x81");         // A macron
   EXPECT_EQ(ZKLowerCase("\xCE\xA3"), "\xCF\x83");         // Greek sigma
   EXPECT_EQ(ZKLowerCase("\xFF" "A\xC3"), "\xFF" "a\xC3");  // invalid and truncated bytes stay
+  EXPECT_EQ(ZKLowerCase("\xC3\x97"), "\xC3\x97");         // the multiplication sign is no letter
   EXPECT_TRUE(ZKAnsiContainsText("\xC3\x89T\xC3\x89", "l'\xC3\xA9t\xC3\xA9"));
   EXPECT_FALSE(ZKAnsiContainsStr("\xC3\x89T\xC3\x89", "l'\xC3\xA9t\xC3\xA9"));
+}
+
+TEST(HelperFunctionsTest, ZKLowerCase_FoldsEveryScriptWithAUnicodeLocale) {
+  try {
+    std::locale("C.UTF-8");
+  } catch (const std::runtime_error&) {
+    GTEST_SKIP() << "the C library has no C.UTF-8 locale";
+  }
+  EXPECT_EQ(ZKLowerCase("\xD4\xB1"), "\xD5\xA1");          // Armenian Ayb
+  EXPECT_EQ(ZKLowerCase("\xE1\xBA\x9E"), "\xC3\x9F");      // capital sharp s
+  EXPECT_EQ(ZKLowerCase("\xF0\x90\x90\x80"), "\xF0\x90\x90\xA8");  // Deseret long I
 }
 
 TEST(HelperFunctionsTest, EZKException_CarriesMessageAndIsRuntimeException) {

@@ -214,5 +214,13 @@ TEST(PersistentRectsTest, Form_WrongTypeForSideNamesLineAndChangesNothing) {
   EXPECT_EQ(R.BoundsRect(), (TRect{1, 1, 1, 1}));
 }
 
+TEST(PersistentRectsTest, Form_OfARegisteredAncestorClassReadsIntoADescendant) {
+  TZKObjectRect R;
+  ObjectFromText("object R: TZKCustomRect\n  Left = 2\nend\n", R);
+  EXPECT_EQ(R.BoundsRect(), (TRect{2, 0, 0, 0}));
+  EXPECT_THROW(ObjectFromText("object R: TObjectSize\n  Left = 3\nend\n", R), EReadError);  // a sibling
+  EXPECT_EQ(R.BoundsRect(), (TRect{2, 0, 0, 0}));
+}
+
 } // namespace
 } // namespace zk
