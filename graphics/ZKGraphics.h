@@ -1,6 +1,7 @@
 #pragma once
 /// The graphics unit: geometry, matrices, the path object, drawing routines
 /// and the persistent geometry objects.
+#include "graphics/ArrowsAndSlices.h"
 #include "graphics/BezierPolygon.h"
 #include "graphics/BezierPolygonDraw.h"
 #include "graphics/CanvasHelper.h"
@@ -13,4 +14,5 @@
 #include "graphics/PolygonHitTest.h"
 #include "graphics/PositionTransform.h"
 #include "graphics/RectOps.h"
+#include "graphics/Shapes.h"
 #include "graphics/Tolerances.h"
