@@ -24,6 +24,20 @@ class TDeviceContext;
 /// A device context handle; a canvas hands out its own (`TCanvas::Handle`).
 using HDC = TDeviceContext*;
 
+/// A vertex of a gradient fill: device coordinates and a 16-bit value per
+/// channel, a byte b stored as b * 256 (b shifted left by 8).
+struct TTriVertex {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  std::uint16_t Red = 0;
+  std::uint16_t Green = 0;
+  std::uint16_t Blue = 0;
+  std::uint16_t Alpha = 0;
+  friend constexpr bool operator==(const TTriVertex&, const TTriVertex&) = default;
+};
+using PTriVertex = TTriVertex*;
+static_assert(sizeof(TTriVertex) == 16);
+
 /// Polygon fill modes: `ALTERNATE` is the even-odd rule, `WINDING` non-zero.
 inline constexpr int ALTERNATE = 1;
 inline constexpr int WINDING = 2;

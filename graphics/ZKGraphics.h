@@ -5,6 +5,7 @@
 #include "graphics/BezierPolygon.h"
 #include "graphics/BezierPolygonDraw.h"
 #include "graphics/CanvasHelper.h"
+#include "graphics/ColorBytes.h"
 #include "graphics/Geometry.h"
 #include "graphics/Matrix.h"
 #include "graphics/PathArcs.h"

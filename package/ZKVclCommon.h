@@ -5,6 +5,7 @@
 #include "canvas/ZKCanvas.h"
 #include "canvas/qt/QtCanvas.h"
 #include "graphics/ZKGraphics.h"
+#include "vclgraphics/ZKVclGraphics.h"
 
 namespace zk {
 /// The package's description, as it names itself to a host.

@@ -1,0 +1,89 @@
+#pragma once
+/// Conversions between the colour records the drawing routines meet: the
+/// 32-bit `TColor` ($00BBGGRR), a three-byte RGB record, palette entries and
+/// bitmap colour-table entries. The 16-bit-per-channel gradient vertex
+/// (`TTriVertex`) is the device context's, in canvas/DeviceContext.h.
+#include <array>
+#include <cstdint>
+
+#include "canvas/DeviceContext.h"
+#include "runtime/Colors.h"
+#include "runtime/Set.h"
+
+namespace zk {
+
+/// A colour split into bytes, red first.
+struct TRGB {
+  std::uint8_t R = 0;
+  std::uint8_t G = 0;
+  std::uint8_t B = 0;
+  friend constexpr bool operator==(const TRGB&, const TRGB&) = default;
+};
+using PRGB = TRGB*;
+static_assert(sizeof(TRGB) == 3);
+
+/// A palette entry as the platform stores it: red, green, blue, flags.
+struct TPaletteEntry {
+  std::uint8_t peRed = 0;
+  std::uint8_t peGreen = 0;
+  std::uint8_t peBlue = 0;
+  std::uint8_t peFlags = 0;
+  friend constexpr bool operator==(const TPaletteEntry&, const TPaletteEntry&) = default;
+};
+static_assert(sizeof(TPaletteEntry) == 4);
+
+/// A bitmap colour-table entry: blue, green, red, reserved.
+struct TRGBQuad {
+  std::uint8_t rgbBlue = 0;
+  std::uint8_t rgbGreen = 0;
+  std::uint8_t rgbRed = 0;
+  std::uint8_t rgbReserved = 0;
+  friend constexpr bool operator==(const TRGBQuad&, const TRGBQuad&) = default;
+};
+static_assert(sizeof(TRGBQuad) == 4);
+
+using TPaletteEntries = std::array<TPaletteEntry, 256>;
+using PPaletteEntries = TPaletteEntries*;
+using TRGBQuads = std::array<TRGBQuad, 256>;
+
+/// The pixel formats of a bitmap; `TPixelFormats` is declared for callers.
+enum TPixelFormat : std::uint8_t {
+  pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom
+};
+using TPixelFormats = TSet<TPixelFormat, 9>;
+
+/// The same colour with the flags byte dropped (reserved := 0).
+constexpr TRGBQuad PaletteEntryToRGBQuad(const TPaletteEntry& Entry) noexcept {
+  return {Entry.peBlue, Entry.peGreen, Entry.peRed, 0};
+}
+/// The same colour with the reserved byte dropped (flags := 0).
+constexpr TPaletteEntry RGBQuadToPaletteEntry(const TRGBQuad& Quad) noexcept {
+  return {Quad.rgbRed, Quad.rgbGreen, Quad.rgbBlue, 0};
+}
+/// `PaletteEntryToRGBQuad` of each entry, index for index.
+TRGBQuads PaletteEntriesToRGBQuads(const TPaletteEntries& Entries) noexcept;
+/// `RGBQuadToPaletteEntry` of each quad, index for index.
+TPaletteEntries RGBQuadsToPaletteEntries(const TRGBQuads& Quads) noexcept;
+
+/// The bytes of the raw value: R bits 0-7, G bits 8-15, B bits 16-23; the
+/// high byte is ignored, so a system colour is split as it stands
+/// ($FF00000F gives R $0F). `zk::ColorToRGB` (canvas/SystemColors.h), the
+/// host conversion that resolves system colours, keeps the plain name.
+constexpr TRGB ColorToTRGB(TColor Color) noexcept {
+  const auto Raw = static_cast<std::uint32_t>(Color);
+  return {static_cast<std::uint8_t>(Raw & 0xFF), static_cast<std::uint8_t>((Raw >> 8) & 0xFF),
+          static_cast<std::uint8_t>((Raw >> 16) & 0xFF)};
+}
+/// R in bits 0-7, G in 8-15, B in 16-23, high byte 0.
+constexpr TColor RGBToColor(const TRGB& RGB) noexcept {
+  return static_cast<TColor>(RGB.R | RGB.G << 8 | RGB.B << 16);
+}
+
+/// The per-channel blend (1 - Fraction) * Color1 + Fraction * Color2, each
+/// channel rounded to nearest with halves to even (black and white at 0.5
+/// give $808080). System colours are first resolved by the classic scheme
+/// that canvases use by default. A Fraction outside 0..1 extrapolates and each
+/// channel is clamped to 0..255; a NaN Fraction gives black.
+TColor InterpolateColor(TColor Color1, TColor Color2, float Fraction) noexcept;
+
+} // namespace zk
