@@ -1,0 +1,168 @@
+// Progress indicators: the segment walk they share and the three layouts.
+#include "graphics/ProgressIndicators.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+
+#include "graphics/ArrowsAndSlices.h"
+#include "graphics/CanvasState_p.h"
+#include "graphics/ColorSchemes.h"
+#include "runtime/Rounding.h"
+
+namespace zk {
+namespace {
+
+constexpr long double Pi = std::numbers::pi_v<long double>;
+
+std::int64_t LitSegments(int Position, int Min, int Max, int Count) {
+  if (Min == Max || Position == Max) return Count;
+  const long double Step = (static_cast<long double>(Max) - Min) / Count;
+  return HostTrunc(Position / Step);
+}
+
+// Past segment number Count + n + 2 every segment has the last colour of the
+// walk, so a segment beyond one more full round of Count only repeats an
+// earlier one. Round layouts keep the lit number's place in the round.
+std::int64_t StableRound(int Count, const TColors& Colors) {
+  return std::int64_t{Count} + static_cast<std::int64_t>(Colors.size()) + 2 + Count;
+}
+std::int64_t WithoutRepeatedRounds(std::int64_t Lit, int Count, const TColors& Colors) {
+  const std::int64_t Limit = StableRound(Count, Colors);
+  return Lit <= Limit ? Lit : Limit + (Lit - Limit) % Count;
+}
+
+// The walk every indicator shares. Segments are numbered from 1; Draw(S) draws
+// segment S in the brush (and pen) colour the walk has reached: Colors[0] for
+// the first, then IndexToColor of the previous segment's loop number (its
+// number less LoopBase). The brush and pen colour are restored at the end.
+template <class DrawSegment>
+void WalkSegments(TCanvas& Canvas, const TColors& Colors, bool PenFollowsBrush, int Count,
+                  std::int64_t Lit, int LoopBase, TProgressDisplayType DisplayType,
+                  DrawSegment&& Draw) {
+  const TBrushData SavedBrush = Canvas.Brush().Data();
+  const TColor SavedPen = Canvas.Pen().Color();
+  detail::DrawThenRestore(
+      [&] {
+        auto Paint = [&](TColor Color) {
+          Canvas.Brush().SetColor(Color);
+          if (PenFollowsBrush) Canvas.Pen().SetColor(Color);
+        };
+        Paint(Colors[0]);
+        const std::int64_t First = DisplayType == dtAllProgress ? 1 : std::max<std::int64_t>(Lit, 1);
+        for (std::int64_t S = First; S <= Lit; ++S) {
+          if (S > 1) {
+            const std::int64_t Walked = std::min<std::int64_t>(S - 1 - LoopBase, INT_MAX);
+            Paint(IndexToColor(static_cast<int>(Walked), Count, Colors));
+          }
+          Draw(S);
+        }
+      },
+      [&] {
+        Canvas.Brush().SetData(SavedBrush);
+        Canvas.Pen().SetColor(SavedPen);
+      });
+}
+
+struct TBox {
+  std::int64_t L0, T0, W, H;
+  explicit TBox(const TRect& R) noexcept
+      : L0(std::min(R.Left, R.Right)), T0(std::min(R.Top, R.Bottom)),
+        W(std::llabs(std::int64_t{R.Right} - R.Left)), H(std::llabs(std::int64_t{R.Bottom} - R.Top)) {}
+  TRect Cell(std::int64_t X1, std::int64_t Y1, std::int64_t X2, std::int64_t Y2) const noexcept {
+    return {Low32(L0 + X1), Low32(T0 + Y1), Low32(L0 + X2), Low32(T0 + Y2)};
+  }
+};
+
+} // namespace
+
+void ProgressCircle(TCanvas& Canvas, const TRect& Rect, int Margin, int Position, int Min, int Max,
+                    const TColors& Colors, bool PenFollowsBrush, int Count, TZKShapeType ShapeType,
+                    TZKShapeOrientation ShapeOrientation, bool Draw3D, int BevelWidth, int Gap,
+                    TProgressDirection Direction, TProgressDisplayType DisplayType) {
+  if (Colors.empty() || Count <= 0) return;
+  const TBox Box(Rect);
+  // The shapes share the circumference of the ellipse inset by Margin.
+  const std::int64_t SW = HostRound((Box.W - 2.0L * Margin) * Pi / Count) - Gap;
+  const std::int64_t SH = HostRound((Box.H - 2.0L * Margin) * Pi / Count) - Gap;
+  const long double DX = Box.W - SW - 2.0L * Margin, DY = Box.H - SH - 2.0L * Margin;
+  const int Sign = Direction == pdBackward ? -1 : 1;
+  const std::int64_t Lit = WithoutRepeatedRounds(LitSegments(Position, Min, Max, Count), Count, Colors);
+  WalkSegments(Canvas, Colors, PenFollowsBrush, Count, Lit, 0, DisplayType, [&](std::int64_t I) {
+    // Counter-clockwise on screen from east: y grows downward, hence minus sine.
+    const long double A = (I * 360.0L / Count) * Sign * (Pi / 180);
+    const std::int64_t X = HostTrunc(std::cos(A) * DX / 2 + DX / 2) + Margin;
+    const std::int64_t Y = HostTrunc(DY / 2 - std::sin(A) * DY / 2) + Margin;
+    DrawShape(Canvas, Box.Cell(X, Y, X + SW, Y + SH), ShapeType, ShapeOrientation, Draw3D, BevelWidth);
+  });
+}
+
+void ProgressPie(TCanvas& Canvas, const TRect& Rect, int /*Margin*/, int Position, int Min, int Max,
+                 const TColors& Colors, bool PenFollowsBrush, int Count, int Gap,
+                 TProgressDirection Direction, TProgressDisplayType DisplayType) {
+  if (Colors.empty() || Count <= 0) return;
+  const long double A = 360.0L / Count;
+  const std::int64_t Lit = WithoutRepeatedRounds(LitSegments(Position, Min, Max, Count), Count, Colors);
+  WalkSegments(Canvas, Colors, PenFollowsBrush, Count, Lit, 1, DisplayType, [&](std::int64_t S) {
+    long double B = (S - 1) * 360.0L / Count;
+    if (Direction == pdBackward) B = 360 - B + A;
+    DrawPieSlice(Canvas, Rect, static_cast<double>(B + Gap / 2.0L),
+                 static_cast<double>(B + A - Gap / 2.0L), 0, 1.0f);
+  });
+}
+
+void ProgressRect(TCanvas& Canvas, const TRect& Rect, int Margin, int Position, int Min, int Max,
+                  const TColors& Colors, bool PenFollowsBrush, int Count, TZKShapeType ShapeType,
+                  TZKShapeOrientation ShapeOrientation, bool Draw3D, int BevelWidth, int Gap,
+                  TProgressOrientation Orientation, TProgressDirection Direction,
+                  TProgressDisplayType DisplayType) {
+  if (Colors.empty() || Count <= 0) return;
+  const TBox Box(Rect);
+  const long double Spare = static_cast<long double>(std::int64_t{Gap} * Count);
+  float X = static_cast<float>(Margin), Y = static_cast<float>(Margin);
+  float SW, SH, StepX = 0, StepY = 0;
+  if (Orientation == poHorizontal) {
+    SW = static_cast<float>((Box.W - 2.0L * Margin - Spare) / Count);
+    SH = static_cast<float>(Box.H - 2.0L * Margin);
+    StepX = Gap + SW;
+    if (Direction == pdBackward) {
+      X = static_cast<float>(Box.W - Margin - static_cast<long double>(SW));
+      StepX = -StepX;
+    }
+  } else {
+    SH = static_cast<float>((Box.H - 2.0L * Margin - Spare) / Count);
+    SW = static_cast<float>(Box.W - 2.0L * Margin);
+    StepY = Gap + SH;
+    if (Direction == pdBackward) {
+      Y = static_cast<float>(Box.H - Margin - static_cast<long double>(SH));
+      StepY = -StepY;
+    }
+  }
+  const long double RightEdge = Box.W - static_cast<long double>(Margin);
+  const long double BottomEdge = Box.H - static_cast<long double>(Margin);
+  // Forward segments past the far edge collapse onto it, so beyond a full
+  // round of the last colour they only repeat; backward ones would run on
+  // ever further outside the box and stop there too.
+  const std::int64_t Lit = std::min(LitSegments(Position, Min, Max, Count), StableRound(Count, Colors));
+  std::int64_t Steps = 0;  // how often X and Y have moved on
+  WalkSegments(Canvas, Colors, PenFollowsBrush, Count, Lit, 0, DisplayType, [&](std::int64_t S) {
+    for (; Steps < S - 1; ++Steps) {
+      X += StepX;
+      Y += StepY;
+    }
+    TRect Cell;
+    if (Orientation == poHorizontal && X + SW > RightEdge)
+      Cell = Box.Cell(HostTrunc(std::min<long double>(RightEdge, X)), HostTrunc(Y),
+                      static_cast<std::int64_t>(RightEdge), HostTrunc(Y + SH));
+    else if (Orientation == poVertical && Y + SH > BottomEdge)
+      Cell = Box.Cell(HostTrunc(X), HostTrunc(std::min<long double>(BottomEdge, Y)),
+                      HostTrunc(X + SW), static_cast<std::int64_t>(BottomEdge));
+    else
+      Cell = Box.Cell(HostTrunc(X), HostTrunc(Y), HostTrunc(X + SW), HostTrunc(Y + SH));
+    DrawShape(Canvas, Cell, ShapeType, ShapeOrientation, Draw3D, BevelWidth);
+  });
+}
+
+} // namespace zk
