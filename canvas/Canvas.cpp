@@ -223,4 +223,20 @@ void TCanvas::StretchDraw(const TRect& R, const TGraphic& Graphic) { DoStretchDr
 
 TColor TCanvas::ColorToRGB(TColor Color) const { return zk::ColorToRGB(Color); }
 
+HFONT CreateFontIndirectW(const TLogFont* LogFont) {
+  if (LogFont == nullptr) return nullptr;
+  TLogFont Copy = *LogFont;
+  // Cut before the 32nd character: the first byte that does not continue a
+  // UTF-8 sequence after 31 starts.
+  std::size_t Chars = 0;
+  for (std::size_t I = 0; I < Copy.lfFaceName.size(); ++I) {
+    if ((static_cast<unsigned char>(Copy.lfFaceName[I]) & 0xC0) == 0x80) continue;
+    if (++Chars > LF_FACESIZE_CHARS) {
+      Copy.lfFaceName.resize(I);
+      break;
+    }
+  }
+  return std::make_shared<const TLogFont>(std::move(Copy));
+}
+
 } // namespace zk

@@ -89,6 +89,14 @@ inline constexpr std::uint8_t DEFAULT_PITCH = 0, FIXED_PITCH = 1, VARIABLE_PITCH
 /// long as anyone holds it, so a handle assigned to a font is owned by it.
 using HFONT = std::shared_ptr<const TLogFont>;
 
+/// The longest face name a logical font holds, in Unicode characters.
+inline constexpr std::size_t LF_FACESIZE_CHARS = 31;
+
+/// A font handle for the description, null for a null pointer. A face name
+/// longer than `LF_FACESIZE_CHARS` characters is cut there, at a character
+/// boundary of its UTF-8.
+HFONT CreateFontIndirectW(const TLogFont* LogFont);
+
 /// Base of pen, brush and font: change notification. Every effective change
 /// of a property calls `Changed` once; setting a property to the value it
 /// already has does nothing.

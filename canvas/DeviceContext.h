@@ -9,12 +9,18 @@
 /// closed path with the current pen (and brush) and discard it. Outside the
 /// bracket `LineTo` and `PolyBezierTo` draw directly with the pen.
 ///
+/// The same context fills triangles with colour gradients (`GradientFill`),
+/// draws text in a rectangle (`DrawTextW`) and reports the measures of its
+/// font (`GetTextMetricsW`).
+///
 /// Every function answers false (and does nothing) for a null context or a
 /// call out of order (`EndPath` without `BeginPath`, `StrokePath` without an
 /// ended path, a point count that is not a multiple of 3); drawing callers do
 /// not check the result, so a failed call simply draws nothing.
 #include <cstdint>
 #include <span>
+#include <string_view>
+#include <variant>
 
 #include "runtime/Records.h"
 
@@ -71,9 +77,108 @@ int GetPolyFillMode(HDC DC);
 /// value (or a null context) changes nothing and returns 0.
 int SetPolyFillMode(HDC DC, int Mode);
 
+/// Gradient fill modes. Only triangles are drawn; the rectangle modes are
+/// named so that a caller passing one gets a clear false.
+inline constexpr std::uint32_t GRADIENT_FILL_RECT_H = 0, GRADIENT_FILL_RECT_V = 1,
+                               GRADIENT_FILL_TRIANGLE = 2;
+
+/// Three indexes into the vertex list of `GradientFill`.
+struct TGradientTriangle {
+  std::uint32_t Vertex1 = 0;
+  std::uint32_t Vertex2 = 0;
+  std::uint32_t Vertex3 = 0;
+  friend constexpr bool operator==(const TGradientTriangle&, const TGradientTriangle&) = default;
+};
+
+/// Fills each triangle so that every pixel gets the linear (barycentric)
+/// blend of its three vertex colours (Alpha is ignored). Raster devices are
+/// exact to one step per channel; vector devices (PDF, SVG) get one linear
+/// gradient clipped to the triangle, exact whenever the three colours lie on
+/// one line in RGB space. False, drawing nothing, for a null context, a mode
+/// other than `GRADIENT_FILL_TRIANGLE`, no vertices or triangles, or an index
+/// outside the vertex list.
+bool GradientFill(HDC DC, std::span<const TTriVertex> Vertices,
+                  std::span<const TGradientTriangle> Triangles, std::uint32_t Mode);
+
+/// Flags of `DrawTextW`. Vertical alignment (`DT_VCENTER`, `DT_BOTTOM`)
+/// applies to single-line text only; without `DT_SINGLELINE` text breaks at
+/// line feeds, and with `DT_WORDBREAK` also between words that would cross
+/// the right edge. Text is clipped to the rectangle unless `DT_NOCLIP`.
+inline constexpr std::uint32_t DT_TOP = 0, DT_LEFT = 0, DT_CENTER = 1, DT_RIGHT = 2,
+                               DT_VCENTER = 4, DT_BOTTOM = 8, DT_WORDBREAK = 16,
+                               DT_SINGLELINE = 32, DT_NOCLIP = 256;
+
+/// Draws Text (UTF-8) in Rect with the canvas's font, aligned by Format, on
+/// the brush colour unless the brush is clear; a font with an escapement
+/// turns the text about the start of its first line. Answers the height of
+/// the text drawn, 0 for a null context or an empty text.
+int DrawTextW(HDC DC, std::string_view Text, const TRect& Rect, std::uint32_t Format);
+
+/// The measures of the font selected into a device context, in pixels.
+struct TTextMetric {
+  std::int32_t tmHeight = 0;
+  std::int32_t tmAscent = 0;
+  std::int32_t tmDescent = 0;
+  std::int32_t tmInternalLeading = 0;
+  std::int32_t tmExternalLeading = 0;
+  std::int32_t tmAveCharWidth = 0;
+  std::int32_t tmMaxCharWidth = 0;
+  std::int32_t tmWeight = 0;
+  std::uint8_t tmItalic = 0;
+  std::uint8_t tmUnderlined = 0;
+  std::uint8_t tmStruckOut = 0;
+  /// `TMPF_TRUETYPE` for a scalable outline font, `TMPF_FIXED_PITCH` (set,
+  /// as the platform has it, for a variable-pitch font).
+  std::uint8_t tmPitchAndFamily = 0;
+  std::uint8_t tmCharSet = 0;
+  friend constexpr bool operator==(const TTextMetric&, const TTextMetric&) = default;
+};
+inline constexpr std::uint8_t TMPF_FIXED_PITCH = 1, TMPF_VECTOR = 2, TMPF_TRUETYPE = 4;
+
+/// Fills *Metrics for the device context's current font; false (and
+/// *Metrics untouched) for a null context or a null pointer.
+bool GetTextMetricsW(HDC DC, TTextMetric* Metrics);
+
+/// The calls a backend receives, one record per call of the functions above,
+/// each after the base has validated it and updated the shared state. A new
+/// call is one record here (and its free function); every backend overloads
+/// `Dc` for every record of `TDcCall`, so a backend that misses one does not
+/// compile.
+namespace dc {
+struct TBeginPath {};
+/// Moves the current position (inside a path bracket, starts a figure).
+struct TMoveTo { TPoint P; };
+/// `From` is the current position before the call.
+struct TLineTo { TPoint From, To; };
+struct TPolyBezierTo { TPoint From; std::span<const TPoint> Points; };
+struct TCloseFigure {};
+struct TEndPath {};
+struct TStrokePath { bool Fill; };
+struct TPolyFillModeChanged { int Mode; };
+/// Indexes are checked against Vertices; the mode is triangles.
+struct TGradientFill {
+  std::span<const TTriVertex> Vertices;
+  std::span<const TGradientTriangle> Triangles;
+};
+/// Text is not empty. The backend stores the drawn text's height in Height.
+struct TDrawText {
+  std::string_view Text;
+  TRect Rect;
+  std::uint32_t Format;
+  int* Height;
+};
+/// The backend fills *Metrics (not null).
+struct TGetTextMetrics { TTextMetric* Metrics; };
+} // namespace dc
+
+using TDcCall = std::variant<dc::TBeginPath, dc::TMoveTo, dc::TLineTo, dc::TPolyBezierTo,
+                             dc::TCloseFigure, dc::TEndPath, dc::TStrokePath,
+                             dc::TPolyFillModeChanged, dc::TGradientFill, dc::TDrawText,
+                             dc::TGetTextMetrics>;
+
 /// What a backend implements for the free functions above. The base keeps the
 /// state every backend shares (current position, fill mode, whether a path is
-/// open or selected) and checks the call order, so a backend hook is only
+/// open or selected) and checks the call order, so the backend is only
 /// called for a call that is valid at that point.
 class TDeviceContext {
 public:
@@ -90,17 +195,10 @@ protected:
   void SetCurrentPosition(const TPoint& P) noexcept { FPosition = P; }
   TPathState PathState() const noexcept { return FPathState; }
 
-  /// Hooks, called after the base has validated the call. `From` is the
-  /// current position before the call; the base moves it afterwards.
-  virtual void DcBeginPath() = 0;
-  virtual void DcMoveTo(const TPoint& P) = 0;
-  virtual void DcLineTo(const TPoint& From, const TPoint& To) = 0;
-  virtual void DcPolyBezierTo(const TPoint& From, std::span<const TPoint> Points) = 0;
-  virtual void DcCloseFigure() = 0;
-  virtual void DcEndPath() = 0;
-  virtual void DcStrokePath(bool Fill) = 0;
-  /// Called after the fill mode changed; backends that cache it refresh.
-  virtual void DcPolyFillModeChanged() {}
+  /// The one backend hook. Backends implement it as
+  /// `std::visit([this](const auto& C) { Dc(C); }, Call);` with one `Dc`
+  /// overload per record.
+  virtual void DcCall(const TDcCall& Call) = 0;
 
 private:
   friend bool BeginPath(HDC);
@@ -112,6 +210,10 @@ private:
   friend bool StrokePath(HDC);
   friend bool StrokeAndFillPath(HDC);
   friend int SetPolyFillMode(HDC, int);
+  friend bool GradientFill(HDC, std::span<const TTriVertex>, std::span<const TGradientTriangle>,
+                           std::uint32_t);
+  friend int DrawTextW(HDC, std::string_view, const TRect&, std::uint32_t);
+  friend bool GetTextMetricsW(HDC, TTextMetric*);
 
   TPoint FPosition;
   int FPolyFillMode = ALTERNATE;

@@ -1,5 +1,6 @@
 #include "canvas/RecordingCanvas.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "canvas/Graphics.h"
@@ -30,6 +31,8 @@ std::string_view CanvasOpName(TCanvasOp Op) noexcept {
     case TCanvasOp::StrokePath: return "StrokePath";
     case TCanvasOp::StrokeAndFillPath: return "StrokeAndFillPath";
     case TCanvasOp::SetPolyFillMode: return "SetPolyFillMode";
+    case TCanvasOp::GradientFill: return "GradientFill";
+    case TCanvasOp::DrawText: return "DrawText";
   }
   return "?";
 }
@@ -41,7 +44,7 @@ std::string TCanvasCall::ToString() const {
     if (I > 0) S += ',';
     S += std::to_string(Args[I]);
   }
-  if (Op == TCanvasOp::TextOut) S += ",\"" + Text + '"';
+  if (Op == TCanvasOp::TextOut || Op == TCanvasOp::DrawText) S += ",\"" + Text + '"';
   S += ')';
   return S;
 }
@@ -126,21 +129,66 @@ void TRecordingCanvas::DoStretchDraw(const TRect& R, const TGraphic& G) {
   Record(TCanvasOp::StretchDraw, {R.Left, R.Top, R.Right, R.Bottom, G.Width(), G.Height()});
 }
 
-void TRecordingCanvas::DcBeginPath() { Record(TCanvasOp::BeginPath); }
-void TRecordingCanvas::DcMoveTo(const TPoint& P) { Record(TCanvasOp::MoveToEx, {P.X, P.Y}); }
-void TRecordingCanvas::DcLineTo(const TPoint&, const TPoint& To) {
-  Record(TCanvasOp::DcLineTo, {To.X, To.Y});
+void TRecordingCanvas::DcCall(const TDcCall& Call) {
+  std::visit([this](const auto& C) { Dc(C); }, Call);
 }
-void TRecordingCanvas::DcPolyBezierTo(const TPoint&, std::span<const TPoint> Points) {
-  RecordPoints(TCanvasOp::PolyBezierTo, Points);
+
+void TRecordingCanvas::Dc(const dc::TBeginPath&) { Record(TCanvasOp::BeginPath); }
+void TRecordingCanvas::Dc(const dc::TMoveTo& C) { Record(TCanvasOp::MoveToEx, {C.P.X, C.P.Y}); }
+void TRecordingCanvas::Dc(const dc::TLineTo& C) { Record(TCanvasOp::DcLineTo, {C.To.X, C.To.Y}); }
+void TRecordingCanvas::Dc(const dc::TPolyBezierTo& C) {
+  RecordPoints(TCanvasOp::PolyBezierTo, C.Points);
 }
-void TRecordingCanvas::DcCloseFigure() { Record(TCanvasOp::CloseFigure); }
-void TRecordingCanvas::DcEndPath() { Record(TCanvasOp::EndPath); }
-void TRecordingCanvas::DcStrokePath(bool Fill) {
-  Record(Fill ? TCanvasOp::StrokeAndFillPath : TCanvasOp::StrokePath);
+void TRecordingCanvas::Dc(const dc::TCloseFigure&) { Record(TCanvasOp::CloseFigure); }
+void TRecordingCanvas::Dc(const dc::TEndPath&) { Record(TCanvasOp::EndPath); }
+void TRecordingCanvas::Dc(const dc::TStrokePath& C) {
+  Record(C.Fill ? TCanvasOp::StrokeAndFillPath : TCanvasOp::StrokePath);
 }
-void TRecordingCanvas::DcPolyFillModeChanged() {
-  Record(TCanvasOp::SetPolyFillMode, {PolyFillMode()});
+void TRecordingCanvas::Dc(const dc::TPolyFillModeChanged& C) {
+  Record(TCanvasOp::SetPolyFillMode, {C.Mode});
+}
+
+void TRecordingCanvas::Dc(const dc::TGradientFill& C) {
+  TCanvasCall& Call = Record(TCanvasOp::GradientFill);
+  Call.Args.reserve(1 + C.Vertices.size() * 6 + C.Triangles.size() * 3);
+  Call.Args.push_back(static_cast<std::int32_t>(C.Vertices.size()));
+  for (const TTriVertex& V : C.Vertices)
+    Call.Args.insert(Call.Args.end(), {V.x, V.y, V.Red, V.Green, V.Blue, V.Alpha});
+  for (const TGradientTriangle& T : C.Triangles)
+    Call.Args.insert(Call.Args.end(), {static_cast<std::int32_t>(T.Vertex1),
+                                       static_cast<std::int32_t>(T.Vertex2),
+                                       static_cast<std::int32_t>(T.Vertex3)});
+}
+
+void TRecordingCanvas::Dc(const dc::TDrawText& C) {
+  const TRect& R = C.Rect;
+  Record(TCanvasOp::DrawText, {R.Left, R.Top, R.Right, R.Bottom, static_cast<std::int32_t>(C.Format)})
+      .Text = C.Text;
+  // One fixed-height line per line feed; single-line text is one line.
+  std::int64_t Lines = 1;
+  if ((C.Format & DT_SINGLELINE) == 0)
+    for (const char Ch : C.Text) Lines += Ch == '\n';
+  const std::int64_t Height = Lines * FixedTextExtent("", Font().Height()).cy;
+  *C.Height = static_cast<int>(std::min<std::int64_t>(Height, INT32_MAX));
+}
+
+void TRecordingCanvas::Dc(const dc::TGetTextMetrics& C) {
+  const TFontData& F = Font().Data();
+  const std::int32_t Height = FixedTextExtent("", F.Height).cy;
+  const std::int32_t Width = FixedTextExtent("x", F.Height).cx;
+  TTextMetric& M = *C.Metrics;
+  M.tmHeight = Height;
+  M.tmDescent = Height / 5;
+  M.tmAscent = Height - M.tmDescent;
+  M.tmAveCharWidth = M.tmMaxCharWidth = Width;
+  M.tmWeight = F.Style[fsBold] ? FW_BOLD : FW_NORMAL;
+  M.tmItalic = F.Style[fsItalic];
+  M.tmUnderlined = F.Style[fsUnderline];
+  M.tmStruckOut = F.Style[fsStrikeOut];
+  M.tmPitchAndFamily = static_cast<std::uint8_t>(
+      (F.Pitch != fpFixed ? TMPF_FIXED_PITCH : 0) |
+      (FTrueTypeFonts ? TMPF_VECTOR | TMPF_TRUETYPE : 0));
+  M.tmCharSet = F.Charset;
 }
 
 namespace {
@@ -154,6 +202,21 @@ TCanvasPoints PointsOf(const std::vector<std::int32_t>& A) {
   Points.reserve(A.size() / 2);
   for (std::size_t I = 0; I + 1 < A.size(); I += 2) Points.push_back(At(A, I));
   return Points;
+}
+
+void ReplayGradientFill(HDC DC, const std::vector<std::int32_t>& A) {
+  const auto Count = static_cast<std::size_t>(A[0]);
+  std::vector<TTriVertex> Vertices(Count);
+  for (std::size_t I = 0; I < Count; ++I) {
+    const std::int32_t* V = &A[1 + I * 6];
+    Vertices[I] = {V[0], V[1], static_cast<std::uint16_t>(V[2]), static_cast<std::uint16_t>(V[3]),
+                   static_cast<std::uint16_t>(V[4]), static_cast<std::uint16_t>(V[5])};
+  }
+  std::vector<TGradientTriangle> Triangles;
+  for (std::size_t I = 1 + Count * 6; I + 2 < A.size(); I += 3)
+    Triangles.push_back({static_cast<std::uint32_t>(A[I]), static_cast<std::uint32_t>(A[I + 1]),
+                         static_cast<std::uint32_t>(A[I + 2])});
+  GradientFill(DC, Vertices, Triangles, GRADIENT_FILL_TRIANGLE);
 }
 
 } // namespace
@@ -191,6 +254,8 @@ void TRecordingCanvas::Replay(TCanvas& Target) const {
       case TCanvasOp::StrokePath: StrokePath(DC); break;
       case TCanvasOp::StrokeAndFillPath: StrokeAndFillPath(DC); break;
       case TCanvasOp::SetPolyFillMode: SetPolyFillMode(DC, A[0]); break;
+      case TCanvasOp::GradientFill: ReplayGradientFill(DC, A); break;
+      case TCanvasOp::DrawText: DrawTextW(DC, C.Text, Box(A), static_cast<std::uint32_t>(A[4])); break;
     }
   }
 }

@@ -20,7 +20,7 @@ enum class TCanvasOp : std::uint8_t {
   TextOut, Draw, StretchDraw,
   // Device-context calls.
   BeginPath, MoveToEx, DcLineTo, PolyBezierTo, CloseFigure, EndPath, StrokePath,
-  StrokeAndFillPath, SetPolyFillMode
+  StrokeAndFillPath, SetPolyFillMode, GradientFill, DrawText
 };
 
 /// The operation's name as written in a call log ("MoveToEx"; the device
@@ -35,8 +35,10 @@ std::string_view CanvasOpName(TCanvasOp Op) noexcept;
 /// `Ellipse` (X1, Y1, X2, Y2); `RoundRect` the box then W, H; `Pie`/`Chord`
 /// the eight integers; `TextOut` (X, Y) with the text in Text; `Draw` (X, Y,
 /// width, height of the graphic); `StretchDraw` the rectangle then the
-/// graphic's width and height; `SetPolyFillMode` the mode. Path calls
-/// without arguments have none.
+/// graphic's width and height; `SetPolyFillMode` the mode; `GradientFill`
+/// the vertex count, each vertex's x, y, Red, Green, Blue, Alpha, then each
+/// triangle's three indexes; `DrawText` the rectangle then the format, with
+/// the text in Text. Path calls without arguments have none.
 struct TCanvasCall {
   TCanvasOp Op = TCanvasOp::MoveTo;
   std::vector<std::int32_t> Args;
@@ -46,7 +48,7 @@ struct TCanvasCall {
   TFontData Font;
   int PolyFillMode = ALTERNATE;
 
-  /// "Name(a,b,...)", with a `TextOut` text appended in quotes:
+  /// "Name(a,b,...)", with a `TextOut` or `DrawText` text appended in quotes:
   /// "MoveToEx(2,4)", "EndPath()", "TextOut(1,2,\"Hi\")".
   std::string ToString() const;
 };
@@ -71,6 +73,11 @@ public:
   /// wide and the text is |Height| pixels high (measuring records nothing).
   static TSize FixedTextExtent(std::string_view Text, std::int32_t FontHeight) noexcept;
 
+  /// Whether `GetTextMetricsW` reports the fixed font as a TrueType font
+  /// (it does unless told otherwise), so that callers' handling of other
+  /// fonts can be checked.
+  void SetTrueTypeFonts(bool Value) noexcept { FTrueTypeFonts = Value; }
+
 protected:
   void DoMoveTo(const TPoint& P) override;
   void DoLineTo(const TPoint& From, const TPoint& To) override;
@@ -87,20 +94,26 @@ protected:
   void DoDraw(int X, int Y, const TGraphic& Graphic) override;
   void DoStretchDraw(const TRect& R, const TGraphic& Graphic) override;
 
-  void DcBeginPath() override;
-  void DcMoveTo(const TPoint& P) override;
-  void DcLineTo(const TPoint& From, const TPoint& To) override;
-  void DcPolyBezierTo(const TPoint& From, std::span<const TPoint> Points) override;
-  void DcCloseFigure() override;
-  void DcEndPath() override;
-  void DcStrokePath(bool Fill) override;
-  void DcPolyFillModeChanged() override;
+  void DcCall(const TDcCall& Call) override;
 
 private:
   TCanvasCall& Record(TCanvasOp Op, std::initializer_list<std::int32_t> Args = {});
   TCanvasCall& RecordPoints(TCanvasOp Op, std::span<const TPoint> Points);
 
+  void Dc(const dc::TBeginPath&);
+  void Dc(const dc::TMoveTo& C);
+  void Dc(const dc::TLineTo& C);
+  void Dc(const dc::TPolyBezierTo& C);
+  void Dc(const dc::TCloseFigure&);
+  void Dc(const dc::TEndPath&);
+  void Dc(const dc::TStrokePath& C);
+  void Dc(const dc::TPolyFillModeChanged& C);
+  void Dc(const dc::TGradientFill& C);
+  void Dc(const dc::TDrawText& C);
+  void Dc(const dc::TGetTextMetrics& C);
+
   std::vector<TCanvasCall> FCalls;
+  bool FTrueTypeFonts = true;
 };
 
 } // namespace zk

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "graphics/ColorBytes.h"
+#include "graphics/ColorChannels.h"
 #include "graphics/Geometry.h"
 
 namespace zk {
@@ -21,15 +21,11 @@ TColor IndexToColor(int Index, int Count, const TColors& Colors) {
   if (K >= N - 1) return Colors.back();
   if (!(S > 0)) return Colors[static_cast<std::size_t>(K)];
 
-  const auto C1 = static_cast<std::uint32_t>(Colors[static_cast<std::size_t>(K)]);
-  const auto C2 = static_cast<std::uint32_t>(Colors[static_cast<std::size_t>(K + 1)]);
+  const TRGB C1 = ColorToTRGB(Colors[static_cast<std::size_t>(K)]);
+  const TRGB C2 = ColorToTRGB(Colors[static_cast<std::size_t>(K + 1)]);
   const double F = Index - static_cast<double>(K) * S + 1;
-  std::uint32_t Result = 0;
-  for (const int Shift : {0, 8, 16}) {
-    const double A = (C1 >> Shift) & 0xFF, B = (C2 >> Shift) & 0xFF;
-    Result |= std::uint32_t{DoubleToByte(A - ((A - B) / S) * F)} << Shift;
-  }
-  return static_cast<TColor>(Result);
+  auto Channel = [&](double A, double B) { return DoubleToByte(A - ((A - B) / S) * F); };
+  return RGBToColor({Channel(C1.R, C2.R), Channel(C1.G, C2.G), Channel(C1.B, C2.B)});
 }
 
 } // namespace zk

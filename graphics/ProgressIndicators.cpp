@@ -8,9 +8,9 @@
 #include <numbers>
 
 #include "graphics/ArrowsAndSlices.h"
-#include "graphics/CanvasState_p.h"
 #include "graphics/ColorSchemes.h"
 #include "runtime/Rounding.h"
+#include "runtime/ScopeExit.h"
 
 namespace zk {
 namespace {
@@ -44,26 +44,23 @@ void WalkSegments(TCanvas& Canvas, const TColors& Colors, bool PenFollowsBrush, 
                   DrawSegment&& Draw) {
   const TBrushData SavedBrush = Canvas.Brush().Data();
   const TColor SavedPen = Canvas.Pen().Color();
-  detail::DrawThenRestore(
-      [&] {
-        auto Paint = [&](TColor Color) {
-          Canvas.Brush().SetColor(Color);
-          if (PenFollowsBrush) Canvas.Pen().SetColor(Color);
-        };
-        Paint(Colors[0]);
-        const std::int64_t First = DisplayType == dtAllProgress ? 1 : std::max<std::int64_t>(Lit, 1);
-        for (std::int64_t S = First; S <= Lit; ++S) {
-          if (S > 1) {
-            const std::int64_t Walked = std::min<std::int64_t>(S - 1 - LoopBase, INT_MAX);
-            Paint(IndexToColor(static_cast<int>(Walked), Count, Colors));
-          }
-          Draw(S);
-        }
-      },
-      [&] {
-        Canvas.Brush().SetData(SavedBrush);
-        Canvas.Pen().SetColor(SavedPen);
-      });
+  const TScopeExit Restore([&] {
+    Canvas.Brush().SetData(SavedBrush);
+    Canvas.Pen().SetColor(SavedPen);
+  });
+  auto Paint = [&](TColor Color) {
+    Canvas.Brush().SetColor(Color);
+    if (PenFollowsBrush) Canvas.Pen().SetColor(Color);
+  };
+  Paint(Colors[0]);
+  const std::int64_t First = DisplayType == dtAllProgress ? 1 : std::max<std::int64_t>(Lit, 1);
+  for (std::int64_t S = First; S <= Lit; ++S) {
+    if (S > 1) {
+      const std::int64_t Walked = std::min<std::int64_t>(S - 1 - LoopBase, INT_MAX);
+      Paint(IndexToColor(static_cast<int>(Walked), Count, Colors));
+    }
+    Draw(S);
+  }
 }
 
 struct TBox {

@@ -1,7 +1,7 @@
 #include "vclgraphics/ColorConversions.h"
 
 #include "canvas/SystemColors.h"
-#include "graphics/ColorBytes.h"
+#include "graphics/ColorChannels.h"
 
 namespace zk {
 

@@ -1,26 +1,19 @@
 #pragma once
 /// Conversions between the colour records the drawing routines meet: the
 /// 32-bit `TColor` ($00BBGGRR), a three-byte RGB record, palette entries and
-/// bitmap colour-table entries. The 16-bit-per-channel gradient vertex
-/// (`TTriVertex`) is the device context's, in canvas/DeviceContext.h.
+/// bitmap colour-table entries. The split of a colour into bytes (`TRGB`,
+/// `ColorToTRGB`, `RGBToColor`) comes from graphics/ColorChannels.h, where the
+/// gradients use it; the 16-bit-per-channel gradient vertex (`TTriVertex`) is
+/// the device context's, in canvas/DeviceContext.h.
 #include <array>
 #include <cstdint>
 
 #include "canvas/DeviceContext.h"
+#include "graphics/ColorChannels.h"
 #include "runtime/Colors.h"
 #include "runtime/Set.h"
 
 namespace zk {
-
-/// A colour split into bytes, red first.
-struct TRGB {
-  std::uint8_t R = 0;
-  std::uint8_t G = 0;
-  std::uint8_t B = 0;
-  friend constexpr bool operator==(const TRGB&, const TRGB&) = default;
-};
-using PRGB = TRGB*;
-static_assert(sizeof(TRGB) == 3);
 
 /// A palette entry as the platform stores it: red, green, blue, flags.
 struct TPaletteEntry {
@@ -64,20 +57,6 @@ constexpr TPaletteEntry RGBQuadToPaletteEntry(const TRGBQuad& Quad) noexcept {
 TRGBQuads PaletteEntriesToRGBQuads(const TPaletteEntries& Entries) noexcept;
 /// `RGBQuadToPaletteEntry` of each quad, index for index.
 TPaletteEntries RGBQuadsToPaletteEntries(const TRGBQuads& Quads) noexcept;
-
-/// The bytes of the raw value: R bits 0-7, G bits 8-15, B bits 16-23; the
-/// high byte is ignored, so a system colour is split as it stands
-/// ($FF00000F gives R $0F). `zk::ColorToRGB` (canvas/SystemColors.h), the
-/// host conversion that resolves system colours, keeps the plain name.
-constexpr TRGB ColorToTRGB(TColor Color) noexcept {
-  const auto Raw = static_cast<std::uint32_t>(Color);
-  return {static_cast<std::uint8_t>(Raw & 0xFF), static_cast<std::uint8_t>((Raw >> 8) & 0xFF),
-          static_cast<std::uint8_t>((Raw >> 16) & 0xFF)};
-}
-/// R in bits 0-7, G in 8-15, B in 16-23, high byte 0.
-constexpr TColor RGBToColor(const TRGB& RGB) noexcept {
-  return static_cast<TColor>(RGB.R | RGB.G << 8 | RGB.B << 16);
-}
 
 /// The per-channel blend (1 - Fraction) * Color1 + Fraction * Color2, each
 /// channel rounded to nearest with halves to even (black and white at 0.5

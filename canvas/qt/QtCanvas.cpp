@@ -12,6 +12,8 @@
 #include "canvas/Graphics.h"
 #include "canvas/SystemColors.h"
 #include "canvas/qt/QtBitmap.h"
+#include "canvas/qt/QtGradientFill.h"
+#include "canvas/qt/QtText.h"
 
 namespace zk {
 
@@ -282,7 +284,11 @@ void TQtCanvas::DoStretchDraw(const TRect& R, const TGraphic& Graphic) {
 
 // ---- Device-context path ---------------------------------------------------
 
-void TQtCanvas::DcBeginPath() {
+void TQtCanvas::DcCall(const TDcCall& Call) {
+  std::visit([this](const auto& C) { Dc(C); }, Call);
+}
+
+void TQtCanvas::Dc(const dc::TBeginPath&) {
   FPath.clear();
   FFigureOpen = false;
 }
@@ -293,43 +299,65 @@ void TQtCanvas::StartFigureAt(const TPoint& From) {
   FFigureOpen = true;
 }
 
-void TQtCanvas::DcMoveTo(const TPoint& P) {
+void TQtCanvas::Dc(const dc::TMoveTo& C) {
   if (PathState() != TPathState::Open) return;
-  FPath.moveTo(ToQPoint(P));
+  FPath.moveTo(ToQPoint(C.P));
   FFigureOpen = true;
 }
 
-void TQtCanvas::DcLineTo(const TPoint& From, const TPoint& To) {
-  if (PathState() != TPathState::Open) return DoLineTo(From, To);
-  StartFigureAt(From);
-  FPath.lineTo(ToQPoint(To));
+void TQtCanvas::Dc(const dc::TLineTo& C) {
+  if (PathState() != TPathState::Open) return DoLineTo(C.From, C.To);
+  StartFigureAt(C.From);
+  FPath.lineTo(ToQPoint(C.To));
 }
 
-void TQtCanvas::DcPolyBezierTo(const TPoint& From, std::span<const TPoint> Points) {
+void TQtCanvas::Dc(const dc::TPolyBezierTo& C) {
   const bool InPath = PathState() == TPathState::Open;
   QPainterPath Direct;
   QPainterPath& Target = InPath ? FPath : Direct;
   if (InPath)
-    StartFigureAt(From);
+    StartFigureAt(C.From);
   else
-    Direct.moveTo(ToQPoint(From));
+    Direct.moveTo(ToQPoint(C.From));
+  const std::span<const TPoint> Points = C.Points;
   for (std::size_t I = 0; I + 2 < Points.size(); I += 3)
     Target.cubicTo(ToQPoint(Points[I]), ToQPoint(Points[I + 1]), ToQPoint(Points[I + 2]));
   if (!InPath && Prepare(true, false)) FPainter->drawPath(Direct);
 }
 
-void TQtCanvas::DcCloseFigure() {
+void TQtCanvas::Dc(const dc::TCloseFigure&) {
   FPath.closeSubpath();
   FFigureOpen = false;
 }
 
-void TQtCanvas::DcStrokePath(bool Fill) {
-  if (Prepare(true, Fill)) {
+void TQtCanvas::Dc(const dc::TStrokePath& C) {
+  if (Prepare(true, C.Fill)) {
     FPath.setFillRule(FillRule());
     FPainter->drawPath(FPath);
   }
   FPath.clear();
   FFigureOpen = false;
+}
+
+// ---- Device-context gradients and text -------------------------------------
+
+void TQtCanvas::Dc(const dc::TGradientFill& C) {
+  if (Prepare(false, false)) QtGradientFill(*FPainter, C.Vertices, C.Triangles);
+}
+
+void TQtCanvas::Dc(const dc::TDrawText& C) {
+  // Fonts need a GUI application; without one, text draws nothing.
+  if (qGuiApp == nullptr || !Prepare(false, true)) return;
+  const QBrush Background = FPainter->brush();
+  *C.Height = QtDrawText(*FPainter, {ToQFont(), ToQColor(Font().Color()), Background,
+                                     Font().Orientation() / 10.0},
+                         C.Text, C.Rect, C.Format);
+}
+
+void TQtCanvas::Dc(const dc::TGetTextMetrics& C) {
+  if (qGuiApp != nullptr)
+    *C.Metrics = QtTextMetrics(ToQFont(), FPainter != nullptr ? FPainter->device() : nullptr,
+                               Font().Charset());
 }
 
 } // namespace zk

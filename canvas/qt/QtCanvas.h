@@ -68,13 +68,7 @@ protected:
   void DoDraw(int X, int Y, const TGraphic& Graphic) override;
   void DoStretchDraw(const TRect& R, const TGraphic& Graphic) override;
 
-  void DcBeginPath() override;
-  void DcMoveTo(const TPoint& P) override;
-  void DcLineTo(const TPoint& From, const TPoint& To) override;
-  void DcPolyBezierTo(const TPoint& From, std::span<const TPoint> Points) override;
-  void DcCloseFigure() override;
-  void DcEndPath() override {}
-  void DcStrokePath(bool Fill) override;
+  void DcCall(const TDcCall& Call) override;
 
 private:
   /// Selects the canvas pen and brush (or none) into the painter; false when
@@ -82,6 +76,18 @@ private:
   bool Prepare(bool WithPen, bool WithBrush);
   Qt::FillRule FillRule() const noexcept;
   void StartFigureAt(const TPoint& From);
+
+  void Dc(const dc::TBeginPath&);
+  void Dc(const dc::TMoveTo& C);
+  void Dc(const dc::TLineTo& C);
+  void Dc(const dc::TPolyBezierTo& C);
+  void Dc(const dc::TCloseFigure&);
+  void Dc(const dc::TEndPath&) {}
+  void Dc(const dc::TStrokePath& C);
+  void Dc(const dc::TPolyFillModeChanged&) {}
+  void Dc(const dc::TGradientFill& C);
+  void Dc(const dc::TDrawText& C);
+  void Dc(const dc::TGetTextMetrics& C);
 
   std::unique_ptr<QPainter> FOwnPainter;
   QPainter* FPainter = nullptr;

@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "graphics/ColorBytes.h"
+#include "graphics/ColorChannels.h"
 #include "vclgraphics/ColorConversions.h"
 
 namespace zk {

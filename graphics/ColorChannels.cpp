@@ -1,4 +1,4 @@
-#include "graphics/ColorBytes.h"
+#include "graphics/ColorChannels.h"
 
 #include "runtime/Rounding.h"
 
