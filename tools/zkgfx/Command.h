@@ -57,5 +57,6 @@ extern const Command FlattenCommand;
 extern const Command SplitCommand;
 extern const Command ArcCommand;
 extern const Command RenderCommand;
+extern const Command GalleryCommand;
 
 } // namespace zk::zkgfx
