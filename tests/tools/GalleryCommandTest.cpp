@@ -2,10 +2,8 @@
 // the cell map it prints.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -14,27 +12,14 @@
 #include <QFile>
 #include <QImage>
 
+#include "tools/RunZkgfx.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct GalleryRun {
-  int Code = -1;
-  std::string Out;
-};
-
-// zkgfx with Args (already quoted for the shell): exit code and standard output.
-GalleryRun Gallery(const std::string& Args) {
-  const std::string Command = std::string("'") + ZKGFX_PATH + "' gallery " + Args + " 2>/dev/null";
-  GalleryRun R;
-  FILE* Pipe = popen(Command.c_str(), "r");
-  if (Pipe == nullptr) return R;
-  char Buf[4096];
-  for (std::size_t N; (N = std::fread(Buf, 1, sizeof Buf, Pipe)) > 0;) R.Out.append(Buf, N);
-  const int Status = pclose(Pipe);
-  R.Code = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
-  return R;
-}
+// zkgfx gallery with Args (already quoted for the shell).
+Result Gallery(const std::string& Args) { return RunZkgfx("gallery " + Args, ""); }
 
 struct Cell {
   int L, T, R, B;
@@ -66,7 +51,7 @@ protected:
 };
 
 TEST_F(GalleryCommandTest, Png_EveryCellHoldsInkInsideItsArea) {
-  const GalleryRun R = Gallery("--size 1200x900 '" + Out("g.png") + "'");
+  const Result R = Gallery("--size 1200x900 '" + Out("g.png") + "'");
   ASSERT_EQ(R.Code, 0) << R.Out;
   const QImage Image(QString::fromStdString(Out("g.png")));
   ASSERT_EQ(Image.size(), QSize(1200, 900));
@@ -98,7 +83,7 @@ TEST_F(GalleryCommandTest, Failures_ReportedWithNonZeroExit) {
   EXPECT_EQ(Gallery("'" + Out("g.bmp") + "'").Code, 2);
   EXPECT_EQ(Gallery("--size 0x10 '" + Out("g.png") + "'").Code, 2);
   EXPECT_EQ(Gallery("").Code, 2);
-  const GalleryRun Unwritable = Gallery("'" + Out("missing/dir/g.png") + "'");
+  const Result Unwritable = Gallery("'" + Out("missing/dir/g.png") + "'");
   EXPECT_NE(Unwritable.Code, 0);
   EXPECT_FALSE(fs::exists(Out("missing/dir/g.png")));
 }
