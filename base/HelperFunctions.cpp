@@ -24,13 +24,7 @@ TRect ScaleRect(const TRect& R, int DX, int DY) noexcept {
   return {Wrap(R.Left - H), Wrap(R.Top - V), Wrap(R.Right + H), Wrap(R.Bottom + V)};
 }
 
-// ---- Unicode case folding -------------------------------------------------
-
-namespace {
-
-// Decodes one UTF-8 sequence at Text[I]; an invalid byte decodes as itself
-// with the high bit range 0xDC80.. so that it never equals a real letter.
-char32_t Decode(std::string_view Text, std::size_t& I) {
+char32_t DecodeUtf8(std::string_view Text, std::size_t& I) noexcept {
   const auto Byte = [&](std::size_t K) { return static_cast<unsigned char>(Text[K]); };
   const unsigned char B0 = Byte(I);
   int Len = B0 < 0x80 ? 1 : (B0 >> 5) == 6 ? 2 : (B0 >> 4) == 14 ? 3 : (B0 >> 3) == 30 ? 4 : 0;
@@ -44,6 +38,10 @@ char32_t Decode(std::string_view Text, std::size_t& I) {
   I += Len;
   return C;
 }
+
+// ---- Unicode case folding -------------------------------------------------
+
+namespace {
 
 void Encode(char32_t C, std::string& Out) {
   if (C >= 0xDC80 && C <= 0xDCFF) { Out += static_cast<char>(C - 0xDC00); return; }
@@ -79,7 +77,7 @@ char32_t ToLower(char32_t C) {
 std::string ZKLowerCase(std::string_view Text) {
   std::string Out;
   Out.reserve(Text.size());
-  for (std::size_t I = 0; I < Text.size();) Encode(ToLower(Decode(Text, I)), Out);
+  for (std::size_t I = 0; I < Text.size();) Encode(ToLower(DecodeUtf8(Text, I)), Out);
   return Out;
 }
 

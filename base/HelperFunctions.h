@@ -27,6 +27,12 @@ bool ZKCharInSet(char32_t C, const TCharSet& Chars) noexcept;
 /// clamped to the array's length; a negative Count matches nothing).
 bool ZKCharInSet(char32_t C, std::u32string_view Chars, int Count) noexcept;
 
+/// The Unicode character whose UTF-8 starts at Text[I] (I < Text.size()),
+/// with I moved past it. A byte that starts no valid sequence is one
+/// character of its own, decoded as 0xDC00 + the byte so that it never equals
+/// a real character.
+char32_t DecodeUtf8(std::string_view Text, std::size_t& I) noexcept;
+
 /// R grown about its centre: DX div 2 off Left and onto Right, DY div 2 off
 /// Top and onto Bottom (negative amounts shrink). Sums wrap in 32 bits.
 TRect ScaleRect(const TRect& R, int DX, int DY) noexcept;

@@ -32,6 +32,24 @@ int main() {
     Path.FillPath(Canvas, 1);                          // fill and stroke with the canvas's pen and brush
   }
 
+  // Gradients and text draw on any canvas too.
+  QImage Picture(128, 128, QImage::Format_ARGB32);
+  Picture.fill(Qt::white);
+  std::string Lines;
+  {
+    zk::TQtCanvas Canvas(Picture);
+    const zk::TColor Colors[] = {zk::clNavy, zk::clAqua, zk::clYellow};
+    zk::LineGradient(Canvas, {0, 0, 128, 32}, Colors, 2, zk::diHorizontal);        // bands, 2 px each
+    zk::DirectionGradient(Canvas, {0, 32, 128, 64}, Colors, zk::gdDownRight, 1);   // first two colours, one triangle fill
+    zk::EllipseGradient(Canvas, {0, 64, 128, 128}, 0.3f, 0.3f, Colors, 2.0f);      // round a focus
+    Lines = zk::WrapCanvasText(Canvas, "Some 'quoted words' and more", 60);   // CR LF breaks
+    zk::DrawTextLabel(Canvas, "Bottom of the box", zk::DT_BOTTOM | zk::DT_WORDBREAK, {0, 0, 60, 120});
+    zk::RotateFont(Canvas.Font(), 45, Canvas);                    // text now runs up at 45 degrees
+  }
+  const zk::TColor Mid = zk::InterpolateColor(zk::clBlack, zk::clBtnFace, 0.5f);   // system colours resolved
+  const QRgb Corner = Picture.pixel(0, 0), Diagonal = Picture.pixel(127, 63);
+  const bool Gradients = qBlue(Corner) == 0x80 && qRed(Corner) == 0 && qGreen(Diagonal) > 0xC0 && Mid == 0x787878;
+
   // Store a path in a component form file.
   zk::TMemoryStream Stream;
   zk::TWriter(Stream).WriteRootObject(Path, "Outline");  // object Outline: TZKPathData ... end
@@ -40,5 +58,5 @@ int main() {
               Text.c_str(), Changes, Box.Left, Box.Top, Box.Right, Box.Bottom, Length, Hit, OnStroke,
               static_cast<long long>(Stream.Size()));
   const bool Painted = Image.pixel(50, 50) != QColor(Qt::white).rgb() || Image.pixel(20, 20) != QColor(Qt::white).rgb();
-  return Changes == 4 && Hit && OnStroke && Stream.Size() > 0 && Painted ? 0 : 1;
+  return Changes == 4 && Hit && OnStroke && Stream.Size() > 0 && Painted && Gradients && !Lines.empty() ? 0 : 1;
 }

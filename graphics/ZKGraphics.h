@@ -19,4 +19,5 @@
 #include "graphics/ProgressIndicators.h"
 #include "graphics/RectOps.h"
 #include "graphics/Shapes.h"
+#include "graphics/TextLayout.h"
 #include "graphics/Tolerances.h"

@@ -2,12 +2,12 @@
 # Builds the libFuzzer targets with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs each for the given number of seconds
 # (default 60). Findings are written to build/fuzz/findings/<target>/.
-# Usage: scripts/fuzz.sh [seconds] [target...]   (targets: PathTextFuzz FormReaderFuzz)
+# Usage: scripts/fuzz.sh [seconds] [target...]   (targets: PathTextFuzz FormReaderFuzz TextLayoutFuzz)
 set -euo pipefail
 seconds=${1:-60}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(PathTextFuzz FormReaderFuzz)
+((${#targets[@]})) || targets=(PathTextFuzz FormReaderFuzz TextLayoutFuzz)
 cd "$(dirname "$0")/.."
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

@@ -4,3 +4,4 @@
 #include "vclgraphics/ColorConversions.h"
 #include "vclgraphics/DirectionGradient.h"
 #include "vclgraphics/ImageListShape.h"
+#include "vclgraphics/TextLabel.h"

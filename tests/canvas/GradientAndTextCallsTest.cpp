@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include <QBuffer>
 #include <QImage>
+#include <QSvgGenerator>
 
 #include "canvas/RecordingCanvas.h"
 #include "canvas/qt/QtCanvas.h"
@@ -150,6 +152,26 @@ TEST(GradientFillPixelTest, EveryPixelIsTheBarycentricBlend) {
       ASSERT_TRUE(GradientFill(Canvas.Handle(), C.V, T, GRADIENT_FILL_TRIANGLE));
     }
     ExpectBarycentric(Image, C.V);
+  }
+}
+
+TEST(GradientFillPixelTest, SvgStaysVectorWhenColoursLieOnALine) {
+  const struct { const char* Name; TTriVertex V[3]; bool Vector; } Cases[] = {
+      {"MidpointCorner", {Vertex(0, 0, 0, 0, 128), Vertex(90, 0, 0, 128, 192), Vertex(0, 60, 0, 128, 192)}, true},
+      {"ThreeUnrelatedColours", {Vertex(0, 0, 255, 0, 0), Vertex(90, 0, 0, 255, 0), Vertex(0, 60, 0, 0, 255)}, false}};
+  for (const auto& C : Cases) {
+    QBuffer Out;
+    QSvgGenerator Svg;
+    Svg.setOutputDevice(&Out);
+    Svg.setSize(QSize(90, 60));
+    {
+      TQtCanvas Canvas(Svg);
+      const TGradientTriangle T[] = {{0, 1, 2}};
+      ASSERT_TRUE(GradientFill(Canvas.Handle(), C.V, T, GRADIENT_FILL_TRIANGLE));
+    }
+    const QByteArray Text = Out.data();
+    EXPECT_EQ(Text.contains("linearGradient"), C.Vector) << C.Name;
+    EXPECT_EQ(Text.contains("<image"), !C.Vector) << C.Name;
   }
 }
 

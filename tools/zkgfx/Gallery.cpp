@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "canvas/Graphics.h"
 #include "graphics/ArrowsAndSlices.h"
@@ -12,8 +14,10 @@
 #include "graphics/Gradients.h"
 #include "graphics/ProgressIndicators.h"
 #include "graphics/Shapes.h"
+#include "graphics/TextLayout.h"
 #include "vclgraphics/DirectionGradient.h"
 #include "vclgraphics/ImageListShape.h"
+#include "vclgraphics/TextLabel.h"
 
 namespace zk::zkgfx {
 namespace {
@@ -167,6 +171,47 @@ void AddSlices(TCells& Cells) {
                    }});
 }
 
+// ---- Text ------------------------------------------------------------------------
+
+const char* const kParagraph =
+    "Words wrap at spaces and hyphens, never inside a word: \"a quoted phrase\" stays whole.";
+
+void AddText(TCells& Cells) {
+  for (const int Angle : {30, 90})
+    Cells.push_back({"RotateFont " + std::to_string(Angle) + " degrees", [Angle](TCanvas& C, const TRect& A) {
+                       C.Font().SetHeight(-16);
+                       C.Font().SetColor(clNavy);
+                       RotateFont(C.Font(), static_cast<float>(Angle), C);
+                       C.Brush().SetStyle(bsClear);
+                       C.TextOut(Angle == 90 ? Mid(A.Left, A.Right) - 8 : A.Left + 4, A.Bottom - 8, "Turned text");
+                     }});
+  struct TLabelCell {
+    const char* Label;
+    std::uint32_t Format;
+  };
+  static const TLabelCell Labels[] = {{"DrawTextLabel top", DT_TOP | DT_WORDBREAK | DT_CENTER},
+                                      {"DrawTextLabel centre", DT_VCENTER | DT_WORDBREAK | DT_CENTER},
+                                      {"DrawTextLabel bottom", DT_BOTTOM | DT_WORDBREAK | DT_CENTER}};
+  for (const TLabelCell& L : Labels)
+    Cells.push_back({L.Label, [Format = L.Format](TCanvas& C, const TRect& A) {
+                       C.Pen().SetColor(clSilver);
+                       C.Brush().SetStyle(bsClear);
+                       C.Rectangle(A);
+                       DrawTextLabel(C, "A label of a few words", Format, A);
+                     }});
+  Cells.push_back({"WrapCanvasText", [](TCanvas& C, const TRect& A) {
+                     const std::string Wrapped = WrapCanvasText(C, kParagraph, float(A.Right - A.Left));
+                     C.Brush().SetStyle(bsClear);
+                     int Y = A.Top;
+                     for (std::size_t From = 0; From <= Wrapped.size();) {
+                       const std::size_t Break = std::min(Wrapped.find("\r\n", From), Wrapped.size());
+                       C.TextOut(A.Left, Y, std::string_view(Wrapped).substr(From, Break - From));
+                       Y += C.TextHeight("A");
+                       From = Break + 2;
+                     }
+                   }});
+}
+
 // ---- Progress indicators and colour lists ---------------------------------------
 
 void AddProgress(TCells& Cells) {
@@ -249,6 +294,7 @@ std::vector<TGalleryCell> GalleryCells() {
   AddArrows(Cells);
   AddSlices(Cells);
   AddProgress(Cells);
+  AddText(Cells);
   AddColorLists(Cells);
   return Cells;
 }

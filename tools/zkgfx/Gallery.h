@@ -16,7 +16,7 @@ struct TGalleryCell {
 };
 
 /// Every cell, group after group: gradients, shapes, shape types, arrows,
-/// slices, progress indicators, colour lists.
+/// slices, progress indicators, text, colour lists.
 std::vector<TGalleryCell> GalleryCells();
 
 /// Where a cell landed: its whole box and the drawing area under its label.

@@ -36,9 +36,10 @@ const Command GalleryCommand{
     "gallery", "draw every drawing routine into one PNG, PDF or SVG picture",
     "Usage: zkgfx gallery [--size WxH] OUT\n"
     "Draws a labelled cell for each drawing routine: gradients, shapes and 3D\n"
-    "frames, arrows, pie and donut slices, progress indicators and the colour\n"
-    "lists. The format follows the extension of OUT: .png (white background),\n"
-    ".pdf or .svg. --size defaults to 1600x1200 (at most 8192 per side).\n"
+    "frames, arrows, pie and donut slices, progress indicators, turned,\n"
+    "aligned and wrapped text, and the colour lists. The format follows the\n"
+    "extension of OUT: .png (white background), .pdf or .svg. --size defaults\n"
+    "to 1600x1200 (at most 8192 per side).\n"
     "Prints one line per cell: 'cell LEFT TOP RIGHT BOTTOM LABEL', the area\n"
     "under the cell's label that the routine drew in.\n",
     &Run};
