@@ -117,47 +117,33 @@ void ProgressRect(TCanvas& Canvas, const TRect& Rect, int Margin, int Position, 
                   TProgressDisplayType DisplayType) {
   if (Colors.empty() || Count <= 0) return;
   const TBox Box(Rect);
+  // Worked along the row (x, widths) or down the column (y, heights); the
+  // other axis only holds the inset band. Positions and sizes are Single.
+  const bool Vertical = Orientation == poVertical;
+  const std::int64_t Along = Vertical ? Box.H : Box.W, Across = Vertical ? Box.W : Box.H;
   const long double Spare = static_cast<long double>(std::int64_t{Gap} * Count);
-  float X = static_cast<float>(Margin), Y = static_cast<float>(Margin);
-  float SW, SH, StepX = 0, StepY = 0;
-  if (Orientation == poHorizontal) {
-    SW = static_cast<float>((Box.W - 2.0L * Margin - Spare) / Count);
-    SH = static_cast<float>(Box.H - 2.0L * Margin);
-    StepX = Gap + SW;
-    if (Direction == pdBackward) {
-      X = static_cast<float>(Box.W - Margin - static_cast<long double>(SW));
-      StepX = -StepX;
-    }
-  } else {
-    SH = static_cast<float>((Box.H - 2.0L * Margin - Spare) / Count);
-    SW = static_cast<float>(Box.W - 2.0L * Margin);
-    StepY = Gap + SH;
-    if (Direction == pdBackward) {
-      Y = static_cast<float>(Box.H - Margin - static_cast<long double>(SH));
-      StepY = -StepY;
-    }
+  const float Size = static_cast<float>((Along - 2.0L * Margin - Spare) / Count);
+  const float Band = static_cast<float>(Across - 2.0L * Margin);
+  const float Side = static_cast<float>(Margin);
+  float Pos = static_cast<float>(Margin), Step = Gap + Size;
+  if (Direction == pdBackward) {
+    Pos = static_cast<float>(Along - Margin - static_cast<long double>(Size));
+    Step = -Step;
   }
-  const long double RightEdge = Box.W - static_cast<long double>(Margin);
-  const long double BottomEdge = Box.H - static_cast<long double>(Margin);
+  const long double FarEdge = Along - static_cast<long double>(Margin);
   // Forward segments past the far edge collapse onto it, so beyond a full
   // round of the last colour they only repeat; backward ones would run on
   // ever further outside the box and stop there too.
   const std::int64_t Lit = std::min(LitSegments(Position, Min, Max, Count), StableRound(Count, Colors));
-  std::int64_t Steps = 0;  // how often X and Y have moved on
+  std::int64_t Steps = 0;  // how often Pos has moved on
   WalkSegments(Canvas, Colors, PenFollowsBrush, Count, Lit, 0, DisplayType, [&](std::int64_t S) {
-    for (; Steps < S - 1; ++Steps) {
-      X += StepX;
-      Y += StepY;
-    }
-    TRect Cell;
-    if (Orientation == poHorizontal && X + SW > RightEdge)
-      Cell = Box.Cell(HostTrunc(std::min<long double>(RightEdge, X)), HostTrunc(Y),
-                      static_cast<std::int64_t>(RightEdge), HostTrunc(Y + SH));
-    else if (Orientation == poVertical && Y + SH > BottomEdge)
-      Cell = Box.Cell(HostTrunc(X), HostTrunc(std::min<long double>(BottomEdge, Y)),
-                      HostTrunc(X + SW), static_cast<std::int64_t>(BottomEdge));
-    else
-      Cell = Box.Cell(HostTrunc(X), HostTrunc(Y), HostTrunc(X + SW), HostTrunc(Y + SH));
+    for (; Steps < S - 1; ++Steps) Pos += Step;
+    // A segment overrunning the inner far edge is clipped to it.
+    const bool Overruns = Pos + Size > FarEdge;
+    const std::int64_t From = HostTrunc(Overruns ? std::min<long double>(FarEdge, Pos) : Pos);
+    const std::int64_t To = Overruns ? static_cast<std::int64_t>(FarEdge) : HostTrunc(Pos + Size);
+    const std::int64_t Near = HostTrunc(Side), Far = HostTrunc(Side + Band);
+    const TRect Cell = Vertical ? Box.Cell(Near, From, Far, To) : Box.Cell(From, Near, To, Far);
     DrawShape(Canvas, Cell, ShapeType, ShapeOrientation, Draw3D, BevelWidth);
   });
 }
