@@ -98,8 +98,8 @@ TRect DrawShape(TCanvas& Canvas, const TRect& Rect, const TGraphic* Bitmap, TZKS
 /// every side. Sets the pen width to 1.
 ///
 /// Square (Rounded false): one-pixel rings of two `Polyline`s each, outermost
-/// first, on the box's edge pixels (Right - 1, Bottom - 1); the pen colour is
-/// left at BottomColor. Rings stop once the box has no inside left, so an
+/// first, on the box's edge pixels (Right - 1, Bottom - 1); once a ring is
+/// drawn the pen colour is left at BottomColor. Rings stop once the box has no inside left, so an
 /// over-wide bevel never paints outside Rect; Rect is still shrunk by the
 /// whole BevelWidth. BevelWidth <= 0 draws nothing and leaves Rect as it was.
 ///
