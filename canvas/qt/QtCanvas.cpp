@@ -209,9 +209,18 @@ void TQtCanvas::DoRectangle(const TRect& Box) {
 }
 
 void TQtCanvas::DoFillRect(const TRect& R) {
-  if (R.Right <= R.Left || R.Bottom <= R.Top || !Prepare(false, true)) return;
+  // Filled straight with the brush, without selecting it into the painter:
+  // banded gradients call this once per band.
+  const TBrushData& B = Brush().Data();
+  if (R.Right <= R.Left || R.Bottom <= R.Top || B.Style == bsClear || FPainter == nullptr ||
+      !FPainter->isActive())
+    return;
   const double W = static_cast<double>(R.Right) - R.Left, H = static_cast<double>(R.Bottom) - R.Top;
-  FPainter->fillRect(QRectF(R.Left, R.Top, W, H), FPainter->brush());
+  const QRectF Box(R.Left, R.Top, W, H);
+  if (B.Style == bsSolid)
+    FPainter->fillRect(Box, ToQColor(B.Color));
+  else
+    FPainter->fillRect(Box, QBrush(ToQColor(B.Color), ToQtBrushStyle(B.Style)));
 }
 
 void TQtCanvas::DoEllipse(const TRect& Box) {
