@@ -1,10 +1,12 @@
 #pragma once
 /// The graphics unit: geometry, matrices, the path object, drawing routines
 /// and the persistent geometry objects.
+#include "graphics/ArrowsAndSlices.h"
 #include "graphics/BezierPolygon.h"
 #include "graphics/BezierPolygonDraw.h"
 #include "graphics/CanvasHelper.h"
 #include "graphics/ColorChannels.h"
+#include "graphics/ColorSchemes.h"
 #include "graphics/Geometry.h"
 #include "graphics/Gradients.h"
 #include "graphics/Matrix.h"
@@ -16,6 +18,8 @@
 #include "graphics/PersistentRects.h"
 #include "graphics/PolygonHitTest.h"
 #include "graphics/PositionTransform.h"
+#include "graphics/ProgressIndicators.h"
 #include "graphics/RectOps.h"
+#include "graphics/Shapes.h"
 #include "graphics/TextLayout.h"
 #include "graphics/Tolerances.h"

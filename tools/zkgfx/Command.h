@@ -82,5 +82,6 @@ extern const Command SplitCommand;
 extern const Command ArcCommand;
 extern const Command RenderCommand;
 extern const Command DesignerCommand;
+extern const Command GalleryCommand;
 
 } // namespace zk::zkgfx

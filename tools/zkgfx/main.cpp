@@ -12,9 +12,9 @@ namespace {
 
 using namespace zk::zkgfx;
 
-constexpr std::array<const Command*, 7> Commands{&NormalizeCommand, &InfoCommand, &FlattenCommand,
+constexpr std::array<const Command*, 8> Commands{&NormalizeCommand, &InfoCommand, &FlattenCommand,
                                                  &SplitCommand, &ArcCommand,
-                                                 &RenderCommand, &DesignerCommand};
+                                                 &RenderCommand, &DesignerCommand, &GalleryCommand};
 
 void PrintOverview(std::ostream& Out) {
   Out << "Usage: zkgfx COMMAND [ARGUMENTS]\n"
