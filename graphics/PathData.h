@@ -384,9 +384,10 @@ public:
   virtual void DrawPath(TCanvas& Canvas, bool Filled, float Opacity) const;
 
 protected:
-  /// Drops the caches (bounds, length, polygons, distances) and calls
-  /// `OnChanged`, unless an update bracket is open. Descendants override it
-  /// to react to every modification.
+  /// Drops the caches (bounds, length, polygons, distances) at once, and
+  /// calls `OnChanged` unless an update bracket is open (the bracket's
+  /// closing `EndUpdate` notifies once). Descendants override it to react to
+  /// every modification.
   virtual void Change();
 
 private:
@@ -396,8 +397,10 @@ private:
   std::int32_t FUpdateCount = 0;
   TZKFillMode FFillMode = fmEvenOdd;
   double FLength = 0;            // cached total length; 0 = not measured
-  TZKPolygons FPolygons;         // cache of ToPolygons, valid while FLength > 0
-  TDistances FDistances;         // cache of the distances, valid while FLength > 0
+  TZKPolygons FPolygons;         // result of ToPolygons; a cache once the path is measured
+  TDistances FDistances;         // result of GetDistances; a cache once the path is measured
+  bool FPolygonsCached = false;  // FPolygons describes the entries (built after measuring)
+  bool FDistancesCached = false; // FDistances describes the entries (built after measuring)
   std::string FFormatStr;
   TPointF FStartPoint;           // start of the current figure, for ClosePath
   std::vector<TZKPathPoint> FPathData;

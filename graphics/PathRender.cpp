@@ -4,6 +4,7 @@
 #include "canvas/Canvas.h"
 #include "graphics/Geometry.h"
 #include "graphics/PathData.h"
+#include "graphics/PathSegments.h"
 
 namespace zk {
 
@@ -15,40 +16,32 @@ struct TPathCall {
   TPoint Points[3];
 };
 
-// The rounded point of an entry. Entries are packed, so the point is copied
-// out before anything takes it by reference.
-TPoint Rounded(const TZKPathPoint& Entry) {
-  const TPointF P = Entry.Point;
-  return ZKPointToPoint(P);
-}
-
 // The calls that draw Entries, in order. Rounding all points first means a
 // coordinate the canvas cannot take (NaN, infinite) raises `EInvalidOp`
 // before anything reaches the device context, so no path bracket is left
-// open. A curve needs three entries; a shorter run at the end (possible only
-// in streamed data) draws nothing.
+// open. A curve cut short at the end (possible only in streamed data) and
+// entries of unknown kind draw nothing.
 std::vector<TPathCall> PlanPathCalls(std::span<const TZKPathPoint> Entries) {
   std::vector<TPathCall> Calls;
   Calls.reserve(Entries.size());
-  for (std::size_t I = 0; I < Entries.size(); ++I) {
-    switch (Entries[I].Kind) {
+  ForEachPathSegment(Entries, [&](const TZKPathSegment& S) {
+    switch (S.Kind) {
       case ppMoveTo:
       case ppLineTo:
-        Calls.push_back({Entries[I].Kind, {Rounded(Entries[I])}});
+        Calls.push_back({S.Kind, {ZKPointToPoint(S.Points[0])}});
         break;
       case ppCurveTo:
-        if (I + 2 >= Entries.size()) return Calls;
         Calls.push_back({ppCurveTo,
-                         {Rounded(Entries[I]), Rounded(Entries[I + 1]), Rounded(Entries[I + 2])}});
-        I += 2;
+                         {ZKPointToPoint(S.Points[0]), ZKPointToPoint(S.Points[1]),
+                          ZKPointToPoint(S.Points[2])}});
         break;
       case ppClose:
         Calls.push_back({ppClose, {}});
         break;
-      default:  // kinds from streamed data that no reader knows
+      default:
         break;
     }
-  }
+  });
   return Calls;
 }
 
