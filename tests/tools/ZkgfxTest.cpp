@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -63,6 +64,12 @@ const Case kCases[] = {
     {"SplitAfterLongLine", "split --len 10 'M0,0 L10,0 L10,10 Z'", "", "M0,0 L10,0 \nL10,10 Z \n"},
     {"SplitWithDelimiter", "split --len 10 --delimiter '|' 'M0,0 L10,0 L10,10 Z'", "", "M0,0 L10,0 |L10,10 Z \n"},
     {"ArcQuarterPie", "arc 0 90 0 10", "", "M10,0A10,10 0 0,1 6.12323399573677E-16,10L0,0Z\n"},
+    // Regressions: an infinite length once printed as "INF"; a split whose
+    // delimiter ends the text once got a blank line after it.
+    {"InfoLengthBeyondSingle", "info 'M-3.4e38,-3.4e38 L3.4e38,3.4e38'", "",
+     "entries: 2\nsub-paths: 1\nbounds: -3.39999995214436E38,-3.39999995214436E38,3.39999995214436E38,"
+     "3.39999995214436E38\nlength: too long to measure (an edge exceeds the range of a Single)\nempty: no\n"},
+    {"SplitLenZeroEndsWithOneLineFeed", "split --len 0 'M0,0 L1,1'", "", "M0,0 \nL1,1 \n"},
 };
 
 class ZkgfxTest : public testing::TestWithParam<Case> {};
@@ -97,6 +104,9 @@ TEST(ZkgfxUsageTest, BadArgumentsExitWithTwoAndSayWhy) {
       {"arc 0 90 0", "missing START END INNER OUTER"},
       {"arc 0 90 0 nan", "OUTER must be a number"},
       {"arc 0 90 0 10 0 1", "unexpected argument '1'"},
+      // Regressions: the text form of a slice once checked no ranges.
+      {"arc 0 90 0 1e300", "INNER and OUTER must lie within"},
+      {"arc 1e308 1e308 0 1 1e308", "the angles turned by OFFSET must stay finite"},
   };
   for (const auto& Row : Rows) {
     SCOPED_TRACE(Row.Args);
@@ -105,6 +115,37 @@ TEST(ZkgfxUsageTest, BadArgumentsExitWithTwoAndSayWhy) {
     EXPECT_EQ(R.Out, "");
     EXPECT_NE(R.Err.find(Row.Message), std::string::npos) << R.Err;
   }
+}
+
+// Failures of the system, not of the command line: exit 1, the file and the
+// reason on standard error, nothing reported as written, no partial file.
+TEST(ZkgfxFailureTest, InputAndOutputFailuresNameFileAndReason) {
+  const std::string Dir = testing::TempDir() + "zkgfx_fail_" + std::to_string(getpid());
+  ASSERT_EQ(std::system(("mkdir -p '" + Dir + "' && ln -sf /dev/full '" + Dir + "/full.png' && ln -sf /dev/full '" +
+                         Dir + "/full.pdf' && ln -sf /dev/full '" + Dir + "/full.svg'").c_str()), 0);
+  const std::string Square = " 'M0,0 L10,0 L10,10 Z' ";
+  const struct {
+    std::string Args;
+    std::string Message;
+  } Rows[] = {
+      {"render" + Square + "'" + Dir + "/full.png'", "cannot write '" + Dir + "/full.png': No space left on device"},
+      {"render" + Square + "'" + Dir + "/full.pdf'", "cannot write '" + Dir + "/full.pdf': No space left on device"},
+      {"render" + Square + "'" + Dir + "/full.svg'", "cannot write '" + Dir + "/full.svg': No space left on device"},
+      {"render" + Square + "'" + Dir + "/none/a.png'", "cannot write '" + Dir + "/none/a.png': No such file"},
+      {"render --file '" + Dir + "' '" + Dir + "/a.png'", "'" + Dir + "' is a directory"},
+      {"render --file /dev/zero '" + Dir + "/a.png'", "'/dev/zero' is larger than 64 MiB"},
+      {"render --file '" + Dir + "/none.txt' '" + Dir + "/a.png'", "cannot open '" + Dir + "/none.txt': No such file"},
+      {"info M0,0 >/dev/full", "cannot write standard output: No space left on device"},
+  };
+  for (const auto& Row : Rows) {
+    SCOPED_TRACE(Row.Args);
+    const Result R = RunZkgfx(Row.Args, "");
+    EXPECT_EQ(R.Code, 1);
+    EXPECT_EQ(R.Out, "");
+    EXPECT_NE(R.Err.find(Row.Message), std::string::npos) << R.Err;
+  }
+  EXPECT_NE(std::system(("test -e '" + Dir + "/a.png'").c_str()), 0);
+  std::system(("rm -rf '" + Dir + "'").c_str());
 }
 
 TEST(ZkgfxUsageTest, HelpGoesToStandardOutput) {

@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <string>
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -13,13 +13,14 @@
 #include "canvas/qt/QtCanvas.h"
 #include "graphics/PathData.h"
 #include "tools/zkgfx/Command.h"
+#include "tools/zkgfx/Files.h"
 
 namespace zk::zkgfx {
 namespace {
 
 constexpr int MaxSide = 8192;           // pixels (or points) per side
 constexpr int Margin = 4;               // kept free around the drawing
-constexpr std::streamoff MaxFileSize = 64 << 20;
+constexpr std::size_t MaxFileSize = 64 << 20;  // bytes of path data read by --file
 
 struct TSizeArgument {
   int Width = 256;
@@ -40,18 +41,6 @@ TSizeArgument ParseSize(std::string_view Text) {
     throw UsageError("--size must be WIDTHxHEIGHT, each from 1 to " + std::to_string(MaxSide) +
                      ", not '" + std::string(Text) + "'");
   return Size;
-}
-
-std::string ReadPathFile(std::string_view Name) {
-  std::ifstream File{std::string(Name), std::ios::binary};
-  if (!File) throw std::runtime_error("cannot read '" + std::string(Name) + "'");
-  File.seekg(0, std::ios::end);
-  if (File.tellg() > MaxFileSize)
-    throw std::runtime_error("'" + std::string(Name) + "' is larger than 64 MiB");
-  File.seekg(0);
-  std::string Text((std::istreambuf_iterator<char>(File)), std::istreambuf_iterator<char>());
-  if (File.bad()) throw std::runtime_error("cannot read '" + std::string(Name) + "'");
-  return Text;
 }
 
 enum class TFormat { Png, Pdf, Svg };
@@ -91,9 +80,14 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
   const TFormat Format = FormatOf(OutName);
 
   TZKPathData Path;
-  Path.SetPathString(FromFile ? std::string_view(ReadPathFile(FileName)) : Parsed.Positional[0]);
+  Path.SetPathString(FromFile ? std::string_view(ReadInputFile(FileName, MaxFileSize)) : Parsed.Positional[0]);
 
-  const QString OutFile = QString::fromUtf8(OutName.data(), static_cast<qsizetype>(OutName.size()));
+  // Everything is painted into memory first and written by one checked
+  // write, so a failure (a full disk, an unwritable directory) is reported
+  // with its reason and leaves no partial file.
+  QByteArray Bytes;
+  QBuffer Buffer(&Bytes);
+  Buffer.open(QIODevice::WriteOnly);
   switch (Format) {
     case TFormat::Png: {
       QImage Image(Size.Width, Size.Height, QImage::Format_RGB32);
@@ -102,11 +96,11 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
         TQtCanvas Canvas(Image);
         DrawPreview(Canvas, Path, Size);
       }
-      if (!Image.save(OutFile, "PNG")) throw std::runtime_error("cannot write '" + std::string(OutName) + "'");
+      if (!Image.save(&Buffer, "PNG")) throw std::runtime_error("cannot encode the picture as PNG");
       break;
     }
     case TFormat::Pdf: {
-      QPdfWriter Writer(OutFile);
+      QPdfWriter Writer(&Buffer);
       Writer.setResolution(72);  // one canvas pixel is one point
       Writer.setPageSize(QPageSize(QSizeF(Size.Width, Size.Height), QPageSize::Point));
       Writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -116,7 +110,7 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
     }
     case TFormat::Svg: {
       QSvgGenerator Generator;
-      Generator.setFileName(OutFile);
+      Generator.setOutputDevice(&Buffer);
       Generator.setSize(QSize(Size.Width, Size.Height));
       Generator.setViewBox(QRect(0, 0, Size.Width, Size.Height));
       TQtCanvas Canvas(Generator);
@@ -124,6 +118,8 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
       break;
     }
   }
+  Buffer.close();
+  WriteOutputFile(OutName, std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())));
   Out << "wrote " << OutName << " (" << Size.Width << 'x' << Size.Height << ", " << Path.Count()
       << " entries)\n";
   return 0;
