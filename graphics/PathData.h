@@ -359,8 +359,9 @@ public:
   void WritePath(TStream& Stream) const;
   /// Reads what `WritePath` wrote and replaces the entries (kind bytes above
   /// 3 are kept; every reader of a path skips them), then calls `Change`. A
-  /// negative count, or fewer than 9 * N bytes after the count, raises
-  /// `EReadError` saying so before anything is allocated or changed, and
+  /// negative count, fewer than 9 * N bytes after the count, or a coordinate
+  /// that is not finite raises `EReadError` saying so before anything is
+  /// changed (and before anything is allocated for a forged count), and
   /// leaves the stream where it was. Fill mode, format and figure start stay.
   void ReadPath(TStream& Stream);
 
