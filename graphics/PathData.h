@@ -271,7 +271,9 @@ public:
   /// point. One `Change`; an empty path does not notify.
   void ApplyMatrix(const TMatrix& M);
   /// Replaces every cubic curve by straight lines about Flatness path units
-  /// long (at least 0.05; at most a million per curve), re-adding the entries
+  /// long (at least 0.05; at most a million per curve, and at most
+  /// `MaxFlattenedEntries` entries for the whole path, past which every
+  /// curve is cut into evenly fewer pieces), re-adding the entries
   /// through the building operations, each of which notifies, then one more
   /// `Change`: bracket the call to be notified once. The first line of a curve
   /// repeats its start point; a curve shorter than 1.5 pieces, or of
@@ -281,7 +283,7 @@ public:
   /// The path flattened as `Flatten` would, into one flat list of points in
   /// which `ZKClosePolygon` separates sub-paths (a closed sub-path ends with
   /// its start point and the marker). A point equal to the one before it is
-  /// not repeated. Returns the size of the bounds (about 0.001 along an axis
+  /// not repeated. Bounded as `Flatten` is. Returns the size of the bounds (about 0.001 along an axis
   /// without extent); (0, 0) and an empty list for an empty path. The entries
   /// are not changed.
   TPointF FlattenToPolygon(TZKPoints& Polygon, float Flatness);
@@ -289,7 +291,10 @@ public:
   /// repeat the first point and end it, and each curve adds the Catmull-Rom
   /// spline through its start, both control points and its end, sampled about
   /// one unit apart (not the Bezier curve). A curve that opens the path starts
-  /// at the origin. Recomputed on every call until the path has been measured
+  /// at the origin. Curves that would give more than `MaxFlattenedEntries`
+  /// samples in all are sampled with evenly longer steps (so are the length
+  /// and the fill hit test, which walk the same points without storing them).
+  /// Recomputed on every call until the path has been measured
   /// (`GetLength`), then answered from the cache until the next change; the
   /// reference stays valid until then.
   const TZKPolygons& ToPolygons();

@@ -120,9 +120,18 @@ bool WalkFlattened(std::span<const TZKPathPoint> Entries, float Flatness, std::s
 /// sampled about one unit apart; a curve starts at the point stored in the
 /// entry before it, the origin when it opens the path), and Sink.Close() for
 /// a close. Each returns false to stop; the result is false when one did.
-/// Memory does not grow with the extent of the curves.
+/// Memory does not grow with the extent of the curves, and the curves of
+/// one path yield about `MaxFlattenedEntries` samples at most: past that
+/// every step is lengthened by one common factor.
 template <class SinkT>
 bool WalkPolygons(std::span<const TZKPathPoint> Entries, bool UseBSpline, SinkT& Sink) {
+  double Samples = 0;
+  ForEachPathSegment(Entries, [&](const TZKPathSegment& S) {
+    if (S.Kind != ppCurveTo) return;
+    const TPointF Control[4] = {S.Previous, S.Points[0], S.Points[1], S.Points[2]};
+    Samples += splinedetail::OpenSpline4Samples(Control, 1);
+  });
+  const double StepScale = Samples > double(MaxFlattenedEntries) ? Samples / double(MaxFlattenedEntries) : 1;
   return ForEachPathSegment(Entries, [&](const TZKPathSegment& S) {
     switch (S.Kind) {
       case ppMoveTo: return Sink.Move(S.Points[0]);
@@ -131,9 +140,8 @@ bool WalkPolygons(std::span<const TZKPathPoint> Entries, bool UseBSpline, SinkT&
       case ppCurveTo: {
         const TPointF Control[4] = {S.Previous, S.Points[0], S.Points[1], S.Points[2]};
         bool Going = true;
-        splinedetail::SampleOpenSpline4(Control, UseBSpline, 1, [&](const TPointF& P) {
-          if (Going) Going = Sink.Point(P);
-        });
+        splinedetail::SampleOpenSpline4(
+            Control, UseBSpline, 1, [&](const TPointF& P) { if (Going) Going = Sink.Point(P); }, StepScale);
         return Going;
       }
       default: return true;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 #include "graphics/BezierPolygon.h"
 
@@ -42,13 +43,20 @@ inline double PieceStep(double L, int StepLength) noexcept {
   return std::max(StepLength / L, 1.0 / (MaxPointsPerSplinePiece - 1));
 }
 
+/// The number of samples a piece with parameter step Step yields.
+inline double PieceSamples(double Step) noexcept {
+  return Step == 0 ? 1 : std::min(std::floor(1 / Step) + 1, double(MaxPointsPerSplinePiece));
+}
+
 /// Calls Emit(x, y) for the samples of one spline piece over the control
-/// points A, B, C, D (the span B-C), as `BezierPolygonPoints` describes.
+/// points A, B, C, D (the span B-C), as `BezierPolygonPoints` describes, with
+/// the parameter step multiplied by StepScale (>= 1: fewer samples).
 template <class EmitFn>
 void SamplePiece(const TControlPoint& A, const TControlPoint& B, const TControlPoint& C,
-                 const TControlPoint& D, bool UseBSpline, int StepLength, EmitFn&& Emit) {
+                 const TControlPoint& D, bool UseBSpline, int StepLength, EmitFn&& Emit,
+                 double StepScale = 1) {
   const auto Weights = UseBSpline ? &BSplineWeights : &CatmullRomWeights;
-  const double Step = PieceStep(std::hypot(C.X - B.X, C.Y - B.Y), StepLength);
+  const double Step = PieceStep(std::hypot(C.X - B.X, C.Y - B.Y), StepLength) * StepScale;
   double t = 0;
   for (int Emitted = 0; Emitted < MaxPointsPerSplinePiece && t <= 1; ++Emitted) {
     const TSplineWeights W = Weights(t);
@@ -59,18 +67,33 @@ void SamplePiece(const TControlPoint& A, const TControlPoint& B, const TControlP
   }
 }
 
+/// The number of samples `SampleOpenSpline4` yields at StepScale 1.
+inline double OpenSpline4Samples(const TPointF (&P)[4], int StepLength) noexcept {
+  double N = 0;
+  for (int K = 0; K < 3; ++K)
+    N += PieceSamples(PieceStep(std::hypot(double(P[K + 1].X) - P[K].X, double(P[K + 1].Y) - P[K].Y), StepLength));
+  return N;
+}
+
 /// The open spline through four points (the first and last doubled), as
 /// `BezierPolygonPoints(P, UseBSpline, false, StepLength)` samples it, one
-/// float point at a time: three pieces.
+/// float point at a time: three pieces, each step multiplied by StepScale.
 template <class EmitFn>
-void SampleOpenSpline4(const TPointF (&Points)[4], bool UseBSpline, int StepLength, EmitFn&& Emit) {
+void SampleOpenSpline4(const TPointF (&Points)[4], bool UseBSpline, int StepLength, EmitFn&& Emit,
+                       double StepScale = 1) {
   const TControlPoint P[6] = {{Points[0].X, Points[0].Y}, {Points[0].X, Points[0].Y},
                               {Points[1].X, Points[1].Y}, {Points[2].X, Points[2].Y},
                               {Points[3].X, Points[3].Y}, {Points[3].X, Points[3].Y}};
+  // A Catmull-Rom spline overshoots its points (by up to a quarter of a
+  // span), so near the ends of the float range a sample is clamped to it
+  // rather than becoming infinite.
+  constexpr double Largest = std::numeric_limits<float>::max();
   const auto Store = [&](double X, double Y) {
-    Emit(TPointF{static_cast<float>(X), static_cast<float>(Y)});
+    Emit(TPointF{static_cast<float>(std::clamp(X, -Largest, Largest)),
+                 static_cast<float>(std::clamp(Y, -Largest, Largest))});
   };
-  for (std::size_t K = 1; K + 2 < 6; ++K) SamplePiece(P[K - 1], P[K], P[K + 1], P[K + 2], UseBSpline, StepLength, Store);
+  for (std::size_t K = 1; K + 2 < 6; ++K)
+    SamplePiece(P[K - 1], P[K], P[K + 1], P[K + 2], UseBSpline, StepLength, Store, StepScale);
 }
 
 } // namespace zk::splinedetail

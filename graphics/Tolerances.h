@@ -34,11 +34,13 @@ inline constexpr int MaxCurvePieces = 1'000'000;
 
 /// The most points or entries that flattening one path may produce (curves
 /// count with their pieces): `Flatten`, `FlattenToPolygon`, the outline and
-/// its hit test. A path that would need more gets every curve's piece count
-/// reduced by one common factor, so it stays whole and evenly coarser; only
-/// a path with more than half this many segments of its own may exceed it
-/// (then by at most two points per segment). 2^22 points cover 200,000 path
-/// units of curve at the finest flatness.
+/// its hit test; and about the most spline samples its curves give to
+/// `ToPolygons`, the length and the fill hit test. A path that would need
+/// more gets every curve's piece count (or sample step) changed by one
+/// common factor, so it stays whole and evenly coarser; only a path with
+/// more than half this many segments of its own may exceed it (then by at
+/// most two points per segment). 2^22 points cover 200,000 path units of
+/// curve at the finest flatness.
 inline constexpr std::size_t MaxFlattenedEntries = std::size_t(1) << 22;
 
 /// Arc sweeps below this many radians add nothing.
