@@ -18,7 +18,7 @@ namespace zkbench {
 /// time over the rounds is what a ratio compares.
 inline void RegisterInterleaved(
     int Rounds, const std::vector<std::pair<std::string, std::function<void(benchmark::State&)>>>& Contenders,
-    double MinSeconds = 0.05) {
+    double MinSeconds = 0.02) {
   for (int R = 0; R < Rounds; ++R)
     for (const auto& [Name, Fn] : Contenders)
       benchmark::RegisterBenchmark(Name.c_str(), Fn)->MinTime(MinSeconds);

@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
   std::printf("queries: %d, inside: %d, ours/plain disagreements: %d\n", kQueries, Inside, Mismatch);
   // Interleaved rounds, least time of each: the ratio holds within a few
   // percent from run to run on a shared machine.
-  zkbench::RegisterInterleaved(7, {{"BM_PointInPath_Ours", BM_PointInPath_Ours},
+  zkbench::RegisterInterleaved(20, {{"BM_PointInPath_Ours", BM_PointInPath_Ours},
                                    {"BM_PointInPath_PlainPnpoly", BM_PointInPath_PlainPnpoly},
                                    {"BM_PointInPath_QtOddEven", BM_PointInPath_QtOddEven}});
   zkbench::CpuTimeReporter Reporter;
