@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     zk::TZKPathData Outline;
     Outline.AddPathOutline(Path, Width);
   }
-  (void)Path.SplitDataByLength(static_cast<int>(X), "\n");
+  (void)Path.SplitDataByLength(static_cast<int>(std::fmin(std::fabs(X), 1e6f)), "\n");
   try {
     zk::TRecordingCanvas Canvas;
     Path.FillPath(Canvas, 1);

@@ -39,9 +39,10 @@ inline constexpr int MaxCurvePieces = 1'000'000;
 /// more gets every curve's piece count (or sample step) changed by one
 /// common factor, so it stays whole and evenly coarser; only a path with
 /// more than half this many segments of its own may exceed it (then by at
-/// most two points per segment). 2^22 points cover 200,000 path units of
-/// curve at the finest flatness.
-inline constexpr std::size_t MaxFlattenedEntries = std::size_t(1) << 22;
+/// most two points per segment). 2^20 points cover 50,000 path units of
+/// curve at the finest flatness and 250,000 at the outline's, far beyond any
+/// drawing, while a hostile path stays a matter of milliseconds.
+inline constexpr std::size_t MaxFlattenedEntries = std::size_t(1) << 20;
 
 /// Arc sweeps below this many radians add nothing.
 inline constexpr double ArcSweepEpsilon = 1e-10;
