@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "canvas/SystemColors.h"
+#include "runtime/PublishedProperties.h"
 
 namespace zk {
 
@@ -78,6 +79,29 @@ void TBrush::SetData(const TBrushData& Value) {
 }
 
 // ---- Font ------------------------------------------------------------------
+
+const TPropertyTable& TFont::PublishedProperties() const {
+  static const TFontData Defaults;
+  static const TPropertyTable Table(TPersistent::PublishedProperties(), {
+    IntegerProperty<TFont>("Charset", &TFont::Charset,
+                           [](TFont& F, std::int32_t V) { F.SetCharset(static_cast<TFontCharset>(V)); },
+                           Defaults.Charset),
+    IntegerProperty<TFont>("Color", &TFont::Color, &TFont::SetColor, Defaults.Color),
+    IntegerProperty<TFont>("Height", &TFont::Height, &TFont::SetHeight),
+    StringProperty<TFont>("Name", &TFont::Name, &TFont::SetName),
+    IntegerProperty<TFont>("Orientation", &TFont::Orientation, &TFont::SetOrientation,
+                           Defaults.Orientation),
+    EnumProperty<TFont>("Pitch", {"fpDefault", "fpVariable", "fpFixed"}, &TFont::Pitch,
+                        &TFont::SetPitch, Defaults.Pitch),
+    StoredWhen<TFont>(IntegerProperty<TFont>("Size", &TFont::Size, &TFont::SetSize),
+                      [](const TFont&) { return false; }),
+    SetProperty<TFont>("Style", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"},
+                       [](const TFont& F) { return F.Style().Bits(); },
+                       [](TFont& F, TFontStyles::TBits V) { F.SetStyle(TFontStyles::FromBits(V)); },
+                       0),
+  });
+  return Table;
+}
 
 void TFont::Assign(const TPersistent* Source) {
   if (const auto* Other = dynamic_cast<const TFont*>(Source)) {

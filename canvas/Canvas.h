@@ -178,6 +178,9 @@ public:
   /// Copies every attribute (and so the handle) from another font; any other
   /// source raises `EConvertError`.
   void Assign(const TPersistent* Source) override;
+  /// Charset, Color, Height, Name, Orientation, Pitch, Size (never stored:
+  /// Height carries it) and Style, as a form file holds a font.
+  const TPropertyTable& PublishedProperties() const override;
 
   const std::string& Name() const noexcept { return FData.Name; }
   void SetName(const std::string& Value);

@@ -2,11 +2,12 @@
 /// Pictures a canvas can draw: the abstract `TGraphic`, the raster `TBitmap`
 /// and `TImageList`, a row of equally sized bitmaps.
 ///
-/// `TBitmap` keeps its pixels in a toolkit image behind a private
-/// implementation, so this header stays free of toolkit headers; its member
-/// functions are defined in canvas/qt/ (where canvas/qt/QtBitmap.h also
-/// gives Qt code the image itself).
+/// `TBitmap` keeps its pixels in a plain buffer of its own; a drawing backend
+/// (the Gui library's canvas/qt) paints on that buffer in place through the
+/// bitmap surface it installs, so this header and the bitmap need no toolkit.
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "canvas/Canvas.h"
@@ -23,12 +24,34 @@ public:
   bool Empty() const noexcept { return Width() <= 0 || Height() <= 0; }
 };
 
+class TBitmap;
+
+/// What a drawing backend gives a bitmap: a canvas that paints on the
+/// bitmap's own pixels. The bitmap tells it when its buffer is about to be
+/// replaced (`Release`) and when the new one is in place (`Attach`).
+class TBitmapSurface {
+public:
+  virtual ~TBitmapSurface() = default;
+  virtual TCanvas& Canvas() noexcept = 0;
+  /// Stops painting on the bitmap's current buffer; drawing made so far is in it.
+  virtual void Release() = 0;
+  /// Paints on the bitmap's current buffer from now on (nothing while it is empty).
+  virtual void Attach() = 0;
+};
+
+/// Makes the surface of a bitmap; the returned surface is attached already.
+using TBitmapSurfaceFactory = std::unique_ptr<TBitmapSurface> (*)(TBitmap& Bitmap);
+/// Installs the factory `TBitmap::Canvas` uses. The Gui library installs its
+/// own when it is loaded; null removes it.
+void SetBitmapSurfaceFactory(TBitmapSurfaceFactory Factory) noexcept;
+
 /// A raster image of 32-bit pixels with a canvas that draws on it. A new
 /// bitmap, and every area a resize adds, is white.
+///
+/// A pixel is premultiplied ARGB in one `std::uint32_t` (0xAARRGGBB); rows
+/// run top to bottom, Width() pixels each, without padding.
 class TBitmap : public TGraphic {
 public:
-  struct TImpl;
-
   TBitmap();
   /// A white bitmap of the given size (negative sizes count as 0).
   TBitmap(int AWidth, int AHeight);
@@ -41,22 +64,36 @@ public:
   /// `EConvertError`.
   void Assign(const TPersistent* Source) override;
 
-  int Width() const noexcept override;
-  int Height() const noexcept override;
+  int Width() const noexcept override { return FWidth; }
+  int Height() const noexcept override { return FHeight; }
   void SetWidth(int Value) { SetSize(Value, Height()); }
   void SetHeight(int Value) { SetSize(Width(), Value); }
   /// Resizes, keeping the pixels that stay inside. Negative sizes count as 0;
-  /// a size the memory cannot hold leaves an empty bitmap.
+  /// a size above 2^28 pixels, or one the memory cannot hold, leaves an empty
+  /// bitmap.
   void SetSize(int AWidth, int AHeight);
 
+  /// The pixels, row after row; valid until the next resize or `Assign`.
+  std::span<std::uint32_t> Pixels() noexcept { return FPixels; }
+  std::span<const std::uint32_t> Pixels() const noexcept { return FPixels; }
+
+  /// Composes Source over this bitmap (source over, premultiplied) with its
+  /// top-left at (X, Y); what falls outside is cut off.
+  void Compose(int X, int Y, const TBitmap& Source) noexcept;
+
   /// The canvas drawing on this bitmap; it stays valid across resizes for the
-  /// life of the bitmap.
+  /// life of the bitmap. Without a drawing backend (a program linking the
+  /// Core library alone) raises `Exception`.
   TCanvas& Canvas();
 
-  TImpl& Impl() const noexcept { return *FImpl; }
-
 private:
-  std::unique_ptr<TImpl> FImpl;
+  // Swaps in a new buffer, moving the surface (if any) over to it.
+  void Replace(std::vector<std::uint32_t> Pixels, int AWidth, int AHeight);
+
+  int FWidth = 0;
+  int FHeight = 0;
+  std::vector<std::uint32_t> FPixels;
+  std::unique_ptr<TBitmapSurface> FSurface;
 };
 
 /// Images of one size, drawn by index.

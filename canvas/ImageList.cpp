@@ -11,7 +11,7 @@ TImageList::~TImageList() = default;
 
 int TImageList::Add(const TBitmap& Image) {
   auto Copy = std::make_unique<TBitmap>(FWidth, FHeight);
-  Copy->Canvas().Draw(0, 0, Image);
+  Copy->Compose(0, 0, Image);
   FImages.push_back(std::move(Copy));
   return Count() - 1;
 }

@@ -8,6 +8,7 @@
 #include "graphics/Matrix.h"
 #include "graphics/PathArcs.h"
 #include "graphics/PathData.h"
+#include "graphics/PathPreview.h"
 #include "graphics/PathTypes.h"
 #include "graphics/PersistentRects.h"
 #include "graphics/PolygonHitTest.h"

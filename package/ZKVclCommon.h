@@ -1,14 +1,12 @@
 #pragma once
-/// ZKVclCommon: the whole library behind one include.
+/// ZKVclCommon: the whole library behind one include (the Core, Gui and
+/// Widgets libraries; link ZKVclCommon::ZKVclCommon).
+#include "package/Version.h"
 #include "runtime/ZKRuntime.h"
 #include "base/ZKCommon.h"
 #include "canvas/ZKCanvas.h"
 #include "canvas/qt/QtCanvas.h"
 #include "graphics/ZKGraphics.h"
-
-namespace zk {
-/// The package's description, as it names itself to a host.
-inline constexpr const char* PackageDescription = "Zelkova Common Classes Library (VCL)";
-/// The library version this header belongs to, "major.minor.patch".
-const char* LibraryVersion() noexcept;
-} // namespace zk
+#include "components/ZKDeltaFont.h"
+#include "components/ZKHintWindow.h"
+#include "components/ZKPathDesigner.h"

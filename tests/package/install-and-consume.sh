@@ -1,12 +1,29 @@
 #!/usr/bin/env bash
-# Installs the built library into a scratch prefix, then configures, builds and
-# runs an application that finds it with find_package(ZKVclCommon).
-# Usage: install-and-consume.sh BUILD_DIR SCRATCH_DIR CONSUMER_SOURCE
+# Installs the built libraries into a scratch prefix, checks that the Core
+# library needs no Qt library (ldd of the installed file), then configures,
+# builds and runs one application per way of linking: the Core component
+# alone (with Qt hidden from CMake), the Gui component, the umbrella target.
+# Usage: install-and-consume.sh BUILD_DIR SCRATCH_DIR CONSUMER_SOURCE CONSUMER...
 set -euo pipefail
-build=$1 scratch=$2 consumer=$3
+build=$1 scratch=$2 source=$3
+shift 3
 rm -rf "$scratch"
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
-cmake -S "$consumer" -B "$scratch/consumer" -G Ninja -DCMAKE_PREFIX_PATH="$scratch/prefix" \
-      -DCMAKE_CXX_FLAGS="${CONSUMER_FLAGS:-}" >/dev/null
-cmake --build "$scratch/consumer" >/dev/null
-LD_LIBRARY_PATH="$scratch/prefix/lib:${LD_LIBRARY_PATH:-}" "$scratch/consumer/consumer"
+core=$(find "$scratch/prefix" -name 'libZKVclCommonCore.so' | head -n 1)
+if [[ -z $core ]]; then
+  echo "libZKVclCommonCore.so is not installed" >&2
+  exit 1
+fi
+libdir=$(dirname "$core")
+if ldd "$core" | grep -i 'libQt'; then
+  echo "libZKVclCommonCore.so needs Qt (above)" >&2
+  exit 1
+fi
+for consumer in "$@"; do
+  hide=()
+  [[ $consumer == Core ]] && hide=(-DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON)
+  cmake -S "$source" -B "$scratch/$consumer" -G Ninja -DCMAKE_PREFIX_PATH="$scratch/prefix" \
+        -DZK_CONSUMER="$consumer" "${hide[@]}" -DCMAKE_CXX_FLAGS="${CONSUMER_FLAGS:-}" >/dev/null
+  cmake --build "$scratch/$consumer" >/dev/null
+  QT_QPA_PLATFORM=offscreen LD_LIBRARY_PATH="$libdir:${LD_LIBRARY_PATH:-}" "$scratch/$consumer/consumer"
+done

@@ -107,6 +107,8 @@ TEST(ZkgfxUsageTest, BadArgumentsExitWithTwoAndSayWhy) {
       // Regressions: the text form of a slice once checked no ranges.
       {"arc 0 90 0 1e300", "INNER and OUTER must lie within"},
       {"arc 1e308 1e308 0 1 1e308", "the angles turned by OFFSET must stay finite"},
+      {"designer --press maybe M0,0", "--press must be ok or cancel, not 'maybe'"},
+      {"designer --file f.txt M0,0", "unexpected argument 'M0,0'"},
   };
   for (const auto& Row : Rows) {
     SCOPED_TRACE(Row.Args);
@@ -171,3 +173,22 @@ TEST(ZkgfxUsageTest, HelpGoesToStandardOutput) {
 }
 
 } // namespace
+
+// The designer opens a real dialog; --press answers it once it shows.
+TEST(ZkgfxDesignerTest, PrintsEditedPathOnOkOnly) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  struct DesignerCase {
+    const char* Args;
+    int Code;
+    const char* Out;
+  } const Cases[] = {
+      {"designer --press ok 'm1 1 l 2 2 h 1z'", 0, "M1,1 L3,3 L4,3 Z \n"},
+      {"designer --press ok", 0, "\n"},
+      {"designer --press cancel 'M1 1 L2 2'", 1, ""},
+  };
+  for (const DesignerCase& C : Cases) {
+    const Result R = RunZkgfx(C.Args, "");
+    EXPECT_EQ(R.Code, C.Code) << C.Args << ": " << R.Err;
+    EXPECT_EQ(R.Out, C.Out) << C.Args;
+  }
+}

@@ -48,6 +48,10 @@ double NumberArgument(std::string_view Text, std::string_view What);
 /// A whole number from 0 up to Max, or raises naming What.
 int CountArgument(std::string_view Text, std::string_view What, int Max);
 
+/// The whole of the file Name as path data text, read under a 64 MiB limit
+/// (pipes and devices too); see `ReadInputFile` for the failures it names.
+std::string ReadPathFile(std::string_view Name);
+
 /// A number as the library writes path numbers ("0.#########").
 std::string FormatNumber(double Value);
 
@@ -57,5 +61,6 @@ extern const Command FlattenCommand;
 extern const Command SplitCommand;
 extern const Command ArcCommand;
 extern const Command RenderCommand;
+extern const Command DesignerCommand;
 
 } // namespace zk::zkgfx

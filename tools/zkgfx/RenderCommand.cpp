@@ -12,6 +12,7 @@
 
 #include "canvas/qt/QtCanvas.h"
 #include "graphics/PathData.h"
+#include "graphics/PathPreview.h"
 #include "tools/zkgfx/Command.h"
 #include "tools/zkgfx/Files.h"
 
@@ -20,7 +21,6 @@ namespace {
 
 constexpr int MaxSide = 8192;           // pixels (or points) per side
 constexpr int Margin = 4;               // kept free around the drawing
-constexpr std::size_t MaxFileSize = 64 << 20;  // bytes of path data read by --file
 
 struct TSizeArgument {
   int Width = 256;
@@ -55,17 +55,12 @@ TFormat FormatOf(std::string_view Name) {
   throw UsageError("the output must end in .png, .pdf or .svg, not '" + std::string(Name) + "'");
 }
 
-// The preview look: the path fitted into the picture less the margin, filled
-// grey and outlined black.
-void DrawPreview(TQtCanvas& Canvas, TZKPathData& Path, const TSizeArgument& Size) {
+// The preview fitted into the picture less the margin.
+void DrawPreview(TQtCanvas& Canvas, const TZKPathData& Path, const TSizeArgument& Size) {
   if (Canvas.Painter() == nullptr) throw std::runtime_error("cannot paint on the output");
   const float Inset = std::min({Margin, (Size.Width - 1) / 2, (Size.Height - 1) / 2});
   // The outline of a box covers Left..Right-1, so the last pixel is Size-1.
-  Path.FitToRect({Inset, Inset, Size.Width - 1 - Inset, Size.Height - 1 - Inset});
-  Canvas.Brush().SetColor(clGray);
-  Canvas.Brush().SetStyle(bsSolid);
-  Canvas.Pen().SetColor(clBlack);
-  Path.FillPath(Canvas, 1);
+  DrawPathPreview(Canvas, Path, {Inset, Inset, Size.Width - 1 - Inset, Size.Height - 1 - Inset});
 }
 
 int Run(Arguments Args, std::istream&, std::ostream& Out) {
@@ -80,7 +75,7 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
   const TFormat Format = FormatOf(OutName);
 
   TZKPathData Path;
-  Path.SetPathString(FromFile ? std::string_view(ReadInputFile(FileName, MaxFileSize)) : Parsed.Positional[0]);
+  Path.SetPathString(FromFile ? std::string_view(ReadPathFile(FileName)) : Parsed.Positional[0]);
 
   // Everything is painted into memory first and written by one checked
   // write, so a failure (a full disk, an unwritable directory) is reported

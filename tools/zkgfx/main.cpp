@@ -16,9 +16,9 @@ namespace {
 
 using namespace zk::zkgfx;
 
-constexpr std::array<const Command*, 6> Commands{&NormalizeCommand, &InfoCommand, &FlattenCommand,
+constexpr std::array<const Command*, 7> Commands{&NormalizeCommand, &InfoCommand, &FlattenCommand,
                                                  &SplitCommand, &ArcCommand,
-                                                 &RenderCommand};
+                                                 &RenderCommand, &DesignerCommand};
 
 void PrintOverview(std::ostream& Out) {
   Out << "Usage: zkgfx COMMAND [ARGUMENTS]\n"

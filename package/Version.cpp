@@ -1,4 +1,4 @@
-#include "package/ZKVclCommon.h"
+#include "package/Version.h"
 
 namespace zk {
 const char* LibraryVersion() noexcept { return ZK_VERSION_STRING; }

@@ -1,4 +1,4 @@
-// Builds a path through the installed headers and library; exits 0 when the
+// Builds a path through the umbrella header and target; exits 0 when the
 // library answers as expected.
 #include <ZKVclCommon.h>
 

@@ -1,0 +1,15 @@
+#include "components/PaintBox.h"
+
+#include "canvas/qt/QtCanvas.h"
+
+namespace zk {
+
+TPaintBox::TPaintBox(QWidget* Parent) : QWidget(Parent) {}
+
+void TPaintBox::paintEvent(QPaintEvent*) {
+  if (!OnPaint) return;
+  TQtCanvas Canvas(*static_cast<QPaintDevice*>(this));
+  OnPaint(*this, Canvas);
+}
+
+} // namespace zk

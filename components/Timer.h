@@ -1,0 +1,47 @@
+#pragma once
+/// `TTimer`: a timer component that calls `OnTimer` every `Interval`
+/// milliseconds while it is enabled, on the thread of the Qt event loop.
+#include <cstdint>
+#include <memory>
+
+#include "runtime/Events.h"
+#include "runtime/Persistent.h"
+
+class QTimer;
+
+namespace zk {
+
+class TTimer : public TObject {
+public:
+  /// Enabled and counting, with an interval of 1000 milliseconds and no
+  /// handler.
+  TTimer();
+  ~TTimer() override;
+  TTimer(const TTimer&) = delete;
+  TTimer& operator=(const TTimer&) = delete;
+
+  std::string ClassName() const override { return "TTimer"; }
+
+  bool Enabled() const noexcept { return FEnabled; }
+  /// Starting counts the interval from now; stopping drops a pending tick.
+  void SetEnabled(bool Value);
+  /// Milliseconds between ticks. An enabled timer with interval 0 does not
+  /// run (Qt would fire on every pass of the event loop); negative values are
+  /// stored as 0. Changing it while enabled restarts the count.
+  std::int32_t Interval() const noexcept { return FInterval; }
+  void SetInterval(std::int32_t Value);
+  /// True while the timer counts: enabled, with a positive interval.
+  bool Running() const noexcept;
+
+  /// Called with this timer at every tick.
+  TNotifyEvent OnTimer;
+
+private:
+  void UpdateTimer();
+
+  std::unique_ptr<QTimer> FTimer;
+  bool FEnabled = true;
+  std::int32_t FInterval = 1000;
+};
+
+} // namespace zk
