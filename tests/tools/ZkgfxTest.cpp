@@ -85,6 +85,15 @@ TEST_P(ZkgfxTest, WritesResult) {
 INSTANTIATE_TEST_SUITE_P(Commands, ZkgfxTest, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<Case>& I) { return std::string(I.param.Name); });
 
+// Runs zkgfx expecting it to fail with Code, print nothing and say Message.
+void ExpectFailure(const std::string& Args, int Code, const std::string& Message) {
+  SCOPED_TRACE(Args);
+  const Result R = RunZkgfx(Args, "");
+  EXPECT_EQ(R.Code, Code);
+  EXPECT_EQ(R.Out, "");
+  EXPECT_NE(R.Err.find(Message), std::string::npos) << R.Err;
+}
+
 TEST(ZkgfxUsageTest, BadArgumentsExitWithTwoAndSayWhy) {
   const struct {
     const char* Args;
@@ -110,13 +119,7 @@ TEST(ZkgfxUsageTest, BadArgumentsExitWithTwoAndSayWhy) {
       {"designer --press maybe M0,0", "--press must be ok or cancel, not 'maybe'"},
       {"designer --file f.txt M0,0", "unexpected argument 'M0,0'"},
   };
-  for (const auto& Row : Rows) {
-    SCOPED_TRACE(Row.Args);
-    const Result R = RunZkgfx(Row.Args, "");
-    EXPECT_EQ(R.Code, 2);
-    EXPECT_EQ(R.Out, "");
-    EXPECT_NE(R.Err.find(Row.Message), std::string::npos) << R.Err;
-  }
+  for (const auto& Row : Rows) ExpectFailure(Row.Args, 2, Row.Message);
 }
 
 // Failures of the system, not of the command line: exit 1, the file and the
@@ -139,13 +142,7 @@ TEST(ZkgfxFailureTest, InputAndOutputFailuresNameFileAndReason) {
       {"render --file '" + Dir + "/none.txt' '" + Dir + "/a.png'", "cannot open '" + Dir + "/none.txt': No such file"},
       {"info M0,0 >/dev/full", "cannot write standard output: No space left on device"},
   };
-  for (const auto& Row : Rows) {
-    SCOPED_TRACE(Row.Args);
-    const Result R = RunZkgfx(Row.Args, "");
-    EXPECT_EQ(R.Code, 1);
-    EXPECT_EQ(R.Out, "");
-    EXPECT_NE(R.Err.find(Row.Message), std::string::npos) << R.Err;
-  }
+  for (const auto& Row : Rows) ExpectFailure(Row.Args, 1, Row.Message);
   EXPECT_NE(std::system(("test -e '" + Dir + "/a.png'").c_str()), 0);
   std::system(("rm -rf '" + Dir + "'").c_str());
 }
