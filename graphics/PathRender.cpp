@@ -1,6 +1,4 @@
 // Drawing a path through the device-context path calls of its canvas.
-#include <vector>
-
 #include "canvas/Canvas.h"
 #include "graphics/Geometry.h"
 #include "graphics/PathData.h"
@@ -10,39 +8,19 @@ namespace zk {
 
 namespace {
 
-// One device-context call of a path drawing, with its rounded points.
-struct TPathCall {
-  TZKPathPointKind Kind;
-  TPoint Points[3];
-};
-
-// The calls that draw Entries, in order. Rounding all points first means a
-// coordinate the canvas cannot take (NaN, infinite) raises `EInvalidOp`
-// before anything reaches the device context, so no path bracket is left
-// open. A curve cut short at the end (possible only in streamed data) and
-// entries of unknown kind draw nothing.
-std::vector<TPathCall> PlanPathCalls(std::span<const TZKPathPoint> Entries) {
-  std::vector<TPathCall> Calls;
-  Calls.reserve(Entries.size());
+// Calls Issue(kind, points, count) for each segment that draws, with its
+// points rounded by `ZKPointToPoint`: moves, lines, whole curves (three
+// points) and closes (none). A curve cut short at the end (possible only in
+// streamed data) and entries of unknown kind draw nothing.
+template <class IssueFn>
+void ForEachPathCall(std::span<const TZKPathPoint> Entries, IssueFn&& Issue) {
   ForEachPathSegment(Entries, [&](const TZKPathSegment& S) {
-    switch (S.Kind) {
-      case ppMoveTo:
-      case ppLineTo:
-        Calls.push_back({S.Kind, {ZKPointToPoint(S.Points[0])}});
-        break;
-      case ppCurveTo:
-        Calls.push_back({ppCurveTo,
-                         {ZKPointToPoint(S.Points[0]), ZKPointToPoint(S.Points[1]),
-                          ZKPointToPoint(S.Points[2])}});
-        break;
-      case ppClose:
-        Calls.push_back({ppClose, {}});
-        break;
-      default:
-        break;
-    }
+    if (S.Kind > ppClose) return;
+    const int N = S.Kind == ppCurveTo ? 3 : S.Kind == ppClose ? 0 : 1;
+    TPoint Points[3];
+    for (int I = 0; I < N; ++I) Points[I] = ZKPointToPoint(S.Points[I]);
+    Issue(S.Kind, Points);
   });
-  return Calls;
 }
 
 } // namespace
@@ -57,17 +35,21 @@ void TZKPathData::FillPath(TCanvas& Canvas, float Opacity) const {
 
 void TZKPathData::DrawPath(TCanvas& Canvas, bool Filled, float Opacity) const {
   if (Opacity == 0 || Count() < 2) return;
-  const std::vector<TPathCall> Calls = PlanPathCalls(Entries());
+  // A first pass rounds every point and discards it: a coordinate the canvas
+  // cannot take (NaN, infinite) raises `EInvalidOp` before anything reaches
+  // the device context, so no path bracket is left open. Rounding twice
+  // costs less than holding every call of a large path in memory.
+  ForEachPathCall(Entries(), [](TZKPathPointKind, const TPoint*) {});
   HDC DC = Canvas.Handle();
   BeginPath(DC);
-  for (const TPathCall& Call : Calls) {
-    switch (Call.Kind) {
-      case ppMoveTo: MoveToEx(DC, Call.Points[0].X, Call.Points[0].Y, nullptr); break;
-      case ppLineTo: zk::LineTo(DC, Call.Points[0].X, Call.Points[0].Y); break;
-      case ppCurveTo: PolyBezierTo(DC, Call.Points); break;
+  ForEachPathCall(Entries(), [&](TZKPathPointKind Kind, const TPoint* P) {
+    switch (Kind) {
+      case ppMoveTo: MoveToEx(DC, P[0].X, P[0].Y, nullptr); break;
+      case ppLineTo: zk::LineTo(DC, P[0].X, P[0].Y); break;
+      case ppCurveTo: PolyBezierTo(DC, std::span<const TPoint>(P, 3)); break;
       default: CloseFigure(DC); break;
     }
-  }
+  });
   EndPath(DC);
   if (Filled)
     StrokeAndFillPath(DC);
