@@ -4,11 +4,25 @@
 // run. CPU time is steadier than wall time on a shared machine.
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zkbench {
+
+/// Registers the contenders in Rounds interleaved rounds (A, B, C, A, B, C,
+/// ...) under their own names, so that a slow spell of a shared machine
+/// falls on all of them alike; with `CpuTimeReporter`, each name's least
+/// time over the rounds is what a ratio compares.
+inline void RegisterInterleaved(
+    int Rounds, const std::vector<std::pair<std::string, std::function<void(benchmark::State&)>>>& Contenders,
+    double MinSeconds = 0.02) {
+  for (int R = 0; R < Rounds; ++R)
+    for (const auto& [Name, Fn] : Contenders)
+      benchmark::RegisterBenchmark(Name.c_str(), Fn)->MinTime(MinSeconds);
+}
 
 class CpuTimeReporter : public benchmark::ConsoleReporter {
 public:

@@ -11,8 +11,15 @@
 namespace zk {
 namespace {
 
-// A 64-bit canvas value stored into a 32-bit field.
-std::int32_t Round32(double Value) { return Low32(CanvasRound(Value)); }
+// A 64-bit canvas value stored into a 32-bit field. Within +-2^31 the
+// rounding is done in double directly (nearbyint: ties to even under the
+// default rounding mode, as `CanvasRound`), which spares the extended
+// precision path every coordinate of a drawn path would otherwise take;
+// the rest (huge, infinite, NaN) goes through `CanvasRound` and its checks.
+std::int32_t Round32(double Value) {
+  if (std::fabs(Value) < 0x1p31) return static_cast<std::int32_t>(std::nearbyint(Value));
+  return Low32(CanvasRound(Value));
+}
 
 // 32-bit host sums and differences, wrapping (formed modulo 2^64, so even an
 // int64 operand near its limits cannot overflow; only the low 32 bits count).

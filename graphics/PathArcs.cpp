@@ -298,14 +298,29 @@ void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, fl
 
 // ---- Pie and donut slices -------------------------------------------------------
 
-TZKPathData& Arc(TZKPathData& Path, double StartAngle, double EndAngle, double InnerRadius,
-                 double OuterRadius, double AngleOffset) {
+namespace {
+
+// The checks both forms of a slice make: finite input, radii within
+// `MaxSliceRadius` (so every point and control point fits a Single), and
+// turned angles that stay finite. Radii come back in order, the angles in
+// radians.
+void CheckSlice(double StartAngle, double EndAngle, double& InnerRadius, double& OuterRadius,
+                double AngleOffset, double& s, double& e) {
   RequireFinite({StartAngle, EndAngle, InnerRadius, OuterRadius, AngleOffset});
   if (InnerRadius > OuterRadius) std::swap(InnerRadius, OuterRadius);
   if (std::fabs(InnerRadius) > MaxSliceRadius || std::fabs(OuterRadius) > MaxSliceRadius)
     throw EOverflow();
-  const double s = DegToRad(StartAngle + AngleOffset), e = DegToRad(EndAngle + AngleOffset);
+  s = DegToRad(StartAngle + AngleOffset);
+  e = DegToRad(EndAngle + AngleOffset);
   RequireFinite({s, e});
+}
+
+} // namespace
+
+TZKPathData& Arc(TZKPathData& Path, double StartAngle, double EndAngle, double InnerRadius,
+                 double OuterRadius, double AngleOffset) {
+  double s = 0, e = 0;
+  CheckSlice(StartAngle, EndAngle, InnerRadius, OuterRadius, AngleOffset, s, e);
   const double h = std::fabs(e - s);
   const bool Forward = s <= e;
   const float O = float(OuterRadius), I = float(InnerRadius);
@@ -335,8 +350,8 @@ TZKPathData& Arc(TZKPathData& Path, double StartAngle, double EndAngle, double I
 
 std::string Arc(double StartAngle, double EndAngle, double InnerRadius, double OuterRadius,
                 double AngleOffset) {
-  if (InnerRadius > OuterRadius) std::swap(InnerRadius, OuterRadius);
-  double s = DegToRad(StartAngle + AngleOffset), e = DegToRad(EndAngle + AngleOffset);
+  double s = 0, e = 0;
+  CheckSlice(StartAngle, EndAngle, InnerRadius, OuterRadius, AngleOffset, s, e);
   if (e < s) std::swap(s, e);
   const double Sweep = e - s;
   const double O = OuterRadius, I = InnerRadius;

@@ -27,7 +27,9 @@ TZKPathData& Arc(TZKPathData& Path, double StartAngle, double EndAngle, double I
 /// digits, always running from the smaller angle to the larger (so the outer
 /// arc is clockwise on screen), for example "M10,0A10,10 0 0,1
 /// 6.12323399573677E-16,10L0,0Z" for a quarter pie of radius 10. Unlike the
-/// path form, a sweep of exactly half a turn gets the large-arc flag.
+/// path form, a sweep of exactly half a turn gets the large-arc flag. Checks
+/// its input as the path form does: a non-finite angle or radius (or turned
+/// angle) raises `EInvalidOp`, a radius beyond `MaxSliceRadius` `EOverflow`.
 std::string Arc(double StartAngle, double EndAngle, double InnerRadius, double OuterRadius,
                 double AngleOffset = 0);
 

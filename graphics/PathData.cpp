@@ -46,6 +46,8 @@ void TZKPathData::Assign(const TPersistent* Source) {
   FLength = Path->FLength;
   FDistances = Path->FDistances;
   FPolygons = Path->FPolygons;
+  FPolygonsCached = Path->FPolygonsCached;
+  FDistancesCached = Path->FDistancesCached;
 }
 
 void TZKPathData::Append(const TZKPathData& Source) {
@@ -75,11 +77,14 @@ void TZKPathData::EndUpdate() {
 }
 
 void TZKPathData::Change() {
-  if (FUpdateCount > 0) return;
+  // The caches go at once, also inside an update bracket: a measure taken
+  // between two modifications of one bracket must see the first of them.
   FRecalcBounds = true;
   FLength = 0;
   FDistances.clear();
   FPolygons.clear();
+  FPolygonsCached = FDistancesCached = false;
+  if (FUpdateCount > 0) return;
   if (OnChanged) OnChanged(this);
 }
 

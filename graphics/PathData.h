@@ -315,7 +315,9 @@ public:
   /// point. One `Change`; an empty path does not notify.
   void ApplyMatrix(const TMatrix& M);
   /// Replaces every cubic curve by straight lines about Flatness path units
-  /// long (at least 0.05; at most a million per curve), re-adding the entries
+  /// long (at least 0.05; at most a million per curve, and at most
+  /// `MaxFlattenedEntries` entries for the whole path, past which every
+  /// curve is cut into evenly fewer pieces), re-adding the entries
   /// through the building operations, each of which notifies, then one more
   /// `Change`: bracket the call to be notified once. The first line of a curve
   /// repeats its start point; a curve shorter than 1.5 pieces, or of
@@ -325,7 +327,7 @@ public:
   /// The path flattened as `Flatten` would, into one flat list of points in
   /// which `ZKClosePolygon` separates sub-paths (a closed sub-path ends with
   /// its start point and the marker). A point equal to the one before it is
-  /// not repeated. Returns the size of the bounds (about 0.001 along an axis
+  /// not repeated. Bounded as `Flatten` is. Returns the size of the bounds (about 0.001 along an axis
   /// without extent); (0, 0) and an empty list for an empty path. The entries
   /// are not changed.
   TPointF FlattenToPolygon(TZKPoints& Polygon, float Flatness);
@@ -333,7 +335,10 @@ public:
   /// repeat the first point and end it, and each curve adds the Catmull-Rom
   /// spline through its start, both control points and its end, sampled about
   /// one unit apart (not the Bezier curve). A curve that opens the path starts
-  /// at the origin. Recomputed on every call until the path has been measured
+  /// at the origin. Curves that would give more than `MaxFlattenedEntries`
+  /// samples in all are sampled with evenly longer steps (so are the length
+  /// and the fill hit test, which walk the same points without storing them).
+  /// Recomputed on every call until the path has been measured
   /// (`GetLength`), then answered from the cache until the next change; the
   /// reference stays valid until then.
   const TZKPolygons& ToPolygons();
@@ -403,8 +408,9 @@ public:
   void WritePath(TStream& Stream) const;
   /// Reads what `WritePath` wrote and replaces the entries (kind bytes above
   /// 3 are kept; every reader of a path skips them), then calls `Change`. A
-  /// negative count, or fewer than 9 * N bytes after the count, raises
-  /// `EReadError` saying so before anything is allocated or changed, and
+  /// negative count, fewer than 9 * N bytes after the count, or a coordinate
+  /// that is not finite raises `EReadError` saying so before anything is
+  /// changed (and before anything is allocated for a forged count), and
   /// leaves the stream where it was. Fill mode, format and figure start stay.
   void ReadPath(TStream& Stream);
 
@@ -428,9 +434,10 @@ public:
   virtual void DrawPath(TCanvas& Canvas, bool Filled, float Opacity) const;
 
 protected:
-  /// Drops the caches (bounds, length, polygons, distances) and calls
-  /// `OnChanged`, unless an update bracket is open. Descendants override it
-  /// to react to every modification.
+  /// Drops the caches (bounds, length, polygons, distances) at once, and
+  /// calls `OnChanged` unless an update bracket is open (the bracket's
+  /// closing `EndUpdate` notifies once). Descendants override it to react to
+  /// every modification.
   virtual void Change();
 
 private:
@@ -440,8 +447,10 @@ private:
   std::int32_t FUpdateCount = 0;
   TZKFillMode FFillMode = fmEvenOdd;
   double FLength = 0;            // cached total length; 0 = not measured
-  TZKPolygons FPolygons;         // cache of ToPolygons, valid while FLength > 0
-  TDistances FDistances;         // cache of the distances, valid while FLength > 0
+  TZKPolygons FPolygons;         // result of ToPolygons; a cache once the path is measured
+  TDistances FDistances;         // result of GetDistances; a cache once the path is measured
+  bool FPolygonsCached = false;  // FPolygons describes the entries (built after measuring)
+  bool FDistancesCached = false; // FDistances describes the entries (built after measuring)
   std::string FFormatStr;
   TPointF FStartPoint;           // start of the current figure, for ClosePath
   std::vector<TZKPathPoint> FPathData;

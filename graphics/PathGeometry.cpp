@@ -19,13 +19,6 @@ float EffectiveFlatness(float Flatness) noexcept {
   return Flatness >= MinFlatness ? Flatness : MinFlatness;
 }
 
-bool CurveAt(std::span<const TZKPathPoint> Entries, std::size_t I, const TPointF& Start,
-             TZKCubicBezier& Curve) noexcept {
-  if (Entries.size() - I < 3) return false;
-  Curve = {Start, PointOf(Entries[I]), PointOf(Entries[I + 1]), PointOf(Entries[I + 2])};
-  return true;
-}
-
 TCubicPowerBasis::TCubicPowerBasis(const TZKCubicBezier& P) noexcept {
   // c = 3(P1 - P0); b = 3(P2 - P1) - c; a = P3 - P0 - c - b.
   FX0 = P[0].X;
@@ -56,6 +49,21 @@ int CurvePieceCount(const TZKCubicBezier& Curve, float F) noexcept {
   const double Pieces = Length / F;
   if (Pieces >= MaxCurvePieces) return MaxCurvePieces;
   return static_cast<int>(CanvasRound(Pieces));
+}
+
+TFlattenPlan::TFlattenPlan(std::span<const TZKPathPoint> Entries, float Flatness,
+                           std::size_t MaxPoints) noexcept
+    : FFlatness(EffectiveFlatness(Flatness)) {
+  double Fixed = 0, Extra = 0;  // doubles: sums of up to 2^64 pieces stay ordered
+  ForEachPathSegment(Entries, [&](const TZKPathSegment& S) {
+    Fixed += 2;
+    if (S.Kind == ppCurveTo) {
+      const int N = CurvePieceCount({S.Current, S.Points[0], S.Points[1], S.Points[2]}, FFlatness);
+      if (N > 2) Extra += N - 2;
+    }
+  });
+  if (Fixed + Extra <= double(MaxPoints)) return;
+  FScale = Fixed >= double(MaxPoints) ? 0 : (double(MaxPoints) - Fixed) / Extra;
 }
 
 } // namespace pathdetail
@@ -96,12 +104,22 @@ bool TZKPathData::IsEmpty() {
 // ---- Transforms ------------------------------------------------------------
 
 namespace {
-// Visits the points that transforms move: everything but the closes (and
-// entries of unknown kind).
+// Moves the points that transforms move: everything but the closes (and
+// entries of unknown kind). A pass over the results comes first: a finite
+// point that would become infinite or NaN raises `EOverflow` with the path
+// untouched, so no transform turns finite input into a non-finite point.
 template <class MapFn>
 void MapPoints(std::vector<TZKPathPoint>& Entries, MapFn&& Map) {
+  const auto Moves = [](const TZKPathPoint& E) { return E.Kind <= ppCurveTo; };
+  for (const TZKPathPoint& Entry : Entries) {
+    if (!Moves(Entry)) continue;
+    const TPointF P = pathdetail::PointOf(Entry);
+    const TPointF Q = Map(P);
+    if ((std::isfinite(P.X) && std::isfinite(P.Y)) && !(std::isfinite(Q.X) && std::isfinite(Q.Y)))
+      throw EOverflow("the transformed path has a point beyond the range of a Single");
+  }
   for (TZKPathPoint& Entry : Entries)
-    if (Entry.Kind == ppMoveTo || Entry.Kind == ppLineTo || Entry.Kind == ppCurveTo) {
+    if (Moves(Entry)) {
       const TPointF Q = Map(pathdetail::PointOf(Entry));
       Entry.Point.X = Q.X;  // field by field: the packed point is unaligned
       Entry.Point.Y = Q.Y;
@@ -134,19 +152,21 @@ void TZKPathData::FitToRect(const TRectF& ARect) {
   const TRectF B = GetBounds();
   const float Width = B.Right - B.Left, Height = B.Bottom - B.Top;
   if (Width == 0 || Height == 0) return;
-  // Each scale is the quotient of the two extents rounded once to a Single:
-  // extents rounded first would put the far edge a few units in the last
-  // place off the rectangle.
-  const auto Quotient = [](float RectLow, float RectHigh, float BoundsLow, float BoundsHigh) {
-    return static_cast<float>((static_cast<long double>(RectHigh) - RectLow) /
-                              (static_cast<long double>(BoundsHigh) - BoundsLow));
-  };
-  const float SX = Quotient(ARect.Left, ARect.Right, B.Left, B.Right);
-  const float SY = Quotient(ARect.Top, ARect.Bottom, B.Top, B.Bottom);
-  const TMatrix M = ZKMatrixMultiply(
-      ZKMatrixMultiply(CreateTranslateZKMatrix(-B.Left, -B.Top), CreateScaleZKMatrix(SX, SY)),
-      CreateTranslateZKMatrix(ARect.Left, ARect.Top));
-  ApplyMatrix(M);
+  if (!(std::isfinite(ARect.Left) && std::isfinite(ARect.Top) && std::isfinite(ARect.Right) &&
+        std::isfinite(ARect.Bottom)))
+    throw EInvalidOp("FitToRect: the target rectangle is not finite");
+  // X' = (X - Left) * (ARect.Right - ARect.Left) / Width + ARect.Left, each
+  // axis in double and rounded once to a Single. A Single scale would
+  // overflow for a tiny extent (100 / 1e-38), and infinity times a zero
+  // offset is NaN; in double the scale stays finite for every pair of
+  // Singles, and every point within the bounds lands within ARect.
+  const double SX = (double(ARect.Right) - ARect.Left) / (double(B.Right) - B.Left);
+  const double SY = (double(ARect.Bottom) - ARect.Top) / (double(B.Bottom) - B.Top);
+  MapPoints(FPathData, [&](const TPointF& P) {
+    return TPointF{static_cast<float>((double(P.X) - B.Left) * SX + ARect.Left),
+                   static_cast<float>((double(P.Y) - B.Top) * SY + ARect.Top)};
+  });
+  Change();
 }
 
 // ---- Flattening ---------------------------------------------------------------
@@ -155,7 +175,8 @@ void TZKPathData::Flatten(float Flatness) {
   if (FPathData.empty()) return;
   const std::vector<TZKPathPoint> Source = std::move(FPathData);
   FPathData.clear();
-  pathdetail::WalkFlattened(Source, Flatness, [this](TZKPathPointKind Kind, const TPointF& P) {
+  pathdetail::WalkFlattened(Source, Flatness, MaxFlattenedEntries,
+                            [this](TZKPathPointKind Kind, const TPointF& P) {
     switch (Kind) {
       case ppMoveTo: MoveTo(P); break;
       case ppLineTo: LineTo(P); break;
@@ -169,7 +190,6 @@ void TZKPathData::Flatten(float Flatness) {
 TPointF TZKPathData::FlattenToPolygon(TZKPoints& Polygon, float Flatness) {
   Polygon.clear();
   if (FPathData.empty()) return {};
-  const float F = pathdetail::EffectiveFlatness(Flatness);
   // Equal means SameValue with the host's Epsilon: exact in practice.
   const auto Append = [&Polygon](const TPointF& P) {
     if (!Polygon.empty() && SameValue(P.X, Polygon.back().X, Epsilon) &&
@@ -178,34 +198,29 @@ TPointF TZKPathData::FlattenToPolygon(TZKPoints& Polygon, float Flatness) {
     Polygon.push_back(P);
     return true;
   };
-  TPointF Current{}, Start{};
-  for (std::size_t I = 0; I < FPathData.size(); ++I) {
-    const TZKPathPoint& Entry = FPathData[I];
-    switch (Entry.Kind) {
+  const pathdetail::TFlattenPlan Plan(FPathData, Flatness, MaxFlattenedEntries);
+  TPointF Start{};
+  ForEachPathSegment(FPathData, [&](const TZKPathSegment& S) {
+    switch (S.Kind) {
       case ppMoveTo:
         if (!Polygon.empty()) Append(ZKClosePolygon);
-        Current = Start = pathdetail::PointOf(Entry);
-        Append(Current);
+        Start = S.Points[0];
+        Append(Start);
         break;
       case ppLineTo:
-        Current = pathdetail::PointOf(Entry);
-        Append(Current);
+        Append(S.Points[0]);
         break;
       case ppCurveTo: {
-        TZKCubicBezier Curve;
-        if (!pathdetail::CurveAt(FPathData, I, Current, Curve)) {
-          I = FPathData.size();
-          break;
-        }
-        I += 2;
-        const int N = pathdetail::CurvePieceCount(Curve, F);
+        // Unlike `Flatten`, a curve repeats its start here even when it is
+        // one straight piece: after a close that start follows the marker.
+        const TZKCubicBezier Curve{S.Current, S.Points[0], S.Points[1], S.Points[2]};
+        const int N = Plan.Pieces(Curve);
         if (N < 2) {
-          Append(Current);
+          Append(S.Current);
           Append(Curve[3]);
         } else {
           pathdetail::SampleCurve(Curve, N, Append);
         }
-        Current = Curve[3];
         break;
       }
       case ppClose:
@@ -215,7 +230,7 @@ TPointF TZKPathData::FlattenToPolygon(TZKPoints& Polygon, float Flatness) {
       default:
         break;
     }
-  }
+  });
   const TRectF B = GetBounds();
   return {std::fabs(B.Right - B.Left), std::fabs(B.Bottom - B.Top)};
 }
@@ -223,45 +238,30 @@ TPointF TZKPathData::FlattenToPolygon(TZKPoints& Polygon, float Flatness) {
 // ---- Polygons -------------------------------------------------------------------
 
 const TZKPolygons& TZKPathData::ToPolygons() {
-  if (FLength > 0) return FPolygons;
-  TZKPolygons Result;
-  TZKPoints Current;
-  for (std::size_t I = 0; I < FPathData.size(); ++I) {
-    const TZKPathPoint& Entry = FPathData[I];
-    switch (Entry.Kind) {
-      case ppMoveTo:
-        if (!Current.empty()) Result.push_back(std::move(Current));
-        Current.assign(1, pathdetail::PointOf(Entry));
-        break;
-      case ppLineTo:
-        Current.push_back(pathdetail::PointOf(Entry));
-        break;
-      case ppCurveTo: {
-        // The curve starts at whatever entry precedes it (a close included);
-        // one that opens the path starts at the origin.
-        TZKCubicBezier Curve;
-        const TPointF Start = I > 0 ? pathdetail::PointOf(FPathData[I - 1]) : TPointF{};
-        if (!pathdetail::CurveAt(FPathData, I, Start, Curve)) {
-          I = FPathData.size();
-          break;
-        }
-        I += 2;
-        const TZKPoints Spline =
-            BezierPolygonPoints(TZKPoints(Curve.begin(), Curve.end()), false, false, 1);
-        Current.insert(Current.end(), Spline.begin(), Spline.end());
-        break;
-      }
-      case ppClose:
-        if (!Current.empty()) Current.push_back(Current.front());
-        Result.push_back(std::move(Current));
-        Current.clear();
-        break;
-      default:
-        break;
+  if (FPolygonsCached) return FPolygons;
+  struct Collect {
+    TZKPolygons Result;
+    TZKPoints Current;
+    bool Move(const TPointF& P) {
+      if (!Current.empty()) Result.push_back(std::move(Current));
+      Current.assign(1, P);
+      return true;
     }
-  }
-  if (!Current.empty()) Result.push_back(std::move(Current));
-  FPolygons = std::move(Result);
+    bool Point(const TPointF& P) {
+      Current.push_back(P);
+      return true;
+    }
+    bool Close() {
+      if (!Current.empty()) Current.push_back(Current.front());
+      Result.push_back(std::move(Current));
+      Current.clear();
+      return true;
+    }
+  } Sink;
+  pathdetail::WalkPolygons(FPathData, false, Sink);
+  if (!Sink.Current.empty()) Sink.Result.push_back(std::move(Sink.Current));
+  FPolygons = std::move(Sink.Result);
+  FPolygonsCached = FLength > 0;
   return FPolygons;
 }
 

@@ -7,6 +7,7 @@
 #include "graphics/PathData.h"
 #include "graphics/PathGeometry_p.h"
 #include "graphics/PolygonHitTest.h"
+#include "graphics/PolygonHitTest_p.h"
 #include "graphics/Tolerances.h"
 
 namespace zk {
@@ -56,8 +57,12 @@ bool RectangleContains(const TSegmentRectangle& C, float X, float Y) noexcept {
   return PointInPath(std::span<const TPointF>(Ring), X, Y);
 }
 
+// Each straight segment becomes five outline entries, so the outline walk
+// takes a fifth of the flattening limit.
+constexpr std::size_t MaxOutlineSegments = MaxFlattenedEntries / 5;
+
 // Calls Segment(a, b) for every straight segment of the path as flattened at
-// `OutlineFlatness` into a fresh path: lines, and at each close the closing
+// `OutlineFlatness` into a fresh path (at most `MaxOutlineSegments` pieces): lines, and at each close the closing
 // edge and then the edge from the close back to the current figure start
 // (empty unless the close came before any move). Segment returns false to
 // stop.
@@ -66,7 +71,7 @@ void WalkOutlineSegments(std::span<const TZKPathPoint> Entries, SegmentFn&& Segm
   bool First = true;
   TPointF Previous{}, Start{};
   TPointF Figure{};  // what ClosePath of the fresh path stores: the last move, (0, 0) before one
-  pathdetail::WalkFlattened(Entries, OutlineFlatness, [&](TZKPathPointKind Kind, const TPointF& P) {
+  pathdetail::WalkFlattened(Entries, OutlineFlatness, MaxOutlineSegments, [&](TZKPathPointKind Kind, const TPointF& P) {
     const TPointF Q = Kind == ppClose ? Figure : P;
     if (Kind == ppMoveTo) Figure = P;
     if (First) {
@@ -137,43 +142,45 @@ bool TZKPathData::PointInPathOutline(float X, float Y, float StrokeWidth) const 
 bool TZKPathData::PointInPath(const TPointF& P) const { return PointInPath(P.X, P.Y); }
 
 bool TZKPathData::PointInPath(float X, float Y) const {
-  TZKPoints Polygon;
-  const auto Contains = [&] { return zk::PointInPath(std::span<const TPointF>(Polygon), X, Y); };
-  for (std::size_t I = 0; I < FPathData.size(); ++I) {
-    const TZKPathPoint& Entry = FPathData[I];
-    switch (Entry.Kind) {
-      case ppMoveTo:
-        // A move after anything but a close ends an open sub-path: test it.
-        if (I > 0 && FPathData[I - 1].Kind != ppClose) {
-          if (Contains()) return true;
-          Polygon.assign(1, pathdetail::PointOf(Entry));
-        } else {
-          Polygon.push_back(pathdetail::PointOf(Entry));
-        }
-        break;
-      case ppLineTo:
-        Polygon.push_back(pathdetail::PointOf(Entry));
-        break;
-      case ppCurveTo: {
-        // Starts at whatever entry precedes it; one that opens the path at the origin.
-        pathdetail::TZKCubicBezier Curve;
-        const TPointF Start = I > 0 ? pathdetail::PointOf(FPathData[I - 1]) : TPointF{};
-        if (!pathdetail::CurveAt(FPathData, I, Start, Curve)) return Contains();
-        I += 2;
-        const TZKPoints Spline = BezierPolygonPoints(TZKPoints(Curve.begin(), Curve.end()), true, false, 1);
-        Polygon.insert(Polygon.end(), Spline.begin(), Spline.end());
-        break;
-      }
-      case ppClose:
-        if (!Polygon.empty()) Polygon.push_back(Polygon.front());
-        if (Contains()) return true;
-        Polygon.clear();
-        break;
-      default:
-        break;
+  // Each sub-path is fed to the even-odd test edge by edge as its points
+  // arrive, so no polygon is stored: memory stays flat however far the
+  // curves reach. The polygon is closed implicitly and needs three points.
+  struct Test {
+    float X, Y;
+    TEvenOddRay Ray{X, Y};
+    TPointF First{}, Last{};
+    std::size_t Count = 0;
+    bool Hit = false;
+    bool Point(const TPointF& P) {
+      if (Count++ == 0)
+        First = P;
+      else
+        Ray.Edge(P, Last);
+      Last = P;
+      return true;
     }
-  }
-  return Contains();
+    // Ends the sub-path; false when it contains the point.
+    bool End() {
+      if (Count >= 3) Ray.Edge(First, Last);
+      Hit = Count >= 3 && Ray.Inside();
+      Ray = TEvenOddRay{X, Y};
+      Count = 0;
+      return !Hit;
+    }
+    bool Move(const TPointF& P) {
+      if (!End()) return false;
+      return Point(P);
+    }
+    // A close repeats the first point; the implicit edge back from it is
+    // then horizontal and never counts.
+    bool Close() {
+      if (Count > 0) Point(First);
+      return End();
+    }
+  } Sink{X, Y};
+  if (!pathdetail::WalkPolygons(FPathData, true, Sink)) return true;
+  Sink.End();
+  return Sink.Hit;
 }
 
 } // namespace zk

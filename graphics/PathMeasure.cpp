@@ -6,11 +6,61 @@
 
 namespace zk {
 
+namespace {
+
+// The length of one edge as measured along a path: each edge a Single, the
+// running sum a Double.
+float EdgeLength(const TPointF& A, const TPointF& B) noexcept {
+  const double DX = double(A.X) - B.X, DY = double(A.Y) - B.Y;
+  return static_cast<float>(std::sqrt(DX * DX + DY * DY));
+}
+
+} // namespace
+
 // ---- Measurement ----------------------------------------------------------------
 
 double TZKPathData::CalculateDistances() {
+  // The length streams over the polygons' points without storing them, so
+  // measuring takes no memory however far the curves reach; the polygons
+  // and distances are built only when asked for.
+  struct Measure {
+    double Total = 0;
+    TPointF First{}, Last{};
+    bool Open = false;  // the current polygon has a point
+    bool Move(const TPointF& P) {
+      First = Last = P;
+      Open = true;
+      return true;
+    }
+    bool Point(const TPointF& P) {
+      if (Open)
+        Total += EdgeLength(Last, P);
+      else
+        First = P;
+      Last = P;
+      Open = true;
+      return true;
+    }
+    bool Close() {
+      if (Open) Total += EdgeLength(Last, First);
+      Open = false;
+      return true;
+    }
+  } Sink;
+  pathdetail::WalkPolygons(FPathData, false, Sink);
+  FLength = Sink.Total;
+  return Sink.Total;
+}
+
+double TZKPathData::GetLength() {
+  if (FLength == 0) FLength = CalculateDistances();
+  return FLength;
+}
+
+const TZKPathData::TDistances& TZKPathData::GetDistances() {
+  if (FLength == 0 && !FPathData.empty()) FLength = CalculateDistances();
+  if (FDistancesCached) return FDistances;
   double Total = 0;
-  FLength = 0;
   const TZKPolygons& Polygons = ToPolygons();
   FDistances.assign(Polygons.size(), {});
   for (std::size_t P = 0; P < Polygons.size(); ++P) {
@@ -22,22 +72,11 @@ double TZKPathData::CalculateDistances() {
     // sub-paths adds nothing.
     Distances[0] = static_cast<float>(Total);
     for (std::size_t J = 1; J < Polygon.size(); ++J) {
-      const double DX = double(Polygon[J - 1].X) - Polygon[J].X, DY = double(Polygon[J - 1].Y) - Polygon[J].Y;
-      Total += static_cast<float>(std::sqrt(DX * DX + DY * DY));  // each edge a Single, the sum a Double
+      Total += EdgeLength(Polygon[J - 1], Polygon[J]);
       Distances[J] = static_cast<float>(Total);
     }
   }
-  FLength = Total;
-  return Total;
-}
-
-double TZKPathData::GetLength() {
-  if (FLength == 0) FLength = CalculateDistances();
-  return FLength;
-}
-
-const TZKPathData::TDistances& TZKPathData::GetDistances() {
-  if (FLength == 0 && !FPathData.empty()) FLength = CalculateDistances();
+  FDistancesCached = FLength > 0;  // a path of length 0 is measured on every call
   return FDistances;
 }
 

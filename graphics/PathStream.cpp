@@ -2,6 +2,7 @@
 // "Path" property holding the entries.
 #include <array>
 #include <bit>
+#include <cmath>
 #include <string>
 
 #include "graphics/PathData.h"
@@ -99,8 +100,12 @@ void TZKPathData::ReadPath(TStream& Stream) {
   for (const std::byte* In = Bytes.data(); In != Bytes.data() + Need; In += kEntryBytes) {
     // Any kind byte is kept as it is: readers of a path skip unknown kinds.
     const auto Kind = static_cast<TZKPathPointKind>(std::to_integer<std::uint8_t>(In[0]));
-    Entries.push_back(TZKPathPoint{
-        Kind, {std::bit_cast<float>(GetUInt32(In + 1)), std::bit_cast<float>(GetUInt32(In + 5))}});
+    const TPointF P{std::bit_cast<float>(GetUInt32(In + 1)), std::bit_cast<float>(GetUInt32(In + 5))};
+    // A stored path must draw and measure: a non-finite point would raise later.
+    if (!std::isfinite(P.X) || !std::isfinite(P.Y))
+      PathReadError(Stream, Start,
+                    "entry " + std::to_string((In - Bytes.data()) / kEntryBytes) + " has a non-finite coordinate");
+    Entries.push_back(TZKPathPoint{Kind, P});
   }
   FPathData = std::move(Entries);
   Change();

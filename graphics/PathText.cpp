@@ -11,6 +11,7 @@
 
 #include "base/HelperFunctions.h"
 #include "graphics/PathData.h"
+#include "graphics/PathSegments.h"
 #include "graphics/PathText_p.h"
 #include "runtime/Exceptions.h"
 #include "runtime/NumberText.h"
@@ -633,11 +634,36 @@ void TZKPathData::Append(std::string_view PathString) { Append(PathString, TZKPa
 
 namespace {
 
-// Writes into a buffer sized beforehand for the worst case.
+// FormatFloat's longest text for a Single in the default picture: general
+// format of a large value, "-3.40282346638529E38" (20), or "-INF".
+constexpr std::size_t MaxDefaultNumber = 20;
+static_assert(PathScan::MaxDefaultNumberText <= MaxDefaultNumber);
+// Command letter, two numbers, comma and blank.
+constexpr std::size_t MaxDefaultEntry = 1 + 2 * MaxDefaultNumber + 2;
+// The most one segment writes: a cubic's letter and three points.
+constexpr std::size_t MaxDefaultSegment = 3 * MaxDefaultEntry;
+
+// Writes through a raw pointer into Out, keeping room for the longest
+// segment ahead of it. The room grows by half of what was written, so the
+// buffer holds at most about one and a half times the text (plus one
+// segment), never the worst case of every entry.
 struct DefaultPictureSink {
+  std::string& Out;
   char* P;
+  char* Limit;
+  explicit DefaultPictureSink(std::string& Text, std::size_t Estimate) : Out(Text) {
+    Out.resize(Estimate + MaxDefaultSegment);
+    P = Out.data();
+    Limit = P + Out.size();
+  }
   void Put(char C) noexcept { *P++ = C; }
-  void EndEntry() noexcept {}
+  void EndEntry() {
+    if (static_cast<std::size_t>(Limit - P) >= MaxDefaultSegment) return;
+    const std::size_t Written = static_cast<std::size_t>(P - Out.data());
+    Out.resize(Written + Written / 2 + MaxDefaultSegment);
+    P = Out.data() + Written;
+    Limit = Out.data() + Out.size();
+  }
   void Number(float V) {
     if (char* End = PathScan::WriteDefaultNumber(V, P)) {
       P = End;
@@ -647,13 +673,8 @@ struct DefaultPictureSink {
       P += Text.size();
     }
   }
+  void Finish() { Out.resize(static_cast<std::size_t>(P - Out.data())); }
 };
-// FormatFloat's longest text for a Single in the default picture: general
-// format of a large value, "-3.40282346638529E38" (20), or "-INF".
-constexpr std::size_t MaxDefaultNumber = 20;
-static_assert(PathScan::MaxDefaultNumberText <= MaxDefaultNumber);
-// Command letter, two numbers, comma and blank.
-constexpr std::size_t MaxDefaultEntry = 1 + 2 * MaxDefaultNumber + 2;
 
 struct PictureSink {
   std::string& Out;
@@ -692,33 +713,27 @@ struct SplittingSink : PictureSink {
 // EndEntry, which is called after each entry that wrote text).
 template <class Sink>
 void WriteEntries(std::span<const TZKPathPoint> Entries, Sink& Out) {
-  // Entries are packed: read their coordinates by value, never by reference.
-  const auto Point = [&](const TZKPathPoint& E) {
-    Out.Number(E.Point.X);
+  const auto Point = [&](const TPointF& P) {
+    Out.Number(P.X);
     Out.Put(',');
-    Out.Number(E.Point.Y);
+    Out.Number(P.Y);
     Out.Put(' ');
   };
-  for (std::size_t I = 0; I < Entries.size(); ++I) {
-    const TZKPathPoint& E = Entries[I];
-    switch (E.Kind) {
+  ForEachPathSegment(Entries, [&](const TZKPathSegment& S) {
+    switch (S.Kind) {
     case ppMoveTo:
       Out.Put('M');
-      Point(E);
+      Point(S.Points[0]);
       break;
     case ppLineTo:
       Out.Put('L');
-      Point(E);
+      Point(S.Points[0]);
       break;
     case ppCurveTo:
-      // The next two entries are taken as the rest of the curve whatever
-      // their kind; an incomplete curve at the very end is left out.
-      if (Entries.size() - I < 3) return;
       Out.Put('C');
-      Point(E);
-      Point(Entries[I + 1]);
-      Point(Entries[I + 2]);
-      I += 2;
+      Point(S.Points[0]);
+      Point(S.Points[1]);
+      Point(S.Points[2]);
       break;
     case ppClose:
       Out.Put('Z');
@@ -728,7 +743,7 @@ void WriteEntries(std::span<const TZKPathPoint> Entries, Sink& Out) {
       break;
     }
     Out.EndEntry();
-  }
+  });
 }
 
 } // namespace
@@ -743,12 +758,11 @@ std::string TZKPathData::SplitDataByLength(int Len, const std::string& Delimiter
 std::string TZKPathData::GetPathString() const {
   std::string Text;
   if (FFormatStr == DefaultPathFormat) {
-    Text.resize(FPathData.size() * MaxDefaultEntry);
-    DefaultPictureSink Out{Text.data()};
+    // Every entry but one of unknown kind writes at least "Z ": the first
+    // estimate never exceeds the text, and the sink grows from there.
+    DefaultPictureSink Out(Text, FPathData.size() * 2);
     WriteEntries(Entries(), Out);
-    Text.resize(static_cast<std::size_t>(Out.P - Text.data()));
-    // Typical numbers are a quarter of the worst case: give the rest back.
-    if (Text.capacity() > 2 * Text.size() + 64) Text.shrink_to_fit();
+    Out.Finish();
   } else {
     Text.reserve(FPathData.size() * 16);
     PictureSink Out{Text, FFormatStr};

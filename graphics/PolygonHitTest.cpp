@@ -1,4 +1,5 @@
 #include "graphics/PolygonHitTest.h"
+#include "graphics/PolygonHitTest_p.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,19 +36,14 @@ bool PointInPath(std::span<const TPointF> Points, float X, float Y) noexcept {
   const std::size_t N = Points.size();
   if (N < 3) return false;
   const TPointF* const P = Points.data();
-  bool Inside = false;
-  float Xj = P[N - 1].X, Yj = P[N - 1].Y;
+  TEvenOddRay Ray(X, Y);
+  TPointF Pj = P[N - 1];
   for (std::size_t I = 0; I < N; ++I) {
-    const float Xi = P[I].X, Yi = P[I].Y;
-    // Written as two half-open tests so that NaN vertices never count.
-    if ((Yi <= Y && Y < Yj) || (Yj <= Y && Y < Yi)) {
-      const float Xs = Xi + (Xj - Xi) * (Y - Yi) / (Yj - Yi);
-      Inside ^= (X < Xs);
-    }
-    Xj = Xi;
-    Yj = Yi;
+    const TPointF Pi = P[I];
+    Ray.Edge(Pi, Pj);
+    Pj = Pi;
   }
-  return Inside;
+  return Ray.Inside();
 }
 
 namespace {

@@ -1,6 +1,8 @@
 #pragma once
 /// Every tolerance and fixed constant of the geometry, in one place, with its
 /// unit and the reason for its value. Tests use the same names.
+#include <cstddef>
+
 #include "runtime/FloatCompare.h"
 #include "runtime/Records.h"
 
@@ -29,6 +31,18 @@ inline constexpr float OutlineFlatness = 0.25f;
 /// that no path can exhaust memory or hang; a drawing of real size needs far
 /// fewer.
 inline constexpr int MaxCurvePieces = 1'000'000;
+
+/// The most points or entries that flattening one path may produce (curves
+/// count with their pieces): `Flatten`, `FlattenToPolygon`, the outline and
+/// its hit test; and about the most spline samples its curves give to
+/// `ToPolygons`, the length and the fill hit test. A path that would need
+/// more gets every curve's piece count (or sample step) changed by one
+/// common factor, so it stays whole and evenly coarser; only a path with
+/// more than half this many segments of its own may exceed it (then by at
+/// most two points per segment). 2^20 points cover 50,000 path units of
+/// curve at the finest flatness and 250,000 at the outline's, far beyond any
+/// drawing, while a hostile path stays a matter of milliseconds.
+inline constexpr std::size_t MaxFlattenedEntries = std::size_t(1) << 20;
 
 /// Arc sweeps below this many radians add nothing.
 inline constexpr double ArcSweepEpsilon = 1e-10;

@@ -5,7 +5,10 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <functional>
 #include <map>
+#include <memory>
+#include <set>
 #include <vector>
 
 #include "runtime/ClassRegistry.h"
@@ -387,8 +390,9 @@ TPropertyValue Convert(const TPropertyInfo& P, const TFormValue& V, int Line, co
 struct TReader::TState {
   struct TDefined {
     std::string Name;
-    TReaderProc Read;        // ordinary value
-    TStreamProc ReadBinary;  // binary value
+    TReaderProc Read;         // ordinary value
+    TStreamProc ReadBinary;   // binary value
+    TStreamProc WriteBinary;  // its current value, for undoing a failed read
   };
   struct TAction {
     int Line;
@@ -417,15 +421,19 @@ struct TReader::TState {
     const std::string& Last = F.Path.back();
     if (const TPropertyInfo* P = Object->PublishedProperties().Find(Last)) {
       TPropertyValue V = Convert(*P, F.Value, F.Line, F.Name);
+      RememberObject(*Object);
       return {F.Line, [P, Object, V = std::move(V)] { P->Set(*Object, V); }};
     }
     for (const TDefined& D : DefinedOf(*Object)) {
       if (!SameIdent(D.Name, Last)) continue;
+      RememberObject(*Object);
       if (D.ReadBinary) {
         if (F.Value.Type != TValueType::Binary) BadValue(F.Line, F.Value, F.Name);
         return {F.Line, [&D, &F] {
                   TMemoryStream Data(F.Value.Bytes);
                   D.ReadBinary(Data);
+                  if (Data.Remaining() > 0)
+                    throw EReadError(std::to_string(Data.Remaining()) + " bytes after the value of " + F.Name);
                 }};
       }
       return {F.Line, [this, &D, &F] {
@@ -435,6 +443,40 @@ struct TReader::TState {
               }};
     }
     Fail(F.Line, "property " + F.Name + " does not exist in " + Root.ClassName());
+  }
+
+  // ---- Undo: a failed read leaves every object as it was ----
+
+  // The value a published property had before the form set it.
+  void RememberPublished(TPersistent& Object, const TPropertyInfo& P) {
+    if (!P.Get || !P.Set) return;
+    UndoPublished.push_back([&Object, &P, Old = P.Get(Object)] { P.Set(Object, Old); });
+  }
+
+  // Everything a form may change in Object, once, before anything is
+  // applied: its published values (a legacy defined property sets them too)
+  // and its binary values, saved through their own writers.
+  void RememberObject(TPersistent& Object) {
+    if (!Remembered.insert(&Object).second) return;
+    for (const TPropertyInfo& P : Object.PublishedProperties())
+      if (P.Kind != TPropertyKind::Object) RememberPublished(Object, P);
+    for (const TDefined& D : DefinedOf(Object)) {
+      if (!D.ReadBinary || !D.WriteBinary) continue;
+      auto Saved = std::make_shared<TMemoryStream>();
+      D.WriteBinary(*Saved);
+      UndoBinary.push_back([&D, Saved] {
+        Saved->SetPosition(0);
+        D.ReadBinary(*Saved);
+      });
+    }
+  }
+
+  // Published values go back first, newest first, then the binary values,
+  // which restore entries exactly where a text property (a path's Data)
+  // could not. A step that fails is skipped: the first error travels on.
+  void Undo() noexcept {
+    for (auto It = UndoPublished.rbegin(); It != UndoPublished.rend(); ++It) try { (*It)(); } catch (...) {}
+    for (auto& Step : UndoBinary) try { Step(); } catch (...) {}
   }
 
   /// The value of the defined property being read, as a value of Kind.
@@ -448,6 +490,8 @@ struct TReader::TState {
   std::map<TPersistent*, std::vector<TDefined>> Defined;
   std::vector<TDefined>* Collecting = nullptr;
   const TFormProperty* Current = nullptr;
+  std::vector<std::function<void()>> UndoPublished, UndoBinary;
+  std::set<TPersistent*> Remembered;
 };
 
 TReader::TReader(TStream& Stream) {
@@ -477,9 +521,12 @@ std::string TReader::ReadRootObject(TPersistent& Instance) {
     try {
       A.Apply();
     } catch (const EFormError&) {
+      State.Current = nullptr;
+      State.Undo();
       throw;
     } catch (const Exception& E) {
       State.Current = nullptr;
+      State.Undo();
       Fail(A.Line, E.Message());
     }
   }
@@ -506,12 +553,13 @@ std::string TReader::ReadIdent() {
 
 void TReader::DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc, bool) {
   if (FState != nullptr && FState->Collecting != nullptr && ReadData)
-    FState->Collecting->push_back({Name, std::move(ReadData), nullptr});
+    FState->Collecting->push_back({Name, std::move(ReadData), nullptr, nullptr});
 }
 
-void TReader::DefineBinaryProperty(const std::string& Name, TStreamProc ReadData, TStreamProc, bool) {
+void TReader::DefineBinaryProperty(const std::string& Name, TStreamProc ReadData, TStreamProc WriteData,
+                                   bool) {
   if (FState != nullptr && FState->Collecting != nullptr && ReadData)
-    FState->Collecting->push_back({Name, nullptr, std::move(ReadData)});
+    FState->Collecting->push_back({Name, nullptr, std::move(ReadData), std::move(WriteData)});
 }
 
 std::string ObjectFromText(std::string_view Text, TPersistent& Instance) {

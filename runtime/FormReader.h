@@ -33,7 +33,13 @@ public:
   ~TReader() override;
 
   /// Reads one object block into Instance and returns the name in its
-  /// header. The header's class must be Instance's class.
+  /// header. The header's class must be Instance's class. All or nothing:
+  /// every value is read and converted before the first is applied, and a
+  /// value that fails while being applied (a setter that refuses it, a
+  /// binary value that is malformed or has bytes after its end) raises
+  /// `EReadError` naming its line after every object of the form has been
+  /// given back what it held (published values through their setters,
+  /// binary values through their own writer and reader).
   std::string ReadRootObject(TPersistent& Instance);
 
   /// The value of the defined property being read, converted to the type

@@ -167,13 +167,14 @@ TEST(PathGeometryTest, FitToRect_MapsBoundsCornersOntoRect) {
 // The scale is the quotient of the exact extents, rounded once: 3120 / 95.525
 // (57.175f + 38.35f, not a Single) is 0x1.054af8p+5, where the extents rounded
 // to Singles first give 0x1.054afap+5. The origin lands at 38.35f times it.
-TEST(PathGeometryTest, FitToRect_ScaleRoundedOnceFromExactExtents) {
+TEST(PathGeometryTest, FitToRect_EachPointRoundedOnceFromTheExactFit) {
   TZKPathData P;
   P.MoveTo({-38.35f, 0});
   P.LineTo({57.175f, 1});
   P.LineTo({0, 0});
   P.FitToRect({0, 0, 3120, 1});
-  EXPECT_EQ(EntriesOf(P)[2], E(ppLineTo, 0x1.3924a4p+10f, 0));  // 1252.57251
+  // 38.35 * 3120 / 95.525 = 1252.57261, nearest Single 1252.57263.
+  EXPECT_EQ(EntriesOf(P)[2], E(ppLineTo, 0x1.3924a6p+10f, 0));
 }
 
 TEST(PathGeometryTest, FitToRect_LineWithoutExtentAt40000_Unchanged) {

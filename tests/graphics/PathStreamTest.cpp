@@ -135,6 +135,11 @@ const BadPathCase kBadPathCases[] = {
      "Invalid path data: 1 entries need 9 bytes, but only 8 follow the count"},
     {"HugeCountNoData", {0xFF, 0xFF, 0xFF, 0x7F},
      "Invalid path data: 2147483647 entries need 19327352823 bytes, but only 0 follow the count"},
+    // Regression: non-finite coordinates were once read, and raised only when drawn.
+    {"NaNCoordinate", {1, 0, 0, 0, 0, 0, 0, 0xC0, 0x7F, 0, 0, 0, 0},
+     "Invalid path data: entry 0 has a non-finite coordinate"},
+    {"InfiniteCoordinate", {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0x80, 0xFF},
+     "Invalid path data: entry 1 has a non-finite coordinate"},
 };
 INSTANTIATE_TEST_SUITE_P(Streams, PathReadErrorTest, ::testing::ValuesIn(kBadPathCases),
                          [](const auto& I) { return std::string(I.param.Name); });
@@ -196,17 +201,40 @@ TEST(PathStreamTest, FormFile_ReadingAFormWithoutPathKeepsThePathEmpty) {
   EXPECT_EQ(R.Count(), 0);
 }
 
-TEST(PathStreamTest, FormFile_ShortPathBytesNameTheLine) {
-  TZKPathData R;
-  R.MoveTo({1, 1});
-  try {
-    ObjectFromText("object P: TZKPathData\n  FillMode = fmNonZero\n  Path = {02000000}\nend\n", R);
-    FAIL() << "no error";
-  } catch (const EReadError& E) {
-    EXPECT_EQ(std::string(E.what()),
-              "Line 3: Invalid path data: 2 entries need 18 bytes, but only 0 follow the count");
+// A form that fails while being applied leaves the path as it was: fill
+// mode, format and entries (regressions: the fill mode once changed before a
+// malformed Path, and bytes after the last entry were accepted).
+TEST(PathStreamTest, FormFile_ReadErrorNamesTheLineAndChangesNothing) {
+  const struct {
+    std::string Body;
+    std::string Message;  // the whole message, or its start
+  } Rows[] = {
+      {"  FillMode = fmNonZero\n  Path = {02000000}\n",
+       "Line 3: Invalid path data: 2 entries need 18 bytes, but only 0 follow the count"},
+      {"  Path = {01000000 030000000000000000 01000000}\n", "Line 2: 4 bytes after the value of Path"},
+      {"  FillMode = fmNonZero\n  Path = {01000000 000000C07F00000000}\n",
+       "Line 3: Invalid path data: entry 0 has a non-finite coordinate"},
+      // The setter refuses the picture after the entries and fill mode were set.
+      {"  Data = 'M5,5 L6,6'\n  FillMode = fmNonZero\n  FormatStr = '" + std::string(300, '0') + "'\n",
+       "Line 4: "},
+  };
+  for (const auto& Row : Rows) {
+    SCOPED_TRACE(Row.Body);
+    TZKPathData R;
+    BuildTriangle(R);
+    R.SetFormatStr("0.0");
+    try {
+      ObjectFromText("object P: TZKPathData\n" + Row.Body + "end\n", R);
+      ADD_FAILURE() << "no error";
+    } catch (const EReadError& E) {
+      EXPECT_EQ(std::string(E.what()).substr(0, Row.Message.size()), Row.Message);
+    }
+    EXPECT_EQ(R.FillMode(), fmEvenOdd);
+    EXPECT_EQ(R.FormatStr(), "0.0");
+    TMemoryStream S;
+    R.WritePath(S);
+    EXPECT_EQ(BytesOf(S), kTriangleBytes);
   }
-  EXPECT_EQ(R.Count(), 1);
 }
 
 TEST(PathStreamTest, FormFile_BadFormatPictureNamesTheLine) {

@@ -324,7 +324,7 @@ const ErrorCase kErrorCases[] = {
 INSTANTIATE_TEST_SUITE_P(Forms, FormErrorTest, ::testing::ValuesIn(kErrorCases),
                          [](const auto& I) { return std::string(I.param.Name); });
 
-TEST(FormFileTest, Read_RefusedValueStopsWithEarlierPropertiesApplied) {
+TEST(FormFileTest, Read_RefusedValueLeavesEarlierPropertiesAsTheyWere) {
   TSample R;
   try {
     ObjectFromText("object S: TSample\n  Count = 5\n  Caption = '!'\n  Visible = False\nend\n", R);
@@ -332,7 +332,7 @@ TEST(FormFileTest, Read_RefusedValueStopsWithEarlierPropertiesApplied) {
   } catch (const EReadError& E) {
     EXPECT_EQ(std::string(E.what()), "Line 3: '!' is not a caption");
   }
-  EXPECT_EQ(R.Count, 5);
+  EXPECT_EQ(R.Count, 0);  // all or nothing: line 2 is undone
   EXPECT_EQ(R.Caption, "");
   EXPECT_TRUE(R.Visible);
 }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -39,6 +40,12 @@ const Case kCases[] = {
      "M0,0 L1,1 L10,0 \nM0,0 L1,1 Z M0,0 L2,2 \n"},
     {"InfoSvgOnZeroRadiusArc", "info --svg 'M0,0 A0,0 0 0 1 3,4'", "",
      "entries: 2\nsub-paths: 1\nbounds: 0,0,3,4\nlength: 5\nempty: no\n"},
+    // Regressions: an infinite length once printed as "INF"; a split whose
+    // delimiter ends the text once got a blank line after it.
+    {"InfoLengthBeyondSingle", "info 'M-3.4e38,-3.4e38 L3.4e38,3.4e38'", "",
+     "entries: 2\nsub-paths: 1\nbounds: -3.39999995214436E38,-3.39999995214436E38,3.39999995214436E38,"
+     "3.39999995214436E38\nlength: too long to measure (an edge exceeds the range of a Single)\nempty: no\n"},
+    {"SplitLenZeroEndsWithOneLineFeed", "split --len 0 'M0,0 L1,1'", "", "M0,0 \nL1,1 \n"},
 };
 
 class ZkgfxTest : public testing::TestWithParam<Case> {};
@@ -53,6 +60,15 @@ TEST_P(ZkgfxTest, WritesResult) {
 
 INSTANTIATE_TEST_SUITE_P(Commands, ZkgfxTest, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<Case>& I) { return std::string(I.param.Name); });
+
+// Runs zkgfx expecting it to fail with Code, print nothing and say Message.
+void ExpectFailure(const std::string& Args, int Code, const std::string& Message) {
+  SCOPED_TRACE(Args);
+  const Result R = RunZkgfx(Args, "");
+  EXPECT_EQ(R.Code, Code);
+  EXPECT_EQ(R.Out, "");
+  EXPECT_NE(R.Err.find(Message), std::string::npos) << R.Err;
+}
 
 TEST(ZkgfxUsageTest, BadArgumentsExitWithTwoAndSayWhy) {
   const struct {
@@ -73,17 +89,39 @@ TEST(ZkgfxUsageTest, BadArgumentsExitWithTwoAndSayWhy) {
       {"arc 0 90 0", "missing START END INNER OUTER"},
       {"arc 0 90 0 nan", "OUTER must be a number"},
       {"arc 0 90 0 10 0 1", "unexpected argument '1'"},
+      // Regressions: the text form of a slice once checked no ranges.
+      {"arc 0 90 0 1e300", "INNER and OUTER must lie within"},
+      {"arc 1e308 1e308 0 1 1e308", "the angles turned by OFFSET must stay finite"},
       {"designer --press maybe M0,0", "--press must be ok or cancel, not 'maybe'"},
       {"designer --file f.txt M0,0", "unexpected argument 'M0,0'"},
       {"info --svg=1 M0,0", "option '--svg' takes no value"},
   };
-  for (const auto& Row : Rows) {
-    SCOPED_TRACE(Row.Args);
-    const Result R = RunZkgfx(Row.Args, "");
-    EXPECT_EQ(R.Code, 2);
-    EXPECT_EQ(R.Out, "");
-    EXPECT_NE(R.Err.find(Row.Message), std::string::npos) << R.Err;
-  }
+  for (const auto& Row : Rows) ExpectFailure(Row.Args, 2, Row.Message);
+}
+
+// Failures of the system, not of the command line: exit 1, the file and the
+// reason on standard error, nothing reported as written, no partial file.
+TEST(ZkgfxFailureTest, InputAndOutputFailuresNameFileAndReason) {
+  const std::string Dir = testing::TempDir() + "zkgfx_fail_" + std::to_string(getpid());
+  ASSERT_EQ(std::system(("mkdir -p '" + Dir + "' && ln -sf /dev/full '" + Dir + "/full.png' && ln -sf /dev/full '" +
+                         Dir + "/full.pdf' && ln -sf /dev/full '" + Dir + "/full.svg'").c_str()), 0);
+  const std::string Square = " 'M0,0 L10,0 L10,10 Z' ";
+  const struct {
+    std::string Args;
+    std::string Message;
+  } Rows[] = {
+      {"render" + Square + "'" + Dir + "/full.png'", "cannot write '" + Dir + "/full.png': No space left on device"},
+      {"render" + Square + "'" + Dir + "/full.pdf'", "cannot write '" + Dir + "/full.pdf': No space left on device"},
+      {"render" + Square + "'" + Dir + "/full.svg'", "cannot write '" + Dir + "/full.svg': No space left on device"},
+      {"render" + Square + "'" + Dir + "/none/a.png'", "cannot write '" + Dir + "/none/a.png': No such file"},
+      {"render --file '" + Dir + "' '" + Dir + "/a.png'", "'" + Dir + "' is a directory"},
+      {"render --file /dev/zero '" + Dir + "/a.png'", "'/dev/zero' is larger than 64 MiB"},
+      {"render --file '" + Dir + "/none.txt' '" + Dir + "/a.png'", "cannot open '" + Dir + "/none.txt': No such file"},
+      {"info M0,0 >/dev/full", "cannot write standard output: No space left on device"},
+  };
+  for (const auto& Row : Rows) ExpectFailure(Row.Args, 1, Row.Message);
+  EXPECT_NE(std::system(("test -e '" + Dir + "/a.png'").c_str()), 0);
+  std::system(("rm -rf '" + Dir + "'").c_str());
 }
 
 TEST(ZkgfxReadingTest, SaysWhereReadingStopped) {

@@ -1,6 +1,9 @@
 #include <ostream>
+#include <string>
 
 #include "graphics/PathArcs.h"
+#include "graphics/Tolerances.h"
+#include "runtime/Exceptions.h"
 #include "tools/zkgfx/Command.h"
 
 namespace zk::zkgfx {
@@ -11,9 +14,16 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
   RequirePositional(Parsed, 4, 5, "START END INNER OUTER");
   const auto& P = Parsed.Positional;
   const double Offset = P.size() > 4 ? NumberArgument(P[4], "OFFSET") : 0.0;
-  Out << Arc(NumberArgument(P[0], "START"), NumberArgument(P[1], "END"), NumberArgument(P[2], "INNER"),
-             NumberArgument(P[3], "OUTER"), Offset)
-      << '\n';
+  std::string Text;
+  try {
+    Text = Arc(NumberArgument(P[0], "START"), NumberArgument(P[1], "END"), NumberArgument(P[2], "INNER"),
+               NumberArgument(P[3], "OUTER"), Offset);
+  } catch (const EOverflow&) {
+    throw UsageError("INNER and OUTER must lie within +-" + FormatNumber(MaxSliceRadius));
+  } catch (const EInvalidOp&) {
+    throw UsageError("the angles turned by OFFSET must stay finite");
+  }
+  Out << Text << '\n';
   return 0;
 }
 

@@ -68,8 +68,8 @@ double NumberArgument(std::string_view Text, std::string_view What);
 /// A whole number from 0 up to Max, or raises naming What.
 int CountArgument(std::string_view Text, std::string_view What, int Max);
 
-/// The whole of the file Name as path data text; a file that cannot be read,
-/// or is larger than 64 MiB, raises saying so.
+/// The whole of the file Name as path data text, read under a 64 MiB limit
+/// (pipes and devices too); see `ReadInputFile` for the failures it names.
 std::string ReadPathFile(std::string_view Name);
 
 /// A number as the library writes path numbers ("0.#########").

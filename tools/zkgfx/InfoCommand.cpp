@@ -1,4 +1,6 @@
+#include <cmath>
 #include <ostream>
+#include <string>
 
 #include "graphics/PathData.h"
 #include "tools/zkgfx/Command.h"
@@ -21,11 +23,16 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
   TZKPathData Path;
   ReadPath(Path, Parsed.Positional[0], Parsed);
   const TRectF B = Path.GetBounds();
+  // Each edge is measured as a Single, so a path across the whole float
+  // range has no finite length.
+  const double Length = Path.GetLength();
+  const std::string LengthText =
+      std::isfinite(Length) ? FormatNumber(Length) : "too long to measure (an edge exceeds the range of a Single)";
   Out << "entries: " << Path.Count() << '\n'
       << "sub-paths: " << CountFigures(Path) << '\n'
       << "bounds: " << FormatNumber(B.Left) << ',' << FormatNumber(B.Top) << ','
       << FormatNumber(B.Right) << ',' << FormatNumber(B.Bottom) << '\n'
-      << "length: " << FormatNumber(Path.GetLength()) << '\n'
+      << "length: " << LengthText << '\n'
       << "empty: " << (Path.IsEmpty() ? "yes" : "no") << '\n';
   return 0;
 }

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
@@ -13,6 +15,7 @@
 
 #include "canvas/qt/QtCanvas.h"
 #include "tools/zkgfx/Command.h"
+#include "tools/zkgfx/Files.h"
 
 namespace zk::zkgfx {
 namespace {
@@ -76,9 +79,15 @@ void CheckPictureName(std::string_view Name) { FormatOf(Name); }
 
 void WritePicture(std::string_view Name, const TPictureSize& Size,
                   const std::function<void(TQtCanvas&)>& Draw) {
+  const TFormat Format = FormatOf(Name);
   const TGuiForText Gui;
-  const QString OutFile = QString::fromUtf8(Name.data(), static_cast<qsizetype>(Name.size()));
-  switch (FormatOf(Name)) {
+  // Everything is painted into memory first and written by one checked
+  // write, so a failure (a full disk, an unwritable directory) is reported
+  // with its reason and leaves no partial file.
+  QByteArray Bytes;
+  QBuffer Buffer(&Bytes);
+  Buffer.open(QIODevice::WriteOnly);
+  switch (Format) {
     case TFormat::Png: {
       QImage Image(Size.Width, Size.Height, QImage::Format_RGB32);
       Image.fill(Qt::white);
@@ -86,11 +95,11 @@ void WritePicture(std::string_view Name, const TPictureSize& Size,
         TQtCanvas Canvas(Image);
         DrawOn(Canvas, Draw);
       }
-      if (!Image.save(OutFile, "PNG")) throw std::runtime_error("cannot write '" + std::string(Name) + "'");
+      if (!Image.save(&Buffer, "PNG")) throw std::runtime_error("cannot encode the picture as PNG");
       break;
     }
     case TFormat::Pdf: {
-      QPdfWriter Writer(OutFile);
+      QPdfWriter Writer(&Buffer);
       Writer.setResolution(72);  // one canvas pixel is one point
       Writer.setPageSize(QPageSize(QSizeF(Size.Width, Size.Height), QPageSize::Point));
       Writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -100,7 +109,7 @@ void WritePicture(std::string_view Name, const TPictureSize& Size,
     }
     case TFormat::Svg: {
       QSvgGenerator Generator;
-      Generator.setFileName(OutFile);
+      Generator.setOutputDevice(&Buffer);
       Generator.setSize(QSize(Size.Width, Size.Height));
       Generator.setViewBox(QRect(0, 0, Size.Width, Size.Height));
       TQtCanvas Canvas(Generator);
@@ -108,6 +117,8 @@ void WritePicture(std::string_view Name, const TPictureSize& Size,
       break;
     }
   }
+  Buffer.close();
+  WriteOutputFile(Name, std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())));
 }
 
 } // namespace zk::zkgfx

@@ -21,7 +21,11 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
   const std::string Delimiter(Parsed.Option("--delimiter", "\n"));
   TZKPathData Path;
   ReadPath(Path, Parsed.Positional[0], Parsed);
-  Out << Path.SplitDataByLength(Len, Delimiter) << '\n';
+  const std::string Text = Path.SplitDataByLength(Len, Delimiter);
+  // Text output ends with one line feed: a delimiter that already ends it
+  // gets no second one.
+  Out << Text;
+  if (Text.empty() || Text.back() != '\n') Out << '\n';
   return 0;
 }
 

@@ -1,6 +1,10 @@
 // zkgfx: path operations of the library for scripts. Usage errors go to
 // standard error with exit code 2.
 #include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
 #include <exception>
 #include <iostream>
 #include <string_view>
@@ -58,10 +62,12 @@ int main(int argc, char** argv) {
     }
   }
   try {
+    errno = 0;
     const int Code = Found->Run(Rest, std::cin, std::cout);
     std::cout.flush();
-    if (!std::cout) {
-      std::cerr << "zkgfx: cannot write the output\n";
+    if (!std::cout || std::fflush(stdout) != 0) {
+      std::cerr << "zkgfx " << Found->Name << ": cannot write standard output"
+                << (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()) << '\n';
       return 1;
     }
     return Code;
