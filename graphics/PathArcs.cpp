@@ -246,7 +246,10 @@ void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, fl
   const double x1 = StartPoint.X, y1 = StartPoint.Y, x2 = EndPoint.X, y2 = EndPoint.Y;
   double rx = std::fabs(double(Radius.X)), ry = std::fabs(double(Radius.Y));
   const float Phi = static_cast<float>(DegToRadF(XAxisRotation));
-  const double CosPhi = std::cos(double(Phi)), SinPhi = std::sin(double(Phi));
+  // cos(+-0) = 1 and sin(+-0) = +-0 exactly: an unturned ellipse, as nearly
+  // every arc of real path data has, needs no trigonometry here.
+  const double CosPhi = Phi == 0 ? 1.0 : std::cos(double(Phi));
+  const double SinPhi = Phi == 0 ? double(Phi) : std::sin(double(Phi));
   const double dx = (x1 - x2) / 2, dy = (y1 - y2) / 2;
   const double x1p = CosPhi * dx + SinPhi * dy, y1p = -SinPhi * dx + CosPhi * dy;
 
