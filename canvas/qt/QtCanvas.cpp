@@ -1,5 +1,6 @@
 #include "canvas/qt/QtCanvas.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 
 #include "canvas/Graphics.h"
 #include "canvas/qt/QtBitmap.h"
@@ -31,6 +33,31 @@ QRectF BoxRect(const TRect& Box) {
 }
 
 bool HasArea(const TRect& Box) { return Box.Left != Box.Right && Box.Top != Box.Bottom; }
+
+// Draws Points as one aliased thin line that paints from the first pixel up
+// to but not including the last, in every direction. Qt's thin line always
+// leaves out the pixel at the larger coordinate of a segment's major axis,
+// so a segment drawn leftward or upward would lose its start pixel and paint
+// its end pixel. Instead the line is drawn with both end pixels (square cap)
+// and the last segment's end pixel is clipped away; earlier segments are
+// drawn unclipped, so a line that passes its own end pixel keeps it.
+void DrawThinLine(QPainter& Painter, const QPolygonF& Points) {
+  QPen Pen = Painter.pen();
+  Pen.setCapStyle(Qt::SquareCap);
+  Painter.setPen(Pen);
+  const qsizetype N = Points.size();
+  if (N > 2) Painter.drawPolyline(Points.constData(), static_cast<int>(N - 1));
+  const QPointF From = Points[N - 2], To = Points[N - 1];
+  // The clip is the segment's box grown by a pixel, kept well inside int.
+  const auto Edge = [](double V) { return static_cast<int>(std::clamp(V, -1e9, 1e9)); };
+  const QRect Box(QPoint(Edge(std::min(From.x(), To.x()) - 1), Edge(std::min(From.y(), To.y()) - 1)),
+                  QPoint(Edge(std::max(From.x(), To.x()) + 1), Edge(std::max(From.y(), To.y()) + 1)));
+  const QRegion Keep = QRegion(Box).subtracted(QRegion(Edge(To.x()), Edge(To.y()), 1, 1));
+  Painter.save();
+  Painter.setClipRegion(Keep, Painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+  Painter.drawLine(From, To);
+  Painter.restore();
+}
 
 // Direction of the ray from C through P in degrees, counter-clockwise on
 // screen (y grows downward) from the positive x axis.
@@ -171,7 +198,8 @@ bool TQtCanvas::Prepare(bool WithPen, bool WithBrush) {
 // ---- Canvas operations -----------------------------------------------------
 
 void TQtCanvas::DoLineTo(const TPoint& From, const TPoint& To) {
-  if (Prepare(true, false)) FPainter->drawLine(ToQPointF(From), ToQPointF(To));
+  const TPoint Points[] = {From, To};
+  DoPolyline(Points);
 }
 
 void TQtCanvas::DoPolygon(std::span<const TPoint> Points) {
@@ -187,7 +215,10 @@ void TQtCanvas::DoPolyline(std::span<const TPoint> Points) {
   QPolygonF Q;
   Q.reserve(static_cast<qsizetype>(Points.size()));
   for (const TPoint& P : Points) Q.append(ToQPointF(P));
-  FPainter->drawPolyline(Q);
+  if (!FAntialiased && Pen().Data().Width <= 1)
+    DrawThinLine(*FPainter, Q);
+  else
+    FPainter->drawPolyline(Q);
 }
 
 void TQtCanvas::DoRectangle(const TRect& Box) {

@@ -110,6 +110,38 @@ const PixelCase kPixelCases[] = {
        C.LineTo(5, 3);
      },
      {"........", ".#####..", ".....#..", "........"}},
+    // A thin line paints its start pixel and leaves out its end pixel in
+    // every direction; '#' marks the start, the end is the '.' beside the run.
+    {"LineRightToLeftLeavesOutTheEndPixel",
+     [](TQtCanvas& C) {
+       C.MoveTo(5, 1);
+       C.LineTo(1, 1);
+     },
+     {"........", "..####..", "........"}},
+    {"LineBottomToTopLeavesOutTheEndPixel",
+     [](TQtCanvas& C) {
+       C.MoveTo(1, 5);
+       C.LineTo(1, 1);
+     },
+     {"...", "...", ".#.", ".#.", ".#.", ".#.", "..."}},
+    {"LineTopToBottomLeavesOutTheEndPixel",
+     [](TQtCanvas& C) {
+       C.MoveTo(1, 1);
+       C.LineTo(1, 5);
+     },
+     {"...", ".#.", ".#.", ".#.", ".#.", "...", "..."}},
+    {"DiagonalUpLeftLeavesOutTheEndPixel",
+     [](TQtCanvas& C) {
+       C.MoveTo(4, 4);
+       C.LineTo(1, 1);
+     },
+     {"......", "......", "..#...", "...#..", "....#.", "......"}},
+    {"ClosedPolylineKeepsItsStartPixel",
+     [](TQtCanvas& C) {
+       const TPoint Points[] = {{1, 1}, {4, 1}, {4, 3}, {1, 3}, {1, 1}};
+       C.Polyline(Points);
+     },
+     {"......", ".####.", ".#..#.", ".####.", "......"}},
     {"PenWidthZeroIsTheThinnestLine",
      [](TQtCanvas& C) {
        C.Pen().SetWidth(0);
