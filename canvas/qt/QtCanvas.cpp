@@ -46,7 +46,18 @@ void DrawThinLine(QPainter& Painter, const QPolygonF& Points) {
   Pen.setCapStyle(Qt::SquareCap);
   Painter.setPen(Pen);
   const qsizetype N = Points.size();
-  if (N > 2) Painter.drawPolyline(Points.constData(), static_cast<int>(N - 1));
+  if (N > 2) {
+    Painter.drawPolyline(Points.constData(), static_cast<int>(N - 1));
+    // A thin dash pattern advances one pixel per step along the major axis;
+    // the last segment carries it on from where the earlier ones left it.
+    double Steps = 0;
+    for (qsizetype I = 1; I + 1 < N; ++I) {
+      const QPointF D = Points[I] - Points[I - 1];
+      Steps += std::max(std::abs(D.x()), std::abs(D.y()));
+    }
+    Pen.setDashOffset(Pen.dashOffset() + Steps);
+    Painter.setPen(Pen);
+  }
   const QPointF From = Points[N - 2], To = Points[N - 1];
   // The clip is the segment's box grown by a pixel, kept well inside int.
   const auto Edge = [](double V) { return static_cast<int>(std::clamp(V, -1e9, 1e9)); };
