@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRegion>
 
 #include "canvas/Graphics.h"
 #include "canvas/qt/QtBitmap.h"
@@ -39,8 +38,10 @@ bool HasArea(const TRect& Box) { return Box.Left != Box.Right && Box.Top != Box.
 // leaves out the pixel at the larger coordinate of a segment's major axis,
 // so a segment drawn leftward or upward would lose its start pixel and paint
 // its end pixel. Instead the line is drawn with both end pixels (square cap)
-// and the last segment's end pixel is clipped away; earlier segments are
-// drawn unclipped, so a line that passes its own end pixel keeps it.
+// and the last segment is clipped to leave out the column (or row, when it
+// is steep) of its end pixel: a thin segment has one pixel per step along its
+// major axis, so that removes the end pixel only. Earlier segments are drawn
+// unclipped, so a line that passes its own end pixel keeps it.
 void DrawThinLine(QPainter& Painter, const QPolygonF& Points) {
   QPen Pen = Painter.pen();
   Pen.setCapStyle(Qt::SquareCap);
@@ -58,16 +59,27 @@ void DrawThinLine(QPainter& Painter, const QPolygonF& Points) {
     Pen.setDashOffset(Pen.dashOffset() + Steps);
     Painter.setPen(Pen);
   }
-  const QPointF From = Points[N - 2], To = Points[N - 1];
-  // The clip is the segment's box grown by a pixel, kept well inside int.
+  const QPointF From = Points[N - 2], To = Points[N - 1], D = To - From;
+  // The segment's pixels with a pixel to spare on each side, as edges of
+  // whole pixels (right and bottom exclusive), kept well inside int.
   const auto Edge = [](double V) { return static_cast<int>(std::clamp(V, -1e9, 1e9)); };
-  const QRect Box(QPoint(Edge(std::min(From.x(), To.x()) - 1), Edge(std::min(From.y(), To.y()) - 1)),
-                  QPoint(Edge(std::max(From.x(), To.x()) + 1), Edge(std::max(From.y(), To.y()) + 1)));
-  const QRegion Keep = QRegion(Box).subtracted(QRegion(Edge(To.x()), Edge(To.y()), 1, 1));
-  Painter.save();
-  Painter.setClipRegion(Keep, Painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-  Painter.drawLine(From, To);
-  Painter.restore();
+  int Left = Edge(std::min(From.x(), To.x()) - 1), Right = Edge(std::max(From.x(), To.x()) + 2);
+  int Top = Edge(std::min(From.y(), To.y()) - 1), Bottom = Edge(std::max(From.y(), To.y()) + 2);
+  if (std::abs(D.x()) >= std::abs(D.y()))
+    (D.x() > 0 ? Right : Left) = Edge(D.x() > 0 ? To.x() : To.x() + 1);
+  else
+    (D.y() > 0 ? Bottom : Top) = Edge(D.y() > 0 ? To.y() : To.y() + 1);
+  const QRect Keep(QPoint(Left, Top), QPoint(Right - 1, Bottom - 1));
+  if (Painter.hasClipping()) {
+    Painter.save();
+    Painter.setClipRect(Keep, Qt::IntersectClip);
+    Painter.drawLine(From, To);
+    Painter.restore();
+  } else {
+    Painter.setClipRect(Keep);
+    Painter.drawLine(From, To);
+    Painter.setClipping(false);
+  }
 }
 
 // Direction of the ray from C through P in degrees, counter-clockwise on
