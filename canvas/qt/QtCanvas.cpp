@@ -7,6 +7,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -238,7 +239,10 @@ void TQtCanvas::DoPolyline(std::span<const TPoint> Points) {
   QPolygonF Q;
   Q.reserve(static_cast<qsizetype>(Points.size()));
   for (const TPoint& P : Points) Q.append(ToQPointF(P));
-  if (!FAntialiased && Pen().Data().Width <= 1)
+  // Pixels are a raster device's; a PDF or SVG gets the exact segments.
+  const QPaintEngine* Engine = FPainter->paintEngine();
+  if (!FAntialiased && Pen().Data().Width <= 1 && Engine != nullptr &&
+      Engine->type() == QPaintEngine::Raster)
     DrawThinLine(*FPainter, Q);
   else
     FPainter->drawPolyline(Q);
