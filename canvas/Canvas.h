@@ -9,8 +9,9 @@
 /// - A box given by two corners (Rectangle, Ellipse, RoundRect, Pie, Chord)
 ///   covers Left..Right-1 and Top..Bottom-1; `FillRect` paints exactly those
 ///   pixels with the brush.
-/// - Pen width 0 and 1 both draw the thinnest line; `LineTo` leaves out the
-///   end pixel.
+/// - Pen width 0 and 1 both draw the thinnest line; `LineTo` and `Polyline`
+///   paint from the start pixel up to but not including the end pixel, in
+///   every direction.
 /// - `Pie` and `Chord` run counter-clockwise on screen from the ray through
 ///   (X3, Y3) to the ray through (X4, Y4), both rays from the box centre; equal
 ///   rays give the whole ellipse.

@@ -22,7 +22,7 @@ void StoreSample(TCanvasPoints& Out, double X, double Y) {
   Out.push_back({Low32(HostRound(X)), Low32(HostRound(Y))});
 }
 void StoreSample(TZKPoints& Out, double X, double Y) {
-  Out.push_back({static_cast<float>(X), static_cast<float>(Y)});
+  Out.push_back(splinedetail::ToFloatSample(X, Y));
 }
 
 template <class PointList>

@@ -33,7 +33,9 @@ inline constexpr int MaxPointsPerSplinePiece = 1 << 20;
 /// The integer form measures spans exactly (no 32-bit overflow on far-apart
 /// points) and rounds every output coordinate to the nearest integer, ties to
 /// even, keeping its low 32 bits as canvas coordinates do; the float form
-/// stores each coordinate as a float.
+/// stores each coordinate as a float, clamped to the float range: the
+/// overshoot of a Catmull-Rom spline near the ends of that range never turns
+/// finite points into infinite ones.
 TCanvasPoints BezierPolygonPoints(const TCanvasPoints& Points, bool UseBSpline, bool Closed,
                                   int StepLength);
 TZKPoints BezierPolygonPoints(const TZKPoints& Points, bool UseBSpline, bool Closed,

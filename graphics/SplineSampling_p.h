@@ -67,6 +67,15 @@ void SamplePiece(const TControlPoint& A, const TControlPoint& B, const TControlP
   }
 }
 
+/// A sample stored as a float point. A Catmull-Rom spline overshoots its
+/// points (by up to a quarter of a span), so near the ends of the float range
+/// a sample is clamped to it rather than becoming infinite; NaN stays NaN.
+inline TPointF ToFloatSample(double X, double Y) noexcept {
+  constexpr double Largest = std::numeric_limits<float>::max();
+  return {static_cast<float>(std::clamp(X, -Largest, Largest)),
+          static_cast<float>(std::clamp(Y, -Largest, Largest))};
+}
+
 /// The number of samples `SampleOpenSpline4` yields at StepScale 1.
 inline double OpenSpline4Samples(const TPointF (&P)[4], int StepLength) noexcept {
   double N = 0;
@@ -84,14 +93,7 @@ void SampleOpenSpline4(const TPointF (&Points)[4], bool UseBSpline, int StepLeng
   const TControlPoint P[6] = {{Points[0].X, Points[0].Y}, {Points[0].X, Points[0].Y},
                               {Points[1].X, Points[1].Y}, {Points[2].X, Points[2].Y},
                               {Points[3].X, Points[3].Y}, {Points[3].X, Points[3].Y}};
-  // A Catmull-Rom spline overshoots its points (by up to a quarter of a
-  // span), so near the ends of the float range a sample is clamped to it
-  // rather than becoming infinite.
-  constexpr double Largest = std::numeric_limits<float>::max();
-  const auto Store = [&](double X, double Y) {
-    Emit(TPointF{static_cast<float>(std::clamp(X, -Largest, Largest)),
-                 static_cast<float>(std::clamp(Y, -Largest, Largest))});
-  };
+  const auto Store = [&](double X, double Y) { Emit(ToFloatSample(X, Y)); };
   for (std::size_t K = 1; K + 2 < 6; ++K)
     SamplePiece(P[K - 1], P[K], P[K + 1], P[K + 2], UseBSpline, StepLength, Store, StepScale);
 }

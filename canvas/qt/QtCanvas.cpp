@@ -1,11 +1,13 @@
 #include "canvas/qt/QtCanvas.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -31,6 +33,55 @@ QRectF BoxRect(const TRect& Box) {
 }
 
 bool HasArea(const TRect& Box) { return Box.Left != Box.Right && Box.Top != Box.Bottom; }
+
+// Draws Points as one aliased thin line that paints from the first pixel up
+// to but not including the last, in every direction. Qt's thin line always
+// leaves out the pixel at the larger coordinate of a segment's major axis,
+// so a segment drawn leftward or upward would lose its start pixel and paint
+// its end pixel. Instead the line is drawn with both end pixels (square cap)
+// and the last segment is clipped to leave out the column (or row, when it
+// is steep) of its end pixel: a thin segment has one pixel per step along its
+// major axis, so that removes the end pixel only. Earlier segments are drawn
+// unclipped, so a line that passes its own end pixel keeps it.
+void DrawThinLine(QPainter& Painter, const QPolygonF& Points) {
+  QPen Pen = Painter.pen();
+  Pen.setCapStyle(Qt::SquareCap);
+  Painter.setPen(Pen);
+  const qsizetype N = Points.size();
+  if (N > 2) {
+    Painter.drawPolyline(Points.constData(), static_cast<int>(N - 1));
+    // A thin dash pattern advances one pixel per step along the major axis;
+    // the last segment carries it on from where the earlier ones left it.
+    double Steps = 0;
+    for (qsizetype I = 1; I + 1 < N; ++I) {
+      const QPointF D = Points[I] - Points[I - 1];
+      Steps += std::max(std::abs(D.x()), std::abs(D.y()));
+    }
+    Pen.setDashOffset(Pen.dashOffset() + Steps);
+    Painter.setPen(Pen);
+  }
+  const QPointF From = Points[N - 2], To = Points[N - 1], D = To - From;
+  // The segment's pixels with a pixel to spare on each side, as edges of
+  // whole pixels (right and bottom exclusive), kept well inside int.
+  const auto Edge = [](double V) { return static_cast<int>(std::clamp(V, -1e9, 1e9)); };
+  int Left = Edge(std::min(From.x(), To.x()) - 1), Right = Edge(std::max(From.x(), To.x()) + 2);
+  int Top = Edge(std::min(From.y(), To.y()) - 1), Bottom = Edge(std::max(From.y(), To.y()) + 2);
+  if (std::abs(D.x()) >= std::abs(D.y()))
+    (D.x() > 0 ? Right : Left) = Edge(D.x() > 0 ? To.x() : To.x() + 1);
+  else
+    (D.y() > 0 ? Bottom : Top) = Edge(D.y() > 0 ? To.y() : To.y() + 1);
+  const QRect Keep(QPoint(Left, Top), QPoint(Right - 1, Bottom - 1));
+  if (Painter.hasClipping()) {
+    Painter.save();
+    Painter.setClipRect(Keep, Qt::IntersectClip);
+    Painter.drawLine(From, To);
+    Painter.restore();
+  } else {
+    Painter.setClipRect(Keep);
+    Painter.drawLine(From, To);
+    Painter.setClipping(false);
+  }
+}
 
 // Direction of the ray from C through P in degrees, counter-clockwise on
 // screen (y grows downward) from the positive x axis.
@@ -171,7 +222,8 @@ bool TQtCanvas::Prepare(bool WithPen, bool WithBrush) {
 // ---- Canvas operations -----------------------------------------------------
 
 void TQtCanvas::DoLineTo(const TPoint& From, const TPoint& To) {
-  if (Prepare(true, false)) FPainter->drawLine(ToQPointF(From), ToQPointF(To));
+  const TPoint Points[] = {From, To};
+  DoPolyline(Points);
 }
 
 void TQtCanvas::DoPolygon(std::span<const TPoint> Points) {
@@ -187,7 +239,13 @@ void TQtCanvas::DoPolyline(std::span<const TPoint> Points) {
   QPolygonF Q;
   Q.reserve(static_cast<qsizetype>(Points.size()));
   for (const TPoint& P : Points) Q.append(ToQPointF(P));
-  FPainter->drawPolyline(Q);
+  // Pixels are a raster device's; a PDF or SVG gets the exact segments.
+  const QPaintEngine* Engine = FPainter->paintEngine();
+  if (!FAntialiased && Pen().Data().Width <= 1 && Engine != nullptr &&
+      Engine->type() == QPaintEngine::Raster)
+    DrawThinLine(*FPainter, Q);
+  else
+    FPainter->drawPolyline(Q);
 }
 
 void TQtCanvas::DoRectangle(const TRect& Box) {

@@ -6,7 +6,9 @@
 /// unless `SetAntialiased(true)`, so integer coordinates hit predictable
 /// pixels: a line or outline at integer coordinates lights the pixels to the
 /// right of and below the mathematical line, and a fill covers the pixels
-/// whose centres lie inside the shape.
+/// whose centres lie inside the shape. The end pixel of a thin line is left
+/// out on raster devices (images, widgets); a PDF or SVG gets the exact
+/// segments. A wider pen has round caps that cover both ends alike.
 #include <memory>
 
 #include <QColor>

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QGuiApplication>
@@ -110,6 +112,38 @@ const PixelCase kPixelCases[] = {
        C.LineTo(5, 3);
      },
      {"........", ".#####..", ".....#..", "........"}},
+    // A thin line paints its start pixel and leaves out its end pixel in
+    // every direction; '#' marks the start, the end is the '.' beside the run.
+    {"LineRightToLeftLeavesOutTheEndPixel",
+     [](TQtCanvas& C) {
+       C.MoveTo(5, 1);
+       C.LineTo(1, 1);
+     },
+     {"........", "..####..", "........"}},
+    {"LineBottomToTopLeavesOutTheEndPixel",
+     [](TQtCanvas& C) {
+       C.MoveTo(1, 5);
+       C.LineTo(1, 1);
+     },
+     {"...", "...", ".#.", ".#.", ".#.", ".#.", "..."}},
+    {"LineTopToBottomLeavesOutTheEndPixel",
+     [](TQtCanvas& C) {
+       C.MoveTo(1, 1);
+       C.LineTo(1, 5);
+     },
+     {"...", ".#.", ".#.", ".#.", ".#.", "...", "..."}},
+    {"DiagonalUpLeftLeavesOutTheEndPixel",
+     [](TQtCanvas& C) {
+       C.MoveTo(4, 4);
+       C.LineTo(1, 1);
+     },
+     {"......", "......", "..#...", "...#..", "....#.", "......"}},
+    {"ClosedPolylineKeepsItsStartPixel",
+     [](TQtCanvas& C) {
+       const TPoint Points[] = {{1, 1}, {4, 1}, {4, 3}, {1, 3}, {1, 1}};
+       C.Polyline(Points);
+     },
+     {"......", ".####.", ".#..#.", ".####.", "......"}},
     {"PenWidthZeroIsTheThinnestLine",
      [](TQtCanvas& C) {
        C.Pen().SetWidth(0);
@@ -128,6 +162,8 @@ const PixelCase kPixelCases[] = {
      {"........", ".#####..", ".....#..", "........"}},
 };
 
+void PrintTo(const PixelCase& C, std::ostream* Out) { *Out << C.Name; }
+
 class QtCanvasPixelTest : public testing::TestWithParam<PixelCase> {};
 
 TEST_P(QtCanvasPixelTest, Draws_ExactPixels) {
@@ -139,6 +175,53 @@ TEST_P(QtCanvasPixelTest, Draws_ExactPixels) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, QtCanvasPixelTest, testing::ValuesIn(kPixelCases),
                          [](const auto& Info) { return std::string(Info.param.Name); });
+
+// Every direction and slope: a line paints its start and not its end, and
+// drawn the other way it paints the same pixels apart from those two.
+TEST(QtCanvasTest, Line_PaintsStartNotEndAndTheSamePixelsBothWays) {
+  std::mt19937 Random(7);
+  const auto Line = [](TPoint A, TPoint B) {
+    return Paint(12, 12, [&](TQtCanvas& C) {
+      C.MoveTo(A.X, A.Y);
+      C.LineTo(B.X, B.Y);
+    });
+  };
+  for (int K = 0; K < 300; ++K) {
+    const TPoint A{int(Random() % 12), int(Random() % 12)}, B{int(Random() % 12), int(Random() % 12)};
+    if (A == B) continue;
+    QImage Forward = Line(A, B), Backward = Line(B, A);
+    SCOPED_TRACE(testing::Message() << A.X << ',' << A.Y << " to " << B.X << ',' << B.Y);
+    ASSERT_EQ(Forward.pixel(A.X, A.Y) & 0xFFFFFF, 0u);
+    ASSERT_EQ(Forward.pixel(B.X, B.Y) & 0xFFFFFF, 0xFFFFFFu);
+    Forward.setPixel(B.X, B.Y, 0);
+    Backward.setPixel(A.X, A.Y, 0);
+    ASSERT_EQ(ArtOf(Forward), ArtOf(Backward));
+  }
+}
+
+// A thin dashed polyline keeps one pattern across its corners, as Qt's own
+// polyline does; only Qt's wrongly painted end pixel of the upward last side differs.
+TEST(QtCanvasTest, DashedPolyline_PatternRunsOnAcrossCorners) {
+  const TPoint Points[] = {{2, 2}, {37, 2}, {37, 37}, {2, 37}, {2, 4}};
+  for (const auto& [Style, QtStyle] : {std::pair{psDash, Qt::DashLine}, std::pair{psDot, Qt::DotLine},
+                                       std::pair{psDashDotDot, Qt::DashDotDotLine}}) {
+    const QImage Ours = Paint(40, 40, [&](TQtCanvas& C) {
+      C.Pen().SetStyle(Style);
+      C.Polyline(Points);
+    });
+    QImage Qts = Paint(40, 40, [](TQtCanvas&) {});
+    {
+      QPainter Painter(&Qts);
+      QPen Pen(Qt::black, 0, QtStyle, Qt::FlatCap);
+      Painter.setPen(Pen);
+      QPolygon Line;
+      for (const TPoint& P : Points) Line << QPoint(P.X, P.Y);
+      Painter.drawPolyline(Line);
+    }
+    Qts.setPixel(2, 4, 0xFFFFFFFF);
+    EXPECT_EQ(ArtOf(Ours), ArtOf(Qts)) << int(Style);
+  }
+}
 
 struct PieCase {
   const char* Name;

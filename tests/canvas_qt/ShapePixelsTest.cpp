@@ -53,7 +53,8 @@ TEST(ShapePixelsTest, Bevel3DRectangle_HighlightTopLeftShadowBottomRight) {
   for (const Probe& P : {Probe{5, 1, 'r'}, Probe{1, 5, 'r'}, Probe{5, 2, 'r'}, Probe{2, 5, 'r'},
                          Probe{10, 5, 'b'}, Probe{5, 8, 'b'}, Probe{9, 5, 'b'}, Probe{5, 7, 'b'},
                          Probe{5, 5, '#'}, Probe{6, 4, '#'}, Probe{0, 5, '.'}, Probe{11, 5, '.'},
-                         Probe{5, 0, '.'}, Probe{5, 9, '.'}})
+                         Probe{5, 0, '.'}, Probe{5, 9, '.'},
+                         Probe{0, 8, '.'}, Probe{0, 7, '.'}, Probe{11, 0, '.'}})
     EXPECT_EQ(Art[P.Y][P.X], P.Expected) << P.X << ',' << P.Y;
 }
 

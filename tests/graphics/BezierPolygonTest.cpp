@@ -95,6 +95,31 @@ TEST(BezierPolygonTest, HugeSpan_PointCountBounded) {
   EXPECT_EQ(Curve.front(), (TPointF{0, 0}));
 }
 
+// A Catmull-Rom spline swings past its points by up to 4/27 of a span: from
+// -3e38 to 3e38 that reaches 3.44e38, beyond the largest float. The samples
+// stop at the largest float instead of becoming infinite.
+TEST(BezierPolygonTest, OvershootNearFloatRange_ClampedNotInfinite) {
+  constexpr float Big = 3e38f, Largest = std::numeric_limits<float>::max();
+  struct Case {
+    const char* Name;
+    TZKPoints Points;
+    bool Closed;
+  };
+  const Case Cases[] = {
+      {"OpenAcrossTheRange", {{-Big, 0}, {Big, 0}, {Big, Big}}, false},
+      {"ClosedAcrossTheRange", {{-Big, -Big}, {Big, -Big}, {Big, Big}, {-Big, Big}}, true},
+  };
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(C.Name);
+    float MaxX = 0;
+    for (const TPointF& P : BezierPolygonPoints(C.Points, false, C.Closed, 1)) {
+      ASSERT_TRUE(std::isfinite(P.X) && std::isfinite(P.Y));
+      MaxX = std::max(MaxX, P.X);
+    }
+    EXPECT_EQ(MaxX, Largest);
+  }
+}
+
 TEST(BezierPolygonTest, IntegerForm_RoundsTiesToEven) {
   EXPECT_EQ(BezierPolygonPoints(TCanvasPoints{{0, 0}, {10, 0}}, false, false, 1),
             (TCanvasPoints{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0},

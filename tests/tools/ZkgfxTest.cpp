@@ -179,6 +179,7 @@ TEST(ZkgfxDesignerTest, PrintsEditedPathOnOkOnly) {
       {"designer --press ok 'm1 1 l 2 2 h 1z'", 0, "M1,1 L3,3 L4,3 Z \n"},
       {"designer --press ok", 0, "\n"},
       {"designer --press cancel 'M1 1 L2 2'", 1, ""},
+      {"designer --press ok --svg 'M1 1+2+2'", 0, "M1,1 L2,2 \n"},
   };
   for (const DesignerCase& C : Cases) {
     const Result R = RunZkgfx(C.Args, "");

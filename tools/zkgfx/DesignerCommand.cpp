@@ -20,7 +20,7 @@ bool HasDisplay() {
 
 int Run(Arguments Args, std::istream&, std::ostream& Out) {
   static constexpr std::string_view Known[] = {"--file", "--press"};
-  const ParsedArguments Parsed = ParseArguments(Args, Known);
+  const ParsedArguments Parsed = ParseArguments(Args, Known, PathSyntaxFlags);
   const std::string_view FileName = Parsed.Option("--file", "");
   const std::string_view Press = Parsed.Option("--press", "");
   if (!Press.empty() && Press != "ok" && Press != "cancel")
@@ -30,9 +30,9 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
 
   TZKPathData Path;
   if (FromFile)
-    Path.SetPathString(ReadPathFile(FileName));
+    ReadPath(Path, ReadPathFile(FileName), Parsed);
   else if (!Parsed.Positional.empty())
-    Path.SetPathString(Parsed.Positional[0]);
+    ReadPath(Path, Parsed.Positional[0], Parsed);
 
   if (!HasDisplay())
     throw std::runtime_error("no display: set DISPLAY (or QT_QPA_PLATFORM=offscreen with --press)");
@@ -55,12 +55,13 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
 
 const Command DesignerCommand{
     "designer", "edit a path in the path designer dialog",
-    "Usage: zkgfx designer [--press ok|cancel] [PATHDATA | --file F]\n"
+    "Usage: zkgfx designer [--press ok|cancel] [--svg] [PATHDATA | --file F]\n"
     "Opens the path designer on the path given (or an empty one): type path\n"
     "data, press Enter to redraw the preview. On OK the edited path is printed\n"
     "as the library writes it and the exit code is 0; on Cancel nothing is\n"
     "printed and the exit code is 1. --press presses OK or Cancel as soon as\n"
-    "the dialog shows (for scripts and tests, with QT_QPA_PLATFORM=offscreen).\n",
+    "the dialog shows (for scripts and tests, with QT_QPA_PLATFORM=offscreen).\n"
+    "--svg reads the path by the SVG path grammar (see 'zkgfx normalize --help').\n",
     &Run};
 
 } // namespace zk::zkgfx
