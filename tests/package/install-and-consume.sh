@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the built libraries into a scratch prefix, checks that the Core
 # library needs no Qt library (ldd of the installed file, and its pkg-config
-# file) and that every pkg-config file resolves, then configures,
-# builds and runs one application per way of linking: the Core component
-# alone (with Qt hidden from CMake), the Gui component, the umbrella target.
+# file), that every pkg-config file resolves and the installed zkgfx runs,
+# then configures, builds and runs one application per way of linking: the
+# Core component alone (with Qt hidden from CMake), the Gui component, the
+# umbrella target.
 # Usage: install-and-consume.sh BUILD_DIR SCRATCH_DIR CONSUMER_SOURCE CONSUMER...
 set -euo pipefail
 build=$1 scratch=$2 source=$3
@@ -27,6 +28,11 @@ if pc --libs ZKVclCommonCore | grep -i 'qt'; then
   exit 1
 fi
 pc --exists --print-errors ZKVclCommon
+# The installed tool finds the installed libraries by itself.
+if [[ -x "$scratch/prefix/bin/zkgfx" ]]; then
+  out=$(env -u LD_LIBRARY_PATH "$scratch/prefix/bin/zkgfx" info 'M0,0 L3,4')
+  [[ $out == *"length: 5"* ]] || { echo "installed zkgfx: $out" >&2; exit 1; }
+fi
 for consumer in "$@"; do
   hide=()
   [[ $consumer == Core ]] && hide=(-DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON)
