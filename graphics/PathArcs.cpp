@@ -30,9 +30,15 @@ double DegToRad(double Degrees) noexcept { return Degrees * (Pi / 180); }
 
 /// V stored as a float, failing as the host's store does: NaN is an invalid
 /// operation, a magnitude beyond float an overflow.
-float ToSingle(double V) {
+[[noreturn, gnu::cold, gnu::noinline]] void ThrowNotSingle(double V) {
   if (std::isnan(V)) throw EInvalidOp();
-  if (std::fabs(V) > FloatMax) throw EOverflow();
+  throw EOverflow();
+}
+
+inline float ToSingle(double V) {
+  // One comparison on the common path; it is false for NaN as well.
+  if (!(std::fabs(V) <= FloatMax)) [[unlikely]]
+    ThrowNotSingle(V);
   return static_cast<float>(V);
 }
 
@@ -50,11 +56,16 @@ struct TArcSplit {
 
 // The quarter steps use the float pi of the host (cPI), whose half is 4.4e-8
 // above pi/2; a full turn is therefore exactly four pieces.
+constexpr double QuarterTurn = cPI / 2.0;
+
 TArcSplit SplitArc(float StartAngle, float SweepAngle) {
-  const double TwoPi = 2.0 * cPI, Quarter = cPI / 2.0;
+  const double TwoPi = 2.0 * cPI, Quarter = QuarterTurn;
   TArcSplit S;
   const double Theta = DegToRadF(StartAngle);
-  S.Start = Theta - TwoPi * static_cast<double>(HostTrunc(Theta / TwoPi));
+  // Within a turn the truncated quotient is 0 and the start stays Theta
+  // exactly (Theta - 0.0 keeps even a -0); only larger angles need the cut.
+  const double Turns = Theta / TwoPi;
+  S.Start = std::fabs(Turns) < 1 ? Theta : Theta - TwoPi * static_cast<double>(HostTrunc(Turns));
   const double Sweep = std::clamp(DegToRadF(SweepAngle), -TwoPi, TwoPi);
   if (std::fabs(Sweep) < ArcSweepEpsilon) return S;
   double Total = 0;
@@ -85,24 +96,34 @@ struct TArcPoints {
   std::span<TPointF> View() noexcept { return {Points.data(), Size}; }
 };
 
+/// The unit arc from -Phi to +Phi: its end points (c, -+s) and control points
+/// at 4/3 tan(Phi/2) along the tangents, (c + k, -+w) with k = 4(1 - cos Phi)/3
+/// and w = sin Phi - cos Phi k / sin Phi.
+struct TUnitArc {
+  double s, c, k, w;
+};
+
+TUnitArc UnitArc(double Phi) noexcept {
+  const double s = std::sin(Phi), c = std::cos(Phi), k = 4 * (1 - c) / 3;
+  return {s, c, k, s - c * k / s};
+}
+
+
 /// The points of an arc on the ellipse (CX, CY, RX, RY). Nothing is appended,
 /// so a failure leaves the path alone.
 TArcPoints ArcCurvePoints(const TArcSplit& S, double CX, double CY, double RX, double RY) {
   TArcPoints Out;
   double Theta = S.Start;
-  double s = 0, c = 0, k = 0, w = 0;
   for (int i = 0; i < S.Count; ++i) {
-    // Unit arc from -phi to +phi with control points at 4/3 tan(phi/2) along
-    // the tangents (k = 4(1 - cos phi)/3, w = sin phi - cos phi k / sin phi),
-    // turned to the piece's middle angle and scaled onto the ellipse. Every
-    // piece but the last is the same quarter turn, whose unit arc is reused.
-    const double Phi = S.Sweeps[i] / 2;
-    if (i == 0 || S.Sweeps[i] != S.Sweeps[i - 1]) {
-      s = std::sin(Phi);
-      c = std::cos(Phi);
-      k = 4 * (1 - c) / 3;
-      w = s - c * k / s;
-    }
+    // The unit arc of the piece, turned to its middle angle and scaled onto
+    // the ellipse.
+    // Every piece but the last is a quarter turn one way or the other.
+    static const TUnitArc QuarterForward = UnitArc(QuarterTurn / 2), QuarterBackward = UnitArc(-QuarterTurn / 2);
+    const double Sweep = S.Sweeps[i], Phi = Sweep / 2;
+    const TUnitArc U = Sweep == QuarterTurn    ? QuarterForward
+                       : Sweep == -QuarterTurn ? QuarterBackward
+                                               : UnitArc(Phi);
+    const double s = U.s, c = U.c, k = U.k, w = U.w;
     const std::array<std::array<double, 2>, 4> Q{{{c, -s}, {c + k, -w}, {c + k, w}, {c, s}}};
     const double Alpha = Theta + Phi, ca = std::cos(Alpha), sa = std::sin(Alpha);
     for (int j = i == 0 ? 0 : 1; j < 4; ++j)
@@ -265,8 +286,9 @@ void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, fl
   }
   const double Lambda = x1p * x1p / (rx * rx) + y1p * y1p / (ry * ry);
   if (Lambda > 1) {
-    rx *= std::sqrt(Lambda);
-    ry *= std::sqrt(Lambda);
+    const double Scale = std::sqrt(Lambda);
+    rx *= Scale;
+    ry *= Scale;
   }
   const double rx2 = rx * rx, ry2 = ry * ry;
   const double Q = (rx2 * ry2 - rx2 * y1p * y1p - ry2 * x1p * x1p) / (rx2 * y1p * y1p + ry2 * x1p * x1p);
