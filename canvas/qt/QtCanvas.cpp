@@ -21,8 +21,6 @@ namespace zk {
 
 namespace {
 
-QPointF ToQPointF(const TPoint& P) { return QPointF(ToQPoint(P)); }
-
 // The rectangle a box (two corners, in any order) covers: Left..Right-1 and
 // Top..Bottom-1. Outlines with a thin pen light exactly those pixels; fills
 // cover the pixels whose centres are inside. Empty when the box has no area.

@@ -18,6 +18,8 @@ inline QPoint ToQPoint(const TPoint& P) noexcept { return QPoint(P.X, P.Y); }
 inline TPoint ToPoint(const QPoint& P) noexcept { return {P.x(), P.y()}; }
 
 inline QPointF ToQPointF(const TPointF& P) noexcept { return QPointF(P.X, P.Y); }
+/// A pixel position as Qt's floating point, for paths built from canvas points.
+inline QPointF ToQPointF(const TPoint& P) noexcept { return QPointF(P.X, P.Y); }
 inline TPointF ToPointF(const QPointF& P) noexcept {
   return {static_cast<float>(P.x()), static_cast<float>(P.y())};
 }
@@ -42,7 +44,7 @@ TRect ToRect(const QRect& R) noexcept;
 TColor ResolveColor(TColor Color);
 /// The opaque Qt colour of Color, system colours resolved.
 QColor ToQColor(TColor Color);
-/// The RGB of a Qt colour (in any spec); alpha is dropped, an invalid colour
+/// The RGB of a Qt colour (in any colour model); alpha is dropped, an invalid colour
 /// is black.
 TColor ToColor(const QColor& Color) noexcept;
 
