@@ -15,8 +15,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "canvas/qt/QtCanvas.h"
-#include "graphics/PathData.h"
+#include "path/PathData.h"
+#include "qt/QtCanvas.h"
 
 namespace {
 

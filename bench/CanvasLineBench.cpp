@@ -14,7 +14,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "canvas/qt/QtCanvas.h"
+#include "qt/QtCanvas.h"
 
 namespace {
 

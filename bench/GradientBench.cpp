@@ -16,9 +16,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "canvas/qt/QtCanvas.h"
-#include "graphics/Gradients.h"
-#include "vclgraphics/DirectionGradient.h"
+#include "drawing/DirectionGradient.h"
+#include "drawing/Gradients.h"
+#include "qt/QtCanvas.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <new>
 #include <vector>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 
 namespace {
 

@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "graphics/PathData.h"
-#include "tests/graphics/LiteralOutlineHitTest.h"
+#include "path/PathData.h"
+#include "tests/path/LiteralOutlineHitTest.h"
 
 namespace {
 

@@ -18,9 +18,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "canvas/qt/QtCanvas.h"
-#include "graphics/PathData.h"
-#include "graphics/PathPreview.h"
+#include "path/PathData.h"
+#include "path/PathPreview.h"
+#include "qt/QtCanvas.h"
 
 namespace {
 

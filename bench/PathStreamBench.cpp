@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 #include "runtime/FormReader.h"
 #include "runtime/FormWriter.h"
 #include "runtime/Streams.h"

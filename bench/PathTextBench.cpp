@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 
 #include <QByteArray>
 #include <QSvgRenderer>

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "graphics/PolygonHitTest.h"
+#include "geometry/PolygonHitTest.h"
 
 #include <QPolygonF>
 

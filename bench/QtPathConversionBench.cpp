@@ -11,7 +11,7 @@
 #include <QPainterPath>
 
 #include "CpuTimeReporter.h"
-#include "canvas/qt/QtPainterPath.h"
+#include "qt/QtPainterPath.h"
 
 namespace {
 

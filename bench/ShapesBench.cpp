@@ -16,9 +16,9 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include "canvas/qt/QtCanvas.h"
-#include "graphics/ArrowsAndSlices.h"
-#include "graphics/Shapes.h"
+#include "drawing/ArrowsAndSlices.h"
+#include "drawing/Shapes.h"
+#include "qt/QtCanvas.h"
 
 namespace {
 

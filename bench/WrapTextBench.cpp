@@ -10,7 +10,7 @@
 #include <string>
 
 #include "canvas/RecordingCanvas.h"
-#include "graphics/TextLayout.h"
+#include "drawing/TextLayout.h"
 
 namespace {
 

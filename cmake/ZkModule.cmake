@@ -5,8 +5,8 @@
 # (package/ links them): Core for code that needs only the standard library,
 # Gui for code on Qt Gui, Widgets for code on Qt Widgets. A Core module may
 # depend only on Core modules, so that Core links without Qt. Headers are
-# included by their folder ("graphics/PathData.h") from the source root; a
-# module in a subfolder names that folder with HEADERS_IN ("canvas/qt").
+# included by their folder ("path/PathData.h") from the source root.
+# HEADERS_IN installs the headers under another folder name.
 function(zk_add_module name)
   cmake_parse_arguments(ARG "" "LIBRARY;HEADERS_IN" "DEPENDS" ${ARGN})
   if(NOT ARG_LIBRARY MATCHES "^(Core|Gui|Widgets)$")
@@ -32,8 +32,8 @@ function(zk_add_module name)
   endforeach()
   set_property(GLOBAL APPEND PROPERTY ZK_MODULES_${ARG_LIBRARY} zk_${name})
   set_property(GLOBAL PROPERTY ZK_LIBRARY_OF_${name} ${ARG_LIBRARY})
-  # The folder's own public headers; a subfolder is a module of its own and
-  # installs with its library, and *_p.h headers are private.
+  # The folder's public headers install with its library; *_p.h headers are
+  # private.
   file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
   list(FILTER headers EXCLUDE REGEX "_p\\.h$")
   install(FILES ${headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ZKVclCommon/${ARG_HEADERS_IN}

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "canvas/Canvas.h"
-#include "canvas/qt/QtCanvas.h"
+#include "qt/QtCanvas.h"
 #include "runtime/Persistent.h"
 
 namespace zk {

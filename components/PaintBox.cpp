@@ -1,6 +1,6 @@
 #include "components/PaintBox.h"
 
-#include "canvas/qt/QtCanvas.h"
+#include "qt/QtCanvas.h"
 
 namespace zk {
 

@@ -3,7 +3,7 @@
 /// itself after an interval.
 #include "components/HintWindow.h"
 #include "components/Timer.h"
-#include "graphics/PathTypes.h"
+#include "path/PathTypes.h"
 
 namespace zk {
 

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "components/PaintBox.h"
-#include "graphics/PathPreview.h"
+#include "path/PathPreview.h"
 
 namespace zk {
 

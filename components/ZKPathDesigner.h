@@ -7,7 +7,7 @@
 ///     if (Dialog.exec() == QDialog::Accepted) Path.Assign(&Dialog.PathData());
 #include <QDialog>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 
 class QAction;
 class QPlainTextEdit;

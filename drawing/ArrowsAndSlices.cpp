@@ -1,5 +1,5 @@
 // Arrows, pie slices and donut slices.
-#include "graphics/ArrowsAndSlices.h"
+#include "drawing/ArrowsAndSlices.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,13 +7,13 @@
 #include <numbers>
 #include <vector>
 
-#include "graphics/CanvasHelper.h"
-#include "graphics/CanvasState_p.h"
-#include "graphics/Geometry.h"
-#include "graphics/Matrix.h"
-#include "graphics/PathArcs.h"
-#include "graphics/PathData.h"
-#include "graphics/RectOps.h"
+#include "drawing/CanvasHelper.h"
+#include "drawing/CanvasState_p.h"
+#include "geometry/Geometry.h"
+#include "geometry/Matrix.h"
+#include "geometry/RectOps.h"
+#include "path/PathArcs.h"
+#include "path/PathData.h"
 #include "runtime/Exceptions.h"
 #include "runtime/Rounding.h"
 

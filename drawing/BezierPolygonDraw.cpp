@@ -1,7 +1,7 @@
-#include "graphics/BezierPolygonDraw.h"
+#include "drawing/BezierPolygonDraw.h"
 
-#include "graphics/BezierPolygon.h"
-#include "graphics/CanvasHelper.h"
+#include "drawing/CanvasHelper.h"
+#include "geometry/BezierPolygon.h"
 
 namespace zk {
 

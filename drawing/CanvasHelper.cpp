@@ -1,7 +1,7 @@
-#include "graphics/CanvasHelper.h"
+#include "drawing/CanvasHelper.h"
 
-#include "graphics/Geometry.h"
-#include "graphics/PathData.h"
+#include "geometry/Geometry.h"
+#include "path/PathData.h"
 
 namespace zk {
 

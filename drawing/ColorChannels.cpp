@@ -1,4 +1,4 @@
-#include "graphics/ColorChannels.h"
+#include "drawing/ColorChannels.h"
 
 #include "runtime/Rounding.h"
 

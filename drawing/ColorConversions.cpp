@@ -1,7 +1,7 @@
-#include "vclgraphics/ColorConversions.h"
+#include "drawing/ColorConversions.h"
 
 #include "canvas/SystemColors.h"
-#include "graphics/ColorChannels.h"
+#include "drawing/ColorChannels.h"
 
 namespace zk {
 

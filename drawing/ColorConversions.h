@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "canvas/DeviceContext.h"
-#include "graphics/ColorChannels.h"
+#include "drawing/ColorChannels.h"
 #include "runtime/Colors.h"
 #include "runtime/Set.h"
 

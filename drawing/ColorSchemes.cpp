@@ -1,11 +1,11 @@
 // The colour of one step along a gradient through a list of colours.
-#include "graphics/ColorSchemes.h"
+#include "drawing/ColorSchemes.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "graphics/ColorChannels.h"
-#include "graphics/Geometry.h"
+#include "drawing/ColorChannels.h"
+#include "geometry/Geometry.h"
 
 namespace zk {
 

@@ -1,8 +1,8 @@
-#include "vclgraphics/DirectionGradient.h"
+#include "drawing/DirectionGradient.h"
 
 #include <vector>
 
-#include "graphics/ColorChannels.h"
+#include "drawing/ColorChannels.h"
 
 namespace zk {
 

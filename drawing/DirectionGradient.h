@@ -7,7 +7,7 @@
 #include <span>
 
 #include "canvas/Canvas.h"
-#include "graphics/Gradients.h"
+#include "drawing/Gradients.h"
 
 namespace zk {
 

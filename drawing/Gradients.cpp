@@ -1,10 +1,10 @@
-#include "graphics/Gradients.h"
+#include "drawing/Gradients.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "graphics/ColorChannels.h"
+#include "drawing/ColorChannels.h"
 #include "runtime/Rounding.h"
 #include "runtime/ScopeExit.h"
 

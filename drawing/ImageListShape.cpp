@@ -1,5 +1,5 @@
 // A shape by style whose image comes from an image list.
-#include "vclgraphics/ImageListShape.h"
+#include "drawing/ImageListShape.h"
 
 namespace zk {
 

@@ -1,7 +1,7 @@
 #pragma once
 /// A shape by style whose image comes from an image list.
 #include "canvas/Graphics.h"
-#include "graphics/Shapes.h"
+#include "drawing/Shapes.h"
 
 namespace zk {
 

@@ -1,5 +1,5 @@
 // Progress indicators: the segment walk they share and the three layouts.
-#include "graphics/ProgressIndicators.h"
+#include "drawing/ProgressIndicators.h"
 
 #include <algorithm>
 #include <climits>
@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <numbers>
 
-#include "graphics/ArrowsAndSlices.h"
-#include "graphics/ColorSchemes.h"
+#include "drawing/ArrowsAndSlices.h"
+#include "drawing/ColorSchemes.h"
 #include "runtime/Rounding.h"
 #include "runtime/ScopeExit.h"
 

@@ -25,7 +25,7 @@
 #include <cstdint>
 
 #include "canvas/Canvas.h"
-#include "graphics/Shapes.h"
+#include "drawing/Shapes.h"
 #include "runtime/Colors.h"
 #include "runtime/Records.h"
 

@@ -1,5 +1,5 @@
 // Shapes, 3D bevels and the canvas-state copy.
-#include "graphics/Shapes.h"
+#include "drawing/Shapes.h"
 
 #include <algorithm>
 #include <array>
@@ -7,10 +7,10 @@
 #include <cstdint>
 
 #include "canvas/Graphics.h"
-#include "graphics/CanvasHelper.h"
-#include "graphics/CanvasState_p.h"
-#include "graphics/Geometry.h"
-#include "graphics/RectOps.h"
+#include "drawing/CanvasHelper.h"
+#include "drawing/CanvasState_p.h"
+#include "geometry/Geometry.h"
+#include "geometry/RectOps.h"
 #include "runtime/Rounding.h"
 
 namespace zk {

@@ -1,4 +1,4 @@
-#include "vclgraphics/TextLabel.h"
+#include "drawing/TextLabel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,8 +6,8 @@
 #include <string>
 
 #include "base/HelperFunctions.h"
-#include "graphics/Geometry.h"
-#include "graphics/TextLayout.h"
+#include "drawing/TextLayout.h"
+#include "geometry/Geometry.h"
 #include "runtime/Exceptions.h"
 #include "runtime/Rounding.h"
 #include "runtime/ScopeExit.h"

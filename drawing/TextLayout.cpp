@@ -1,4 +1,4 @@
-#include "graphics/TextLayout.h"
+#include "drawing/TextLayout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -33,7 +33,7 @@ int main() {
     Path.FillPath(Canvas, 1);                          // fill and stroke with the canvas's pen and brush
   }
 
-  // Hand the path to Qt, and take Qt's paths back (canvas/qt/QtPainterPath.h).
+  // Hand the path to Qt, and take Qt's paths back (qt/QtPainterPath.h).
   const QPainterPath Outline = QPainterPathStroker().createStroke(zk::ToQPainterPath(Path));
   zk::TZKPathData Stroke;
   zk::AssignQPainterPath(Stroke, Outline);              // Qt's stroke outline, measured here

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "graphics/PathData.h"
-#include "graphics/PersistentRects.h"
-#include "graphics/PositionTransform.h"
+#include "geometry/PersistentRects.h"
+#include "geometry/PositionTransform.h"
+#include "path/PathData.h"
 #include "runtime/Exceptions.h"
 #include "runtime/FormReader.h"
 #include "runtime/FormWriter.h"

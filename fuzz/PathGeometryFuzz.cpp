@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "canvas/RecordingCanvas.h"
-#include "graphics/Matrix.h"
-#include "graphics/PathData.h"
+#include "geometry/Matrix.h"
+#include "path/PathData.h"
 #include "runtime/Exceptions.h"
 #include "runtime/Streams.h"
 

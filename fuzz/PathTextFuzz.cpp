@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "canvas/RecordingCanvas.h"
-#include "graphics/TextLayout.h"
-#include "vclgraphics/TextLabel.h"
+#include "drawing/TextLabel.h"
+#include "drawing/TextLayout.h"
 
 namespace {
 

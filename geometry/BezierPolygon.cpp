@@ -1,11 +1,11 @@
-#include "graphics/BezierPolygon.h"
+#include "geometry/BezierPolygon.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 
-#include "graphics/SplineSampling_p.h"
+#include "geometry/SplineSampling_p.h"
 #include "runtime/Rounding.h"
 
 namespace zk {

@@ -1,4 +1,4 @@
-// The persistent classes of the graphics unit register with the class
+// The persistent classes of the geometry folder register with the class
 // registry when the library loads, each after its ancestor.
 #include "runtime/ClassRegistry.h"
 
@@ -6,7 +6,6 @@ namespace zk {
 namespace {
 
 const bool Registered = [] {
-  RegisterClass("TZKPathData", "TPersistent");
   RegisterClass("TZKCustomRect", "TPersistent");
   RegisterClass("TZKObjectRect", "TZKCustomRect");
   RegisterClass("TObjectSize", "TZKCustomRect");

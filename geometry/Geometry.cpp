@@ -1,4 +1,4 @@
-#include "graphics/Geometry.h"
+#include "geometry/Geometry.h"
 
 #include <cmath>
 #include <limits>

@@ -1,9 +1,9 @@
-#include "graphics/PersistentRects.h"
+#include "geometry/PersistentRects.h"
 
 #include <type_traits>
 
 #include "base/HelperFunctions.h"
-#include "graphics/Geometry.h"
+#include "geometry/Geometry.h"
 #include "runtime/PublishedProperties.h"
 
 namespace zk {

@@ -1,5 +1,5 @@
-#include "graphics/PolygonHitTest.h"
-#include "graphics/PolygonHitTest_p.h"
+#include "geometry/PolygonHitTest.h"
+#include "geometry/PolygonHitTest_p.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "graphics/PositionTransform.h"
+#include "geometry/PositionTransform.h"
 
 #include <numbers>
 
-#include "graphics/Geometry.h"
-#include "graphics/Matrix.h"
+#include "geometry/Geometry.h"
+#include "geometry/Matrix.h"
 #include "runtime/FloatCompare.h"
 #include "runtime/FormReader.h"
 #include "runtime/PublishedProperties.h"

@@ -4,7 +4,7 @@
 /// positions and a rotation angle, whose matrix is kept current.
 #include <string>
 
-#include "graphics/PersistentRects.h"
+#include "geometry/PersistentRects.h"
 #include "runtime/Events.h"
 #include "runtime/Persistent.h"
 #include "runtime/Records.h"

@@ -1,10 +1,10 @@
-#include "graphics/RectOps.h"
+#include "geometry/RectOps.h"
 
 #include <cmath>
 #include <limits>
 
-#include "graphics/Geometry.h"
-#include "graphics/Matrix.h"
+#include "geometry/Geometry.h"
+#include "geometry/Matrix.h"
 
 namespace zk {
 namespace {

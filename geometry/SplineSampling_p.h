@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <limits>
 
-#include "graphics/BezierPolygon.h"
+#include "geometry/BezierPolygon.h"
 
 namespace zk::splinedetail {
 

@@ -8,10 +8,10 @@
 #include <span>
 #include <tuple>
 
-#include "graphics/Matrix.h"
-#include "graphics/PathArcs.h"
-#include "graphics/PathData.h"
-#include "graphics/Tolerances.h"
+#include "geometry/Matrix.h"
+#include "geometry/Tolerances.h"
+#include "path/PathArcs.h"
+#include "path/PathData.h"
 #include "runtime/Exceptions.h"
 #include "runtime/FloatCompare.h"
 #include "runtime/NumberText.h"

@@ -3,7 +3,7 @@
 /// text.
 #include <string>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 
 namespace zk {
 

@@ -1,10 +1,10 @@
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 
 #include <algorithm>
 #include <cstring>
 #include <exception>
 
-#include "graphics/Geometry.h"
+#include "geometry/Geometry.h"
 #include "runtime/Exceptions.h"
 #include "runtime/NumberText.h"
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "graphics/PathTypes.h"
+#include "path/PathTypes.h"
 #include "runtime/Events.h"
 #include "runtime/Persistent.h"
 #include "runtime/Records.h"

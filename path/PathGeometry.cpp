@@ -1,12 +1,12 @@
 // Bounds, transforms, flattening and polygons of a path.
 #include <cmath>
 
-#include "graphics/BezierPolygon.h"
-#include "graphics/Geometry.h"
-#include "graphics/Matrix.h"
-#include "graphics/PathData.h"
-#include "graphics/PathGeometry_p.h"
-#include "graphics/Tolerances.h"
+#include "geometry/BezierPolygon.h"
+#include "geometry/Geometry.h"
+#include "geometry/Matrix.h"
+#include "geometry/Tolerances.h"
+#include "path/PathData.h"
+#include "path/PathGeometry_p.h"
 #include "runtime/FloatCompare.h"
 
 namespace zk {

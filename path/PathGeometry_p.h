@@ -5,10 +5,10 @@
 #include <cstddef>
 #include <span>
 
-#include "graphics/PathSegments.h"
-#include "graphics/PathTypes.h"
-#include "graphics/SplineSampling_p.h"
-#include "graphics/Tolerances.h"
+#include "geometry/SplineSampling_p.h"
+#include "geometry/Tolerances.h"
+#include "path/PathSegments.h"
+#include "path/PathTypes.h"
 
 namespace zk::pathdetail {
 

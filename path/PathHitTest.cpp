@@ -3,12 +3,12 @@
 #include <cmath>
 #include <vector>
 
-#include "graphics/BezierPolygon.h"
-#include "graphics/PathData.h"
-#include "graphics/PathGeometry_p.h"
-#include "graphics/PolygonHitTest.h"
-#include "graphics/PolygonHitTest_p.h"
-#include "graphics/Tolerances.h"
+#include "geometry/BezierPolygon.h"
+#include "geometry/PolygonHitTest.h"
+#include "geometry/PolygonHitTest_p.h"
+#include "geometry/Tolerances.h"
+#include "path/PathData.h"
+#include "path/PathGeometry_p.h"
 
 namespace zk {
 

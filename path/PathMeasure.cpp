@@ -1,8 +1,8 @@
 // Length and distances along a path.
 #include <cmath>
 
-#include "graphics/PathData.h"
-#include "graphics/PathGeometry_p.h"
+#include "path/PathData.h"
+#include "path/PathGeometry_p.h"
 
 namespace zk {
 

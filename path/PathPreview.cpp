@@ -1,7 +1,7 @@
-#include "graphics/PathPreview.h"
+#include "path/PathPreview.h"
 
 #include "canvas/Canvas.h"
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 #include "runtime/Exceptions.h"
 
 namespace zk {

@@ -1,8 +1,8 @@
 // Drawing a path through the device-context path calls of its canvas.
 #include "canvas/Canvas.h"
-#include "graphics/Geometry.h"
-#include "graphics/PathData.h"
-#include "graphics/PathSegments.h"
+#include "geometry/Geometry.h"
+#include "path/PathData.h"
+#include "path/PathSegments.h"
 
 namespace zk {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <type_traits>
 
-#include "graphics/PathTypes.h"
+#include "path/PathTypes.h"
 
 namespace zk {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 #include "runtime/Exceptions.h"
 #include "runtime/Filer.h"
 #include "runtime/PublishedProperties.h"

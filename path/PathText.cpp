@@ -10,9 +10,9 @@
 #include <string_view>
 
 #include "base/HelperFunctions.h"
-#include "graphics/PathData.h"
-#include "graphics/PathSegments.h"
-#include "graphics/PathText_p.h"
+#include "path/PathData.h"
+#include "path/PathSegments.h"
+#include "path/PathText_p.h"
 #include "runtime/Exceptions.h"
 #include "runtime/NumberText.h"
 

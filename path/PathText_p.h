@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "graphics/PathScan.h"
+#include "path/PathScan.h"
 
 namespace zk::PathScan {
 

@@ -1,6 +1,6 @@
-#include "canvas/qt/QtBitmap.h"
+#include "qt/QtBitmap.h"
 
-#include "canvas/qt/QtCanvas.h"
+#include "qt/QtCanvas.h"
 
 namespace zk {
 

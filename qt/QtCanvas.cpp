@@ -1,4 +1,4 @@
-#include "canvas/qt/QtCanvas.h"
+#include "qt/QtCanvas.h"
 
 #include <algorithm>
 #include <array>
@@ -12,10 +12,10 @@
 #include <QPainterPath>
 
 #include "canvas/Graphics.h"
-#include "canvas/qt/QtBitmap.h"
-#include "canvas/qt/QtConversions.h"
-#include "canvas/qt/QtGradientFill.h"
-#include "canvas/qt/QtText.h"
+#include "qt/QtBitmap.h"
+#include "qt/QtConversions.h"
+#include "qt/QtGradientFill.h"
+#include "qt/QtText.h"
 
 namespace zk {
 

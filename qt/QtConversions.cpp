@@ -1,4 +1,4 @@
-#include "canvas/qt/QtConversions.h"
+#include "qt/QtConversions.h"
 
 #include <array>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "canvas/qt/QtGradientFill.h"
+#include "qt/QtGradientFill.h"
 
 #include <algorithm>
 #include <array>

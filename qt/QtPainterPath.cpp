@@ -1,6 +1,6 @@
-#include "canvas/qt/QtPainterPath.h"
+#include "qt/QtPainterPath.h"
 
-#include "canvas/qt/QtConversions.h"
+#include "qt/QtConversions.h"
 
 namespace zk {
 

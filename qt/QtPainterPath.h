@@ -7,7 +7,7 @@
 /// (`fmEvenOdd` to `Qt::OddEvenFill`, `fmNonZero` to `Qt::WindingFill`).
 #include <QPainterPath>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 
 namespace zk {
 

@@ -1,4 +1,4 @@
-#include "canvas/qt/QtText.h"
+#include "qt/QtText.h"
 
 #include <algorithm>
 #include <cmath>

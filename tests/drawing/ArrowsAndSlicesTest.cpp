@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "canvas/RecordingCanvas.h"
-#include "graphics/ArrowsAndSlices.h"
+#include "drawing/ArrowsAndSlices.h"
 #include "runtime/Exceptions.h"
 
 namespace zk {

@@ -3,8 +3,8 @@
 
 #include <limits>
 
-#include "graphics/ColorChannels.h"
-#include "vclgraphics/ColorConversions.h"
+#include "drawing/ColorChannels.h"
+#include "drawing/ColorConversions.h"
 
 namespace zk {
 namespace {

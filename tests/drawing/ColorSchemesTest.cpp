@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "graphics/ColorSchemes.h"
+#include "drawing/ColorSchemes.h"
 
 namespace zk {
 namespace {

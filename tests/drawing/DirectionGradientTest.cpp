@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "canvas/RecordingCanvas.h"
-#include "vclgraphics/DirectionGradient.h"
+#include "drawing/DirectionGradient.h"
 
 namespace zk {
 namespace {

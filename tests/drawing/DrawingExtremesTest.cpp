@@ -7,10 +7,10 @@
 #include <limits>
 
 #include "canvas/RecordingCanvas.h"
-#include "graphics/ArrowsAndSlices.h"
-#include "graphics/ColorSchemes.h"
-#include "graphics/ProgressIndicators.h"
-#include "graphics/Shapes.h"
+#include "drawing/ArrowsAndSlices.h"
+#include "drawing/ColorSchemes.h"
+#include "drawing/ProgressIndicators.h"
+#include "drawing/Shapes.h"
 #include "runtime/Exceptions.h"
 
 namespace zk {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "canvas/RecordingCanvas.h"
-#include "graphics/Gradients.h"
+#include "drawing/Gradients.h"
 
 namespace zk {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "canvas/Graphics.h"
 #include "canvas/RecordingCanvas.h"
-#include "vclgraphics/ImageListShape.h"
+#include "drawing/ImageListShape.h"
 
 namespace zk {
 namespace {

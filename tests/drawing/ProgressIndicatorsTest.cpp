@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "canvas/RecordingCanvas.h"
-#include "graphics/ArrowsAndSlices.h"
-#include "graphics/ColorSchemes.h"
-#include "graphics/ProgressIndicators.h"
+#include "drawing/ArrowsAndSlices.h"
+#include "drawing/ColorSchemes.h"
+#include "drawing/ProgressIndicators.h"
 
 namespace zk {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "canvas/Graphics.h"
 #include "canvas/RecordingCanvas.h"
-#include "graphics/Shapes.h"
+#include "drawing/Shapes.h"
 
 namespace zk {
 namespace {

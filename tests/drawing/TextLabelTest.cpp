@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "canvas/RecordingCanvas.h"
+#include "drawing/TextLabel.h"
 #include "runtime/Exceptions.h"
-#include "vclgraphics/TextLabel.h"
 
 namespace zk {
 namespace {

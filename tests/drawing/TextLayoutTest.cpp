@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "canvas/RecordingCanvas.h"
-#include "graphics/TextLayout.h"
+#include "drawing/TextLayout.h"
 
 namespace zk {
 namespace {

@@ -7,7 +7,7 @@
 #include <limits>
 #include <vector>
 
-#include "graphics/BezierPolygon.h"
+#include "geometry/BezierPolygon.h"
 
 namespace zk {
 namespace {

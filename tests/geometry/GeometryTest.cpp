@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "base/HelperFunctions.h"
-#include "graphics/Geometry.h"
+#include "geometry/Geometry.h"
 #include "runtime/Exceptions.h"
 
 namespace zk {

@@ -1,4 +1,4 @@
-#include "graphics/Matrix.h"
+#include "geometry/Matrix.h"
 
 #include <gtest/gtest.h>
 

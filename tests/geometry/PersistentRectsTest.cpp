@@ -4,8 +4,8 @@
 #include <limits>
 #include <string>
 
-#include "graphics/PersistentRects.h"
-#include "graphics/PositionTransform.h"
+#include "geometry/PersistentRects.h"
+#include "geometry/PositionTransform.h"
 #include "runtime/Exceptions.h"
 #include "runtime/FormReader.h"
 #include "runtime/FormWriter.h"

@@ -9,8 +9,8 @@
 #include <random>
 #include <vector>
 
-#include "graphics/PolygonHitTest.h"
-#include "graphics/Tolerances.h"
+#include "geometry/PolygonHitTest.h"
+#include "geometry/Tolerances.h"
 
 namespace zk {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "graphics/Matrix.h"
-#include "graphics/PositionTransform.h"
+#include "geometry/Matrix.h"
+#include "geometry/PositionTransform.h"
 #include "runtime/Exceptions.h"
 #include "runtime/FormReader.h"
 #include "runtime/FormWriter.h"

@@ -1,4 +1,4 @@
-#include "graphics/RectOps.h"
+#include "geometry/RectOps.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "graphics/Matrix.h"
+#include "geometry/Matrix.h"
 #include "runtime/Exceptions.h"
 
 namespace zk {

@@ -3,8 +3,8 @@
 // then for every segment build a path holding just that segment's rectangle
 // and ask its fill test. The tests use it as the oracle of
 // `TZKPathData::PointInPathOutline`, the benchmark as its peer.
-#include "graphics/PathData.h"
-#include "graphics/Tolerances.h"
+#include "geometry/Tolerances.h"
+#include "path/PathData.h"
 
 namespace zk::oracle {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "graphics/PathArcs.h"
-#include "graphics/PathData.h"
+#include "path/PathArcs.h"
+#include "path/PathData.h"
 #include "runtime/Exceptions.h"
 
 namespace zk {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 #include "runtime/Exceptions.h"
 
 namespace zk {

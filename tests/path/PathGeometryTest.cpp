@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "graphics/Matrix.h"
-#include "graphics/PathData.h"
-#include "graphics/Tolerances.h"
+#include "geometry/Matrix.h"
+#include "geometry/Tolerances.h"
+#include "path/PathData.h"
 
 namespace zk {
 namespace {

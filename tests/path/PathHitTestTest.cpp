@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "graphics/PathData.h"
-#include "graphics/LiteralOutlineHitTest.h"
+#include "path/LiteralOutlineHitTest.h"
+#include "path/PathData.h"
 
 namespace zk {
 namespace {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 
 namespace zk {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "canvas/RecordingCanvas.h"
-#include "graphics/PathData.h"
-#include "graphics/PathPreview.h"
+#include "path/PathData.h"
+#include "path/PathPreview.h"
 
 namespace zk {
 namespace {

@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "graphics/PathData.h"
-#include "graphics/Tolerances.h"
+#include "geometry/Tolerances.h"
+#include "path/PathData.h"
 #include "runtime/Exceptions.h"
 
 namespace zk {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "canvas/RecordingCanvas.h"
-#include "graphics/BezierPolygonDraw.h"
-#include "graphics/CanvasHelper.h"
-#include "graphics/PathData.h"
+#include "drawing/BezierPolygonDraw.h"
+#include "drawing/CanvasHelper.h"
+#include "path/PathData.h"
 #include "runtime/Exceptions.h"
 
 namespace zk {

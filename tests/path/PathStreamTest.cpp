@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 #include "runtime/Exceptions.h"
 #include "runtime/FormReader.h"
 #include "runtime/FormWriter.h"

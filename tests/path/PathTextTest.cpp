@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "graphics/PathData.h"
-#include "graphics/PathText_p.h"
+#include "path/PathData.h"
+#include "path/PathText_p.h"
 #include "runtime/Exceptions.h"
 #include "runtime/NumberText.h"
 

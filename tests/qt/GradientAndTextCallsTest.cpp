@@ -11,7 +11,7 @@
 #include <QSvgGenerator>
 
 #include "canvas/RecordingCanvas.h"
-#include "canvas/qt/QtCanvas.h"
+#include "qt/QtCanvas.h"
 
 namespace zk {
 namespace {

@@ -15,9 +15,9 @@
 #include <QPalette>
 
 #include "canvas/Graphics.h"
-#include "canvas/qt/QtBitmap.h"
-#include "canvas/qt/QtCanvas.h"
-#include "graphics/PathData.h"
+#include "path/PathData.h"
+#include "qt/QtBitmap.h"
+#include "qt/QtCanvas.h"
 
 namespace zk {
 namespace {

@@ -7,9 +7,9 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-#include "canvas/qt/QtConversions.h"
-#include "canvas/qt/QtPainterPath.h"
-#include "graphics/Matrix.h"
+#include "geometry/Matrix.h"
+#include "qt/QtConversions.h"
+#include "qt/QtPainterPath.h"
 
 namespace zk {
 namespace {

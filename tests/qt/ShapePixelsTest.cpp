@@ -8,9 +8,9 @@
 
 #include <QImage>
 
-#include "canvas/qt/QtCanvas.h"
-#include "graphics/ArrowsAndSlices.h"
-#include "graphics/Shapes.h"
+#include "drawing/ArrowsAndSlices.h"
+#include "drawing/Shapes.h"
+#include "qt/QtCanvas.h"
 
 namespace zk {
 namespace {

@@ -13,7 +13,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 
 namespace zk {
 namespace {

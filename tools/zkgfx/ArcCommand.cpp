@@ -1,8 +1,8 @@
 #include <ostream>
 #include <string>
 
-#include "graphics/PathArcs.h"
-#include "graphics/Tolerances.h"
+#include "geometry/Tolerances.h"
+#include "path/PathArcs.h"
 #include "runtime/Exceptions.h"
 #include "tools/zkgfx/Command.h"
 

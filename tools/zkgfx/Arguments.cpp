@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 #include "runtime/NumberText.h"
 #include "tools/zkgfx/Command.h"
 

@@ -9,15 +9,15 @@
 #include <string_view>
 
 #include "canvas/Graphics.h"
-#include "graphics/ArrowsAndSlices.h"
-#include "graphics/ColorSchemes.h"
-#include "graphics/Gradients.h"
-#include "graphics/ProgressIndicators.h"
-#include "graphics/Shapes.h"
-#include "graphics/TextLayout.h"
-#include "vclgraphics/DirectionGradient.h"
-#include "vclgraphics/ImageListShape.h"
-#include "vclgraphics/TextLabel.h"
+#include "drawing/ArrowsAndSlices.h"
+#include "drawing/ColorSchemes.h"
+#include "drawing/DirectionGradient.h"
+#include "drawing/Gradients.h"
+#include "drawing/ImageListShape.h"
+#include "drawing/ProgressIndicators.h"
+#include "drawing/Shapes.h"
+#include "drawing/TextLabel.h"
+#include "drawing/TextLayout.h"
 
 namespace zk::zkgfx {
 namespace {

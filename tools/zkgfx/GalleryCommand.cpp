@@ -1,7 +1,7 @@
 #include <ostream>
 #include <string>
 
-#include "canvas/qt/QtCanvas.h"
+#include "qt/QtCanvas.h"
 #include "tools/zkgfx/Command.h"
 #include "tools/zkgfx/Gallery.h"
 #include "tools/zkgfx/PictureOutput.h"

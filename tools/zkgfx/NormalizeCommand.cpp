@@ -2,7 +2,7 @@
 #include <ostream>
 #include <string>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 #include "tools/zkgfx/Command.h"
 
 namespace zk::zkgfx {

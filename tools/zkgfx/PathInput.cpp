@@ -1,7 +1,7 @@
 #include <iostream>
 #include <string>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 #include "tools/zkgfx/Command.h"
 
 namespace zk::zkgfx {

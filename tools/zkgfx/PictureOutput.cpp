@@ -13,7 +13,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
-#include "canvas/qt/QtCanvas.h"
+#include "qt/QtCanvas.h"
 #include "tools/zkgfx/Command.h"
 #include "tools/zkgfx/Files.h"
 

@@ -2,9 +2,9 @@
 #include <ostream>
 #include <string>
 
-#include "canvas/qt/QtCanvas.h"
-#include "graphics/PathData.h"
-#include "graphics/PathPreview.h"
+#include "path/PathData.h"
+#include "path/PathPreview.h"
+#include "qt/QtCanvas.h"
 #include "tools/zkgfx/Command.h"
 #include "tools/zkgfx/PictureOutput.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "graphics/PathData.h"
+#include "path/PathData.h"
 #include "tools/zkgfx/Command.h"
 
 namespace zk::zkgfx {

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "canvas/Graphics.h"
-#include "canvas/qt/QtBitmap.h"
-#include "graphics/PathData.h"
+#include "path/PathData.h"
+#include "qt/QtBitmap.h"
 
 int main() {
   zk::TBitmap Bitmap(8, 8);

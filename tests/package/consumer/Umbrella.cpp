@@ -11,7 +11,7 @@ int main() {
   Path.LineTo({10, 0});
   Path.ClosePath();
   const bool Ok = Path.Count() == 3 && zk::CanvasRound(2.5) == 2 &&
-                  std::strcmp(zk::LibraryVersion(), "0.1.0") == 0;
+                  std::strcmp(zk::LibraryVersion(), "0.2.0") == 0;
   std::printf("%s %s: %s\n", zk::PackageDescription, zk::LibraryVersion(), Ok ? "ok" : "wrong");
   return Ok ? 0 : 1;
 }

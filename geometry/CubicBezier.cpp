@@ -1,0 +1,212 @@
+// Cubic Bezier routines in double precision.
+#include "geometry/CubicBezier.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zk {
+
+TPointD CubicPoint(const TCubicBezier& C, double T) noexcept {
+  const TPointD A = Lerp(C.P0, C.P1, T), B = Lerp(C.P1, C.P2, T), D = Lerp(C.P2, C.P3, T);
+  return Lerp(Lerp(A, B, T), Lerp(B, D, T), T);
+}
+
+TPointD CubicDerivative(const TCubicBezier& C, double T) noexcept {
+  const double U = 1 - T;
+  const TPointD D0 = C.P1 - C.P0, D1 = C.P2 - C.P1, D2 = C.P3 - C.P2;
+  return {3 * (U * U * D0.X + 2 * T * U * D1.X + T * T * D2.X),
+          3 * (U * U * D0.Y + 2 * T * U * D1.Y + T * T * D2.Y)};
+}
+
+TPointD CubicSecondDerivative(const TCubicBezier& C, double T) noexcept {
+  const TPointD A = C.P2 - 2 * C.P1 + C.P0, B = C.P3 - 2 * C.P2 + C.P1;
+  return {6 * ((1 - T) * A.X + T * B.X), 6 * ((1 - T) * A.Y + T * B.Y)};
+}
+
+TPointD CubicTangent(const TCubicBezier& C, double T) noexcept {
+  const TPointD D = CubicDerivative(C, T);
+  if (D.X != 0 || D.Y != 0) return D;
+  // At an end whose control point coincides with it, the curve leaves along
+  // the next distinct control point: the second derivative there points to
+  // it (at T = 0 it is 6(P2 - P1) when P1 = P0; at T = 1, -6(P2 - P1) when
+  // P2 = P3, and the curve arrives from P1). Elsewhere a zero speed is a
+  // cusp, where the second derivative is the direction the curve goes on in.
+  TPointD S = CubicSecondDerivative(C, T);
+  if (T >= 1) S = {-S.X, -S.Y};
+  if (S.X != 0 || S.Y != 0) return S;
+  return C.P3 - C.P0;
+}
+
+std::pair<TCubicBezier, TCubicBezier> SplitCubic(const TCubicBezier& C, double T) noexcept {
+  const TPointD A = Lerp(C.P0, C.P1, T), B = Lerp(C.P1, C.P2, T), D = Lerp(C.P2, C.P3, T);
+  const TPointD AB = Lerp(A, B, T), BD = Lerp(B, D, T);
+  const TPointD M = Lerp(AB, BD, T);
+  return {TCubicBezier{C.P0, A, AB, M}, TCubicBezier{M, BD, D, C.P3}};
+}
+
+TCubicBezier SubCubic(const TCubicBezier& C, double T0, double T1) noexcept {
+  T0 = std::clamp(T0, 0.0, 1.0);
+  T1 = std::clamp(T1, T0, 1.0);
+  if (T0 == 0 && T1 == 1) return C;
+  if (T0 == 0) return SplitCubic(C, T1).first;
+  TCubicBezier Right = SplitCubic(C, T0).second;
+  if (T1 == 1) return Right;
+  // Cut the right part at the parameter T1 maps to within it; its end is
+  // then set to the curve's own point at T1, so that pieces cut at the same
+  // parameter meet exactly.
+  TCubicBezier Piece = SplitCubic(Right, (T1 - T0) / (1 - T0)).first;
+  Piece.P3 = CubicPoint(C, T1);
+  return Piece;
+}
+
+namespace {
+
+// The real roots of A t^2 + B t + C in the open interval (0, 1), ascending.
+// Written to avoid cancellation: q = -(B + sign(B) sqrt(disc)) / 2, roots q/A
+// and C/q (Numerical Recipes 5.6).
+int QuadraticRootsInOpenUnit(double A, double B, double C, double Out[2]) noexcept {
+  double Roots[2];
+  int N = 0;
+  const double Scale = std::max({std::fabs(A), std::fabs(B), std::fabs(C)});
+  if (Scale == 0 || !std::isfinite(Scale)) return 0;
+  A /= Scale, B /= Scale, C /= Scale;
+  if (std::fabs(A) < 1e-12) {
+    if (B != 0) Roots[N++] = -C / B;
+  } else {
+    const double Disc = B * B - 4 * A * C;
+    if (Disc >= 0) {
+      const double Q = -0.5 * (B + std::copysign(std::sqrt(Disc), B));
+      Roots[N++] = Q / A;
+      if (Q != 0) Roots[N++] = C / Q;
+    }
+  }
+  int Count = 0;
+  if (N == 2 && Roots[0] > Roots[1]) std::swap(Roots[0], Roots[1]);
+  for (int I = 0; I < N; ++I)
+    if (Roots[I] > 0 && Roots[I] < 1 && (Count == 0 || Roots[I] != Out[Count - 1])) Out[Count++] = Roots[I];
+  return Count;
+}
+
+// 8-point Gauss-Legendre nodes on [-1, 1] (positive half) and their weights.
+constexpr double GaussNodes[4] = {0.1834346424956498, 0.5255324099163290, 0.7966664774136267,
+                                  0.9602898564975363};
+constexpr double GaussWeights[4] = {0.3626837833783620, 0.3137066458778873, 0.2223810344533745,
+                                    0.1012285362903763};
+
+double GaussSpeedIntegral(const TCubicBezier& C, double A, double B) noexcept {
+  const double Half = 0.5 * (B - A), Mid = 0.5 * (A + B);
+  double Sum = 0;
+  for (int I = 0; I < 4; ++I) {
+    Sum += GaussWeights[I] * (Length(CubicDerivative(C, Mid - Half * GaussNodes[I])) +
+                              Length(CubicDerivative(C, Mid + Half * GaussNodes[I])));
+  }
+  return Sum * Half;
+}
+
+double AdaptiveLength(const TCubicBezier& C, double A, double B, double Whole, double Accuracy,
+                      int Depth) noexcept {
+  const double M = 0.5 * (A + B);
+  const double Left = GaussSpeedIntegral(C, A, M), Right = GaussSpeedIntegral(C, M, B);
+  if (Depth >= 30 || std::fabs(Left + Right - Whole) <= Accuracy) return Left + Right;
+  return AdaptiveLength(C, A, M, Left, Accuracy / 2, Depth + 1) +
+         AdaptiveLength(C, M, B, Right, Accuracy / 2, Depth + 1);
+}
+
+} // namespace
+
+int CubicExtrema(const TCubicBezier& C, double Out[4]) noexcept {
+  // dB/dt / 3 = a t^2 + b t + c with a = P3 - 3P2 + 3P1 - P0, b = 2(P2 - 2P1 + P0), c = P1 - P0.
+  int N = 0;
+  for (int Axis = 0; Axis < 2; ++Axis) {
+    const auto V = [&](const TPointD& P) { return Axis == 0 ? P.X : P.Y; };
+    const double P0 = V(C.P0), P1 = V(C.P1), P2 = V(C.P2), P3 = V(C.P3);
+    N += QuadraticRootsInOpenUnit(P3 - 3 * P2 + 3 * P1 - P0, 2 * (P2 - 2 * P1 + P0), P1 - P0, Out + N);
+  }
+  std::sort(Out, Out + N);
+  return static_cast<int>(std::unique(Out, Out + N) - Out);
+}
+
+int CubicInflections(const TCubicBezier& C, double Out[2]) noexcept {
+  // The cross product B'(t) x B''(t) is, up to a factor 18, the quadratic
+  // (a x b) t^2 + (a x c) t + (b x c) with a = P3 - 3P2 + 3P1 - P0,
+  // b = P2 - 2P1 + P0 and c = P1 - P0.
+  const TPointD A = C.P3 - 3 * C.P2 + 3 * C.P1 - C.P0, B = C.P2 - 2 * C.P1 + C.P0, D = C.P1 - C.P0;
+  const auto Cross = [](const TPointD& U, const TPointD& V) { return U.X * V.Y - U.Y * V.X; };
+  return QuadraticRootsInOpenUnit(Cross(A, B), Cross(A, D), Cross(B, D), Out);
+}
+
+double CubicArcLength(const TCubicBezier& C, double T0, double T1, double Accuracy) noexcept {
+  T0 = std::clamp(T0, 0.0, 1.0);
+  T1 = std::clamp(T1, 0.0, 1.0);
+  if (!(T1 > T0)) return 0;
+  return AdaptiveLength(C, T0, T1, GaussSpeedIntegral(C, T0, T1), Accuracy, 0);
+}
+
+double CubicControlLength(const TCubicBezier& C) noexcept {
+  return Length(C.P1 - C.P0) + Length(C.P2 - C.P1) + Length(C.P3 - C.P2);
+}
+
+double CubicLength(const TCubicBezier& C, double RelativeAccuracy) noexcept {
+  return CubicArcLength(C, 0, 1, RelativeAccuracy * CubicControlLength(C));
+}
+
+double CubicParameterAtLength(const TCubicBezier& C, double Target, double Total, double Accuracy) noexcept {
+  if (!(Target > 0) || !(Total > 0)) return 0;
+  if (Target >= Total) return 1;
+  // L(t) is increasing; keep a bracket [Lo, Hi] with L(Lo) <= Target <= L(Hi)
+  // and measure only from Lo, so each step integrates a shrinking interval.
+  double Lo = 0, Hi = 1, LengthAtLo = 0;
+  double T = Target / Total;
+  for (int Step = 0; Step < 100 && Hi - Lo > 1e-15; ++Step) {
+    const double Here = LengthAtLo + CubicArcLength(C, Lo, T, Accuracy / 4);
+    const double Error = Here - Target;
+    if (std::fabs(Error) <= Accuracy) return T;
+    if (Error < 0) Lo = T, LengthAtLo = Here;
+    else Hi = T;
+    const double Speed = Length(CubicDerivative(C, T));
+    double Next = Speed > 0 ? T - Error / Speed : -1;
+    if (!(Next > Lo && Next < Hi)) Next = 0.5 * (Lo + Hi);
+    T = Next;
+  }
+  return T;
+}
+
+int PolynomialRootsInUnitInterval(double A, double B, double C, double D, double Out[3]) noexcept {
+  if (A == 0 && B == 0 && C == 0) return 0;  // constant: no isolated root
+  const auto F = [&](double T) { return ((A * T + B) * T + C) * T + D; };
+  const auto DF = [&](double T) { return (3 * A * T + 2 * B) * T + C; };
+  // Monotone pieces between the critical points.
+  double Breaks[4] = {0};
+  int NB = 1;
+  NB += QuadraticRootsInOpenUnit(3 * A, 2 * B, C, Breaks + 1);
+  Breaks[NB++] = 1;
+  int N = 0;
+  const auto Push = [&](double T) {
+    if (N == 0 || T > Out[N - 1]) Out[N++] = T;
+  };
+  for (int I = 0; I + 1 < NB; ++I) {
+    double Lo = Breaks[I], Hi = Breaks[I + 1];
+    double FLo = F(Lo), FHi = F(Hi);
+    if (FLo == 0) { Push(Lo); continue; }
+    if (FHi == 0) { if (I + 2 == NB) Push(Hi); continue; }  // an inner break is the next piece's start
+    if ((FLo < 0) == (FHi < 0)) continue;
+    // Bisection with Newton steps inside the bracket; at most ~64 halvings.
+    double T = 0.5 * (Lo + Hi);
+    for (int Step = 0; Step < 100; ++Step) {
+      const double FT = F(T);
+      if (FT == 0) break;
+      if ((FT < 0) == (FLo < 0)) Lo = T, FLo = FT;
+      else Hi = T;
+      if (!(Hi - Lo > 0) || Hi - Lo <= 1e-16 * std::max(1.0, std::fabs(T))) break;
+      const double Slope = DF(T);
+      double Next = Slope != 0 ? T - FT / Slope : Lo - 1;
+      if (!(Next > Lo && Next < Hi)) Next = 0.5 * (Lo + Hi);
+      if (Next == T) break;
+      T = Next;
+    }
+    Push(T);
+  }
+  return N;
+}
+
+} // namespace zk

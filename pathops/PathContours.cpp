@@ -1,0 +1,88 @@
+// Paths read as contours of exact segments, and contours written as paths.
+#include "pathops/PathContours.h"
+
+#include <cmath>
+#include <limits>
+
+#include "path/PathSegments.h"
+
+namespace zk {
+
+std::vector<TPathContour> PathContours(std::span<const TZKPathPoint> Entries) {
+  std::vector<TPathContour> Contours;
+  bool Open = false;  // the last contour takes further segments
+  TPointD PenAfterClose{};  // a close returns the pen to the figure's start
+  const auto Begin = [&](const TPointD& At) {
+    Contours.push_back({At, {}, false});
+    Open = true;
+  };
+  ForEachPathSegment(Entries, [&](const TZKPathSegment& S) {
+    const TPointD Pen = Contours.empty() || Open ? ToPointD(S.Current) : PenAfterClose;
+    switch (S.Kind) {
+      case ppMoveTo:
+        Begin(ToPointD(S.Points[0]));
+        break;
+      case ppLineTo:
+        if (!Open) Begin(Pen);
+        Contours.back().Segments.push_back(TContourSegment::Line(Pen, ToPointD(S.Points[0])));
+        break;
+      case ppCurveTo:
+        if (!Open) Begin(Pen);
+        Contours.back().Segments.push_back(
+            {true, {Pen, ToPointD(S.Points[0]), ToPointD(S.Points[1]), ToPointD(S.Points[2])}});
+        break;
+      case ppClose:
+        // A close right after a close (or at the path's start) closes an
+        // empty contour at the pen: a zero-length closed contour.
+        if (!Open) Begin(Pen);
+        Contours.back().Segments.push_back(TContourSegment::Line(Pen, Contours.back().Start));
+        Contours.back().Closed = true;
+        PenAfterClose = Contours.back().Start;
+        Open = false;
+        break;
+      default:
+        break;
+    }
+  });
+  return Contours;
+}
+
+namespace {
+
+TPointF ToStored(const TPointD& P) {
+  constexpr double Max = std::numeric_limits<float>::max();
+  if (!(std::fabs(P.X) <= Max && std::fabs(P.Y) <= Max))
+    throw EOverflow("A result point lies outside the single-precision range");
+  return {static_cast<float>(P.X), static_cast<float>(P.Y)};
+}
+
+} // namespace
+
+std::unique_ptr<TZKPathData> ContoursToPath(std::span<const TPathContour> Contours) {
+  std::size_t Entries = 0;
+  for (const TPathContour& C : Contours) {
+    Entries += 1 + (C.Closed ? 1 : 0);
+    for (const TContourSegment& S : C.Segments) Entries += S.IsCurve ? 3 : 1;
+  }
+  if (Entries > MaxResultEntries)
+    throw EResultTooLarge("The result would hold more than 2^20 path entries");
+  auto Path = std::make_unique<TZKPathData>();
+  TZKPathUpdate Update(*Path);
+  for (const TPathContour& C : Contours) {
+    Path->MoveTo(ToStored(C.Start));
+    std::size_t N = C.Segments.size();
+    // The close draws the closing line itself.
+    if (C.Closed && N > 0 && !C.Segments[N - 1].IsCurve && C.Segments[N - 1].End() == C.Start) --N;
+    for (std::size_t I = 0; I < N; ++I) {
+      const TContourSegment& S = C.Segments[I];
+      if (S.IsCurve)
+        Path->CurveTo(ToStored(S.Curve.P1), ToStored(S.Curve.P2), ToStored(S.Curve.P3));
+      else
+        Path->LineTo(ToStored(S.Curve.P3));
+    }
+    if (C.Closed) Path->ClosePath();
+  }
+  return Path;
+}
+
+} // namespace zk
