@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "path/PathSegments.h"
+
 namespace zk {
 
 namespace {
@@ -81,7 +83,46 @@ int WindingNumber(std::span<const TPathContour> Contours, const TPointD& P) noex
   return W;
 }
 
-int WindingNumber(const TZKPathData& Path, const TPointD& P) { return WindingNumber(PathContours(Path), P); }
+// The walk of `PathContours` without building the contours: the same pen
+// rules, each open contour closed by its line back to its start.
+int WindingNumber(const TZKPathData& Path, const TPointD& P) {
+  int W = 0;
+  bool Any = false, Open = false;
+  TPointD Start{}, Last{}, PenAfterClose{};
+  const auto Begin = [&](const TPointD& At) {
+    if (Open) W += LineWinding(Last, Start, P);
+    Start = Last = At;
+    Any = Open = true;
+  };
+  ForEachPathSegment(Path.Entries(), [&](const TZKPathSegment& S) {
+    const TPointD Pen = !Any || Open ? ToPointD(S.Current) : PenAfterClose;
+    switch (S.Kind) {
+      case ppMoveTo:
+        Begin(ToPointD(S.Points[0]));
+        break;
+      case ppLineTo:
+        if (!Open) Begin(Pen);
+        Last = ToPointD(S.Points[0]);
+        W += LineWinding(Pen, Last, P);
+        break;
+      case ppCurveTo:
+        if (!Open) Begin(Pen);
+        Last = ToPointD(S.Points[2]);
+        W += CubicWinding({Pen, ToPointD(S.Points[0]), ToPointD(S.Points[1]), Last}, P);
+        break;
+      case ppClose:
+        if (!Open) Begin(Pen);
+        W += LineWinding(Pen, Start, P);
+        PenAfterClose = Start;
+        Open = false;
+        break;
+      default:
+        break;
+    }
+  });
+  if (Open) W += LineWinding(Last, Start, P);
+  return W;
+}
 
 bool ContoursContain(std::span<const TPathContour> Contours, const TPointD& P, TZKFillMode Rule) noexcept {
   const int W = WindingNumber(Contours, P);
@@ -89,7 +130,8 @@ bool ContoursContain(std::span<const TPathContour> Contours, const TPointD& P, T
 }
 
 bool PathContains(const TZKPathData& Path, const TPointD& P, TZKFillMode Rule) {
-  return ContoursContain(PathContours(Path), P, Rule);
+  const int W = WindingNumber(Path, P);
+  return Rule == fmNonZero ? W != 0 : (W & 1) != 0;
 }
 
 } // namespace zk

@@ -25,7 +25,8 @@ namespace zk {
 /// clockwise on a y-down canvas (positive `ContourArea`) winds +1 around the
 /// points it encloses.
 int WindingNumber(std::span<const TPathContour> Contours, const TPointD& P) noexcept;
-/// The winding number of the path's contours (`PathContours`) around P.
+/// The winding number of the path's contours (`PathContours`) around P,
+/// read straight from the entries: nothing is allocated.
 int WindingNumber(const TZKPathData& Path, const TPointD& P);
 
 /// P lies inside the filled contours under Rule: a nonzero winding number

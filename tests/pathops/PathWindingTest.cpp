@@ -1,6 +1,7 @@
 // The exact fill test of whole paths: winding numbers on the true curves.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 #include "pathops/PathWinding.h"
@@ -70,6 +71,27 @@ INSTANTIATE_TEST_SUITE_P(
         {"EmptyPath", "", {0, 0}, 0, false, false},
     }),
     [](const auto& Info) { return Info.param.Name; });
+
+// The path form reads the entries without building contours; it must walk
+// them exactly as `PathContours` does.
+TEST(PathWindingCorpusTest, PathForm_AgreesWithTheContours) {
+  const std::string File = std::string(ZK_CORPUS_DIR) + "/bootstrap-icons.txt";
+  std::ifstream In(File);
+  if (!In) GTEST_SKIP() << "no icon corpus at " << File;
+  TZKPathData Odd;  // lines after closes, a line without a move, a lone move
+  Odd.SetPathString("L4,4 L0,4 Z L8,8 L8,0 M3,3 M1,1 L2,1 Z Z");
+  std::vector<std::string> Lines;
+  for (std::string Line; std::getline(In, Line);) Lines.push_back(Line);
+  for (std::size_t I = 0; I <= Lines.size(); ++I) {
+    TZKPathData Path;
+    if (I < Lines.size()) Path.SetPathString(Lines[I]);
+    const TZKPathData& Tested = I < Lines.size() ? Path : Odd;
+    const auto Contours = PathContours(Tested);
+    for (double Y = 0.291; Y < 16; Y += 1.5)
+      for (double X = 0.137; X < 16; X += 1.5)
+        ASSERT_EQ(WindingNumber(Tested, {X, Y}), WindingNumber(Contours, {X, Y})) << "icon line " << I + 1;
+  }
+}
 
 } // namespace
 } // namespace zk
