@@ -17,6 +17,15 @@ TPointD Unit(const TPointD& V) noexcept {
   return L > 0 ? TPointD{V.X / L, V.Y / L} : TPointD{1, 0};
 }
 
+// The cut's points lie in the segment's control box, but rounding may push
+// them a unit of the last place out: back inside, so that a piece of stored
+// points never leaves the single-precision range.
+void KeepInHull(TCubicBezier& Cut, const TCubicBezier& Of) noexcept {
+  const auto [X0, X1] = std::minmax({Of.P0.X, Of.P1.X, Of.P2.X, Of.P3.X});
+  const auto [Y0, Y1] = std::minmax({Of.P0.Y, Of.P1.Y, Of.P2.Y, Of.P3.Y});
+  for (TPointD* P : {&Cut.P0, &Cut.P1, &Cut.P2, &Cut.P3}) *P = {std::clamp(P->X, X0, X1), std::clamp(P->Y, Y0, Y1)};
+}
+
 // Distance clamped to [0, Total]; a NaN counts as 0.
 double Clamped(double Distance, double Total) noexcept {
   return Distance > 0 ? std::min(Distance, Total) : 0.0;
@@ -101,6 +110,7 @@ void TContourMeasure::AppendPiece(std::size_t C, double From, double To, std::ve
     if (T0 > 0 || T1 < 1) {
       if (S.IsCurve) Cut.Curve = SubCubic(S.Curve, T0, T1);
       else Cut = TContourSegment::Line(Lerp(S.Start(), S.End(), T0), Lerp(S.Start(), S.End(), T1));
+      KeepInHull(Cut.Curve, S.Curve);
     }
     if (Piece.Segments.empty()) Piece.Start = Cut.Start();
     Piece.Segments.push_back(Cut);
