@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "FuzzInput.h"
 #include "path/PathData.h"
 #include "pathops/ContourArea.h"
 #include "pathops/ContourMeasure.h"
@@ -25,18 +26,8 @@
 
 namespace {
 
-float TakeFloat(const std::uint8_t*& Data, std::size_t& Size, float Default) {
-  if (Size < 4) return Default;
-  float V;
-  std::memcpy(&V, Data, 4);
-  Data += 4;
-  Size -= 4;
-  return std::isfinite(V) ? V : Default;
-}
-
-void Check(bool Condition) {
-  if (!Condition) std::abort();
-}
+using zkfuzz::Check;
+using zkfuzz::TakeFloat;
 
 bool Finite(const zk::TPointD& P) { return std::isfinite(P.X) && std::isfinite(P.Y); }
 

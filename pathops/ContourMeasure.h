@@ -25,8 +25,8 @@ inline constexpr double MeasureAccuracy = 1e-13;
 
 /// A point on a path and the unit tangent there (the direction of travel).
 struct TPointTangent {
-  TPointD Point;
-  TPointD Tangent;
+  TPointD Point;    ///< the point on the path
+  TPointD Tangent;  ///< the unit direction of travel there
 };
 
 /// A path measured once along its true curves and queried many times.

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "path/PathSegments.h"
+#include "pathops/PathContourWalk_p.h"
 
 namespace zk {
 
@@ -83,45 +83,31 @@ int WindingNumber(std::span<const TPathContour> Contours, const TPointD& P) noex
   return W;
 }
 
-// The walk of `PathContours` without building the contours: the same pen
-// rules, each open contour closed by its line back to its start.
 int WindingNumber(const TZKPathData& Path, const TPointD& P) {
-  int W = 0;
-  bool Any = false, Open = false;
-  TPointD Start{}, Last{}, PenAfterClose{};
-  const auto Begin = [&](const TPointD& At) {
-    if (Open) W += LineWinding(Last, Start, P);
-    Start = Last = At;
-    Any = Open = true;
-  };
-  ForEachPathSegment(Path.Entries(), [&](const TZKPathSegment& S) {
-    const TPointD Pen = !Any || Open ? ToPointD(S.Current) : PenAfterClose;
-    switch (S.Kind) {
-      case ppMoveTo:
-        Begin(ToPointD(S.Points[0]));
-        break;
-      case ppLineTo:
-        if (!Open) Begin(Pen);
-        Last = ToPointD(S.Points[0]);
-        W += LineWinding(Pen, Last, P);
-        break;
-      case ppCurveTo:
-        if (!Open) Begin(Pen);
-        Last = ToPointD(S.Points[2]);
-        W += CubicWinding({Pen, ToPointD(S.Points[0]), ToPointD(S.Points[1]), Last}, P);
-        break;
-      case ppClose:
-        if (!Open) Begin(Pen);
-        W += LineWinding(Pen, Start, P);
-        PenAfterClose = Start;
-        Open = false;
-        break;
-      default:
-        break;
+  // The contours as the walk yields them, each open one closed by its line
+  // back to its start; nothing is stored.
+  struct TCounter {
+    const TPointD& P;
+    int W = 0;
+    bool Open = false;
+    TPointD Start{}, Last{};
+    void Begin(const TPointD& At) {
+      End();
+      Start = Last = At;
+      Open = true;
     }
-  });
-  if (Open) W += LineWinding(Last, Start, P);
-  return W;
+    void Segment(const TContourSegment& S) {
+      W += S.IsCurve ? CubicWinding(S.Curve, P) : LineWinding(S.Start(), S.End(), P);
+      Last = S.End();
+    }
+    void Close() { Open = false; }
+    void End() {
+      if (Open) W += LineWinding(Last, Start, P);
+    }
+  } Counter{P};
+  WalkPathContours(Path.Entries(), Counter);
+  Counter.End();
+  return Counter.W;
 }
 
 bool ContoursContain(std::span<const TPathContour> Contours, const TPointD& P, TZKFillMode Rule) noexcept {

@@ -12,7 +12,10 @@ namespace zk {
 /// A box in double precision: Left <= Right and Top <= Bottom for every box
 /// made here.
 struct TBoundsD {
-  double Left = 0, Top = 0, Right = 0, Bottom = 0;
+  double Left = 0;    ///< the least x
+  double Top = 0;     ///< the least y
+  double Right = 0;   ///< the greatest x
+  double Bottom = 0;  ///< the greatest y
   friend constexpr bool operator==(const TBoundsD&, const TBoundsD&) = default;
 };
 static_assert(std::is_trivially_copyable_v<TBoundsD>);

@@ -7,15 +7,10 @@
 #include "pathops/ContourArea.h"
 #include "pathops/ContourMeasure.h"
 #include "pathops/PathReverse.h"
+#include "pathops/ParsePath.h"
 
 namespace zk {
 namespace {
-
-std::unique_ptr<TZKPathData> Parse(const std::string& Text) {
-  auto P = std::make_unique<TZKPathData>();
-  P->SetPathString(Text);
-  return P;
-}
 
 struct AreaCase {
   std::string Name, Path;

@@ -7,15 +7,10 @@
 #include <string>
 
 #include "pathops/ContourMeasure.h"
+#include "pathops/ParsePath.h"
 
 namespace zk {
 namespace {
-
-std::unique_ptr<TZKPathData> Parse(const std::string& Text) {
-  auto P = std::make_unique<TZKPathData>();
-  P->SetPathString(Text);
-  return P;
-}
 
 // Arc length of y = x^2 over [0, A]: (A/2) sqrt(1 + 4A^2) + asinh(2A) / 4.
 double ParabolaLength(double A) { return A / 2 * std::sqrt(1 + 4 * A * A) + std::asinh(2 * A) / 4; }
