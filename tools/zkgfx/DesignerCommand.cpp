@@ -8,6 +8,7 @@
 
 #include "components/ZKPathDesigner.h"
 #include "tools/zkgfx/Command.h"
+#include "tools/zkgfx/QtRuntimeFolder.h"
 
 namespace zk::zkgfx {
 namespace {
@@ -39,6 +40,7 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
   int Argc = 1;
   char Name[] = "zkgfx";
   char* Argv[] = {Name, nullptr};
+  const TQtRuntimeFolder Runtime;  // outlives the application, which asks for it
   QApplication App(Argc, Argv);
   TPathDesignerForm Dialog;
   Dialog.SetPathData(Path);
