@@ -18,4 +18,12 @@ void ReadPath(TZKPathData& Path, std::string_view Text, const ParsedArguments& P
             << Path.Count() << " entries before it)\n";
 }
 
+TZKPathNumbers PathNumbers(const ParsedArguments& Parsed) {
+  return Parsed.Has("--shortest") ? TZKPathNumbers::Shortest : TZKPathNumbers::Format;
+}
+
+std::string PathText(const TZKPathData& Path, const ParsedArguments& Parsed) {
+  return Path.GetPathString(PathNumbers(Parsed));
+}
+
 } // namespace zk::zkgfx
