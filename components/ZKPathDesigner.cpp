@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "components/PaintBox.h"
 #include "path/PathPreview.h"
@@ -71,12 +70,15 @@ void TPathDesignerForm::CreateControls() {
   mmPathData->installEventFilter(this);
   Label1->setBuddy(mmPathData);
 
-  auto* GroupBox1 = new QGroupBox("Preview", this);
+  GroupBox1 = new QGroupBox("Preview", this);
   Place(GroupBox1, "GroupBox1", 463, 16, 163, 177);
   PaintBox1 = new TPaintBox(GroupBox1);
   PaintBox1->setObjectName("PaintBox1");
-  auto* Fill = new QVBoxLayout(GroupBox1);
-  Fill->addWidget(PaintBox1);
+  // The preview fills the box's client area, below the caption and inside
+  // the frame, from the start: a layout would inset it by its margins and
+  // place it only when the dialog is first shown.
+  GroupBox1->installEventFilter(this);
+  FitPreview();
   PaintBox1->OnPaint = [this](TPaintBox& Box, TCanvas& Canvas) { PaintBox1Paint(Box, Canvas); };
 
   auto* Button1 = new QPushButton("&OK", this);
@@ -149,7 +151,15 @@ void TPathDesignerForm::CreateActions() {
   connect(Button3, &QPushButton::clicked, Paste, &QAction::trigger);
 }
 
+void TPathDesignerForm::FitPreview() { PaintBox1->setGeometry(GroupBox1->contentsRect()); }
+
 bool TPathDesignerForm::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Watched == GroupBox1) {
+    // The client area moves with the size, and with the caption's font and
+    // the style through the contents margins.
+    if (Event->type() == QEvent::Resize || Event->type() == QEvent::ContentsRectChange) FitPreview();
+    return QDialog::eventFilter(Watched, Event);
+  }
   if (Watched != mmPathData || Event->type() != QEvent::KeyPress) return QDialog::eventFilter(Watched, Event);
   const auto* Key = static_cast<QKeyEvent*>(Event);
   if (Key->key() == Qt::Key_Return || Key->key() == Qt::Key_Enter) {

@@ -10,6 +10,7 @@
 #include "path/PathData.h"
 
 class QAction;
+class QGroupBox;
 class QPlainTextEdit;
 
 namespace zk {
@@ -21,7 +22,8 @@ class TPaintBox;
 /// dots per inch (scaled with the screen's logical density), fixed in size.
 /// Its controls carry object names for scripts and tests: `Bevel1`,
 /// `Label1`, the text box `mmPathData`, `GroupBox1` ("Preview") with the
-/// preview `PaintBox1`, `Button1` (OK, default), `Button2` (Cancel, also
+/// preview `PaintBox1` (which fills the group box's client area at all
+/// times), `Button1` (OK, default), `Button2` (Cancel, also
 /// Escape) and `Button3` (paste); the edit actions are `EditCut1`,
 /// `EditCopy1`, `EditPaste1`, `EditSelectAll1`, `EditUndo1` and
 /// `EditDelete1`. The focus starts in the text box.
@@ -55,9 +57,11 @@ private:
   void PathChanged();
   void Button1Click();
   void PaintBox1Paint(TPaintBox& Sender, TCanvas& Canvas);
+  void FitPreview();
 
   TZKPathData FPathData;
   QPlainTextEdit* mmPathData = nullptr;
+  QGroupBox* GroupBox1 = nullptr;
   TPaintBox* PaintBox1 = nullptr;
   /// The actions whose shortcuts the text box hands to the dialog.
   QAction* FRefreshingActions[4] = {};

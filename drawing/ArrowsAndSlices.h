@@ -70,6 +70,15 @@ void DrawPieSlice(TCanvas& Canvas, const TRect& Rect, double StartAngle, double 
 void DrawPieSlice(TCanvas& Canvas, const TRect& Rect, double StartAngle, double EndAngle,
                   double Radius, int AngleOffset, float Opacity = 1);
 
+/// The first form, for integer arguments after the angles: they read as
+/// AngleOffset and Opacity, so that `DrawPieSlice(Canvas, Rect, 0, 90, 0, 1)`
+/// draws the quarter from 0 to 90 degrees (without this form the call would
+/// match both of the others equally well).
+inline void DrawPieSlice(TCanvas& Canvas, const TRect& Rect, double StartAngle, double EndAngle,
+                         int AngleOffset, int Opacity) {
+  DrawPieSlice(Canvas, Rect, StartAngle, EndAngle, AngleOffset, static_cast<float>(Opacity));
+}
+
 /// A ring slice in Rect (normalised) from StartAngle to EndAngle turned by
 /// AngleOffset, between InnerRadius and OuterRadius, fractions of the half
 /// sides (1 reaches the edges, an inner radius of 0 makes a pie slice). It is

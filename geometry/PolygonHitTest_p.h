@@ -13,8 +13,14 @@ public:
   /// Counts the edge Pj -> Pi when Y lies in its Y range half-open and X
   /// lies left of the crossing xs = Pi.x + (Pj.x - Pi.x) * (Y - Pi.y) /
   /// (Pj.y - Pi.y), every step in Single. NaN never counts.
+  ///
+  /// The range test is written as one comparison of two comparisons: it
+  /// equals "Pi.y <= Y < Pj.y or Pj.y <= Y < Pi.y" for ordered values, and
+  /// where a NaN makes them differ the crossing is NaN and does not count.
+  /// Spelled with "and" and "or", the optimiser keeps its short circuit as
+  /// three or four data-dependent branches an edge instead of one.
   void Edge(const TPointF& Pi, const TPointF& Pj) noexcept {
-    if ((Pi.Y <= FY && FY < Pj.Y) || (Pj.Y <= FY && FY < Pi.Y)) {
+    if ((Pi.Y <= FY) != (Pj.Y <= FY)) {
       const float Xs = Pi.X + (Pj.X - Pi.X) * (FY - Pi.Y) / (Pj.Y - Pi.Y);
       FInside ^= (FX < Xs);
     }

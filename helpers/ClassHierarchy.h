@@ -6,6 +6,11 @@ class QTreeWidget;
 
 namespace zk {
 
+/// The most levels `CreateHierarchy` builds (a root is level 1). Qt frees a
+/// tree's nodes recursively, a stack frame a level, and fails on chains not
+/// far past 100,000 levels; this bound keeps clear of that.
+inline constexpr int MaxHierarchyDepth = 65536;
+
 /// Replaces the nodes of TreeView with the classes named in Hierarchy, whose
 /// lines are "Name=Parent" (a line without '=' is a name with an empty
 /// parent; the parent of a name is taken from its first line, names compared
@@ -22,10 +27,14 @@ namespace zk {
 ///    with empty text);
 ///  - a name whose parent chain leads back to itself ("A=B", "B=A", or
 ///    "A=A") becomes a root where the chain closes, so the placing ends.
-/// Finally the whole tree is sorted by text, every level, with the tree's own
-/// sort. Window updates are suspended meanwhile and restored on every path.
-/// Time is linear in the number of lines (plus the sort); a null TreeView
-/// does nothing. "TBeta=TAlpha" and "TAlpha=TRoot" give TRoot > TAlpha >
+/// Finally the whole tree is sorted by text, every level, as the tree's own
+/// sort orders it (a stable sort by `QTreeWidgetItem::operator<`), one level
+/// at a time, so that deep hierarchies need no deep stack; the header's sort
+/// indicator is set to column 0 ascending. Window updates are suspended
+/// meanwhile and restored on every path. Time is linear in the number of
+/// lines (plus the sort); a null TreeView does nothing. A hierarchy more than
+/// `MaxHierarchyDepth` levels deep raises `ERangeError` and leaves TreeView
+/// as it was. "TBeta=TAlpha" and "TAlpha=TRoot" give TRoot > TAlpha >
 /// TBeta in either line order.
 void CreateHierarchy(const QStringList& Hierarchy, QTreeWidget* TreeView, const QStringList* Fallback);
 

@@ -35,8 +35,12 @@ std::unordered_set<HWND>& OpenedWindows() {
 // unpaired surrogate, say, would not, and would name some other file).
 bool Encodable(const QString& Text) { return QFile::decodeName(QFile::encodeName(Text)) == Text; }
 
+// A file, not a folder, that the name reaches (through links).
 bool HelpFileExists(const QString& HelpFile) {
-  if (Encodable(HelpFile) && QFileInfo(HelpFile).exists()) return true;
+  if (Encodable(HelpFile)) {
+    const QFileInfo Info(HelpFile);
+    if (Info.exists() && !Info.isDir()) return true;
+  }
   ErrorHandler()(QStringLiteral("Help File (%1) could not be found.").arg(HelpFile));
   return false;
 }

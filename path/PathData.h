@@ -47,6 +47,19 @@ inline constexpr const char* DefaultPathFormat = "0.#########";
 /// a path that ends on a move.
 enum class TZKPathSyntax : std::uint8_t { Compatible, Svg };
 
+/// How the writer puts numbers into path text.
+enum class TZKPathNumbers : std::uint8_t {
+  /// In the path's `FormatStr` ("0.#########" unless set): the form stored
+  /// files and callers know, which shows a Single's binary noise
+  /// ("4.750000477").
+  Format,
+  /// Each number as the shortest text that reads back as the same Single
+  /// (the form `std::to_chars` gives a float: "4.7500005", "1e-7"; an
+  /// exponent without "+" or leading zeros, so both readings take it); "-0"
+  /// stays "-0". Reading the text back gives exactly the same entries.
+  Shortest
+};
+
 /// Where a reading of path text ended.
 struct TZKPathTextRead {
   /// The 0-based offset of the first character the reading did not take: the
@@ -197,6 +210,8 @@ public:
   /// `FormatStr` under `USFormatSettings`. A trailing run of fewer than three
   /// curve entries (possible only from streamed data) is left out.
   std::string GetPathString() const;
+  /// As `GetPathString()`, the numbers written as Numbers says.
+  std::string GetPathString(TZKPathNumbers Numbers) const;
   /// Replaces the whole path by the path data in Value, inside one update
   /// bracket (one `Change`, also for an empty text). Never raises for any
   /// text: a command that cannot be read (a malformed number, a number beyond
@@ -223,6 +238,9 @@ public:
   /// delimiter is not counted). Lines break only between entries; Len <= 0
   /// puts the delimiter after every entry. An empty path gives "".
   std::string SplitDataByLength(int Len, const std::string& Delimiter) const;
+  /// As `SplitDataByLength(Len, Delimiter)`, the numbers written as Numbers
+  /// says.
+  std::string SplitDataByLength(int Len, const std::string& Delimiter, TZKPathNumbers Numbers) const;
   template <bool Strict>
   friend class TZKPathTextParser;
 

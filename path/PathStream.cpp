@@ -41,7 +41,9 @@ const TPropertyTable& TZKPathData::PublishedProperties() const {
                                                         &TZKPathData::SetFormatStr),
                             &TZKPathData::IsFormatStrStored),
     // Readable from a form but never written: the Path property carries the entries.
-    StoredWhen<TZKPathData>(StringProperty<TZKPathData>("Data", &TZKPathData::GetPathString,
+    StoredWhen<TZKPathData>(StringProperty<TZKPathData>("Data",
+                                                        static_cast<std::string (TZKPathData::*)() const>(
+                                                            &TZKPathData::GetPathString),
                                                         static_cast<void (TZKPathData::*)(std::string_view)>(
                                                             &TZKPathData::SetPathString)),
                             [](const TZKPathData&) { return false; }),

@@ -329,6 +329,45 @@ char* WriteDefaultNumber(float Value, char* Out) noexcept {
   return Out;
 }
 
+namespace {
+
+// The readers convert a number to the nearest double and then to a Single.
+// That double rounding can miss the Single that a nine-digit decimal names
+// when the decimal lies within half a double unit of a Single rounding
+// boundary; so the shortest float text is checked, and where it misses, the
+// shortest text of the value as a double (which reads back exactly) is
+// written instead. Of all finite Singles only +-7.038531e-26 need that.
+bool ReadsBackAs(const char* First, const char* Last, float Value) noexcept {
+  double Read = 0;
+  const auto [Stop, Error] = std::from_chars(First, Last, Read);
+  return Stop == Last && Error == std::errc{} &&
+         std::bit_cast<std::uint32_t>(static_cast<float>(Read)) == std::bit_cast<std::uint32_t>(Value);
+}
+
+// "1e+20" to "1e20" and "1e-07" to "1e-7": the compatible reading ends on a
+// "+", and the zeros are noise. Returns the new end.
+char* TidyExponent(char* First, char* Last) noexcept {
+  char* E = std::find(First, Last, 'e');
+  if (E == Last) return Last;
+  char* Digits = E + 1;
+  char* From = Digits;
+  if (*From == '+') ++From;
+  else if (*From == '-') From = ++Digits;
+  while (From + 1 < Last && *From == '0') ++From;
+  if (From == Digits) return Last;
+  std::memmove(Digits, From, static_cast<std::size_t>(Last - From));
+  return Digits + (Last - From);
+}
+
+} // namespace
+
+char* WriteShortestNumber(float Value, char* Out) noexcept {
+  if (!std::isfinite(Value)) return nullptr;
+  char* End = std::to_chars(Out, Out + MaxShortestNumberText, Value).ptr;
+  if (!ReadsBackAs(Out, End, Value)) End = std::to_chars(Out, Out + MaxShortestNumberText, double(Value)).ptr;
+  return TidyExponent(Out, End);
+}
+
 } // namespace PathScan
 
 // ---- Parser -------------------------------------------------------------------
@@ -635,9 +674,11 @@ void TZKPathData::Append(std::string_view PathString) { Append(PathString, TZKPa
 namespace {
 
 // FormatFloat's longest text for a Single in the default picture: general
-// format of a large value, "-3.40282346638529E38" (20), or "-INF".
-constexpr std::size_t MaxDefaultNumber = 20;
+// format of a large value, "-3.40282346638529E38" (20), or "-INF"; the
+// shortest form's longest is a little longer.
+constexpr std::size_t MaxDefaultNumber = 24;
 static_assert(PathScan::MaxDefaultNumberText <= MaxDefaultNumber);
+static_assert(PathScan::MaxShortestNumberText <= MaxDefaultNumber);
 // Command letter, two numbers, comma and blank.
 constexpr std::size_t MaxDefaultEntry = 1 + 2 * MaxDefaultNumber + 2;
 // The most one segment writes: a cubic's letter and three points.
@@ -664,8 +705,11 @@ struct DefaultPictureSink {
     P = Out.data() + Written;
     Limit = Out.data() + Out.size();
   }
+  // The default picture's fast writer, or (Shortest) the shortest form;
+  // NaN and infinities, which no reading makes, as FormatFloat writes them.
+  bool Shortest = false;
   void Number(float V) {
-    if (char* End = PathScan::WriteDefaultNumber(V, P)) {
+    if (char* End = Shortest ? PathScan::WriteShortestNumber(V, P) : PathScan::WriteDefaultNumber(V, P)) {
       P = End;
     } else {
       const std::string Text = FormatFloat(DefaultPathFormat, V, USFormatSettings);
@@ -679,8 +723,15 @@ struct DefaultPictureSink {
 struct PictureSink {
   std::string& Out;
   std::string_view Picture;
+  bool Shortest = false;  // the shortest form instead of Picture
   void Put(char C) { Out.push_back(C); }
-  void Number(float V) { Out += FormatFloat(Picture, V, USFormatSettings); }
+  void Number(float V) {
+    char Text[PathScan::MaxShortestNumberText];
+    if (const char* End = Shortest ? PathScan::WriteShortestNumber(V, Text) : nullptr)
+      Out.append(Text, static_cast<std::size_t>(End - Text));
+    else
+      Out += FormatFloat(Shortest ? std::string_view(DefaultPathFormat) : Picture, V, USFormatSettings);
+  }
   void EndEntry() noexcept {}
 };
 
@@ -749,18 +800,26 @@ void WriteEntries(std::span<const TZKPathPoint> Entries, Sink& Out) {
 } // namespace
 
 std::string TZKPathData::SplitDataByLength(int Len, const std::string& Delimiter) const {
+  return SplitDataByLength(Len, Delimiter, TZKPathNumbers::Format);
+}
+
+std::string TZKPathData::SplitDataByLength(int Len, const std::string& Delimiter, TZKPathNumbers Numbers) const {
   std::string Text;
-  SplittingSink Out{{Text, FFormatStr}, Len, Delimiter};
+  SplittingSink Out{{Text, FFormatStr, Numbers == TZKPathNumbers::Shortest}, Len, Delimiter};
   WriteEntries(Entries(), Out);
   return Text;
 }
 
-std::string TZKPathData::GetPathString() const {
+std::string TZKPathData::GetPathString() const { return GetPathString(TZKPathNumbers::Format); }
+
+std::string TZKPathData::GetPathString(TZKPathNumbers Numbers) const {
   std::string Text;
-  if (FFormatStr == DefaultPathFormat) {
+  const bool Shortest = Numbers == TZKPathNumbers::Shortest;
+  if (Shortest || FFormatStr == DefaultPathFormat) {
     // Every entry but one of unknown kind writes at least "Z ": the first
     // estimate never exceeds the text, and the sink grows from there.
     DefaultPictureSink Out(Text, FPathData.size() * 2);
+    Out.Shortest = Shortest;
     WriteEntries(Entries(), Out);
     Out.Finish();
   } else {

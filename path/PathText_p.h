@@ -35,4 +35,12 @@ inline constexpr std::size_t MaxDefaultNumberText = 20;
 /// magnitude, NaN and infinities).
 char* WriteDefaultNumber(float Value, char* Out) noexcept;
 
+/// The longest text `WriteShortestNumber` writes ("-1.1754943508222875e-38").
+inline constexpr std::size_t MaxShortestNumberText = 24;
+
+/// Writes the shortest text that this library's readers turn back into
+/// Value (see `TZKPathNumbers::Shortest`) into Out and returns the end;
+/// returns nullptr, writing nothing, for NaN and infinities.
+char* WriteShortestNumber(float Value, char* Out) noexcept;
+
 } // namespace zk::PathScan

@@ -190,6 +190,30 @@ TEST(PathDesignerTest, Layout_MatchesTheForm) {
   EXPECT_EQ(Seen, Order);
 }
 
+// The preview is the group box's client area (below the caption, inside the
+// frame) before the dialog is shown, once it is, and after the box changes.
+TEST(PathDesignerTest, Preview_FillsTheGroupBoxClientArea) {
+  TPathDesignerForm Dialog;
+  auto* Box = Dialog.findChild<QGroupBox*>("GroupBox1");
+  const QWidget* Preview = Dialog.findChild<QWidget*>("PaintBox1");
+  const auto Inside = [Box] { return Box->contentsRect(); };
+  EXPECT_GT(Inside().top(), 0);
+  EXPECT_LT(Inside().width(), Box->width());
+  EXPECT_EQ(Preview->geometry(), Inside()) << "built";
+  Dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Dialog));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Preview->geometry(), Inside()) << "shown";
+  Box->resize(200, 150);
+  EXPECT_EQ(Preview->geometry(), Inside()) << "resized";
+  QFont Large = Box->font();
+  Large.setPixelSize(30);
+  Box->setFont(Large);
+  EXPECT_EQ(Preview->geometry(), Inside()) << "larger caption";
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Preview->geometry(), Inside()) << "after events";
+}
+
 TEST(PathDesignerTest, Actions_HaveCaptionsShortcutsAndHints) {
   struct ActionCase {
     const char* Name;

@@ -109,9 +109,12 @@ TEST_F(HelpWindowTest, MissingOrUnencodableFileReportsAndAnswersZero) {
   const QString Lone = HelpFile + QChar(0xD800);  // an unpaired surrogate names no file
   EXPECT_EQ(DisplayHelpWindow(Lone, ""), 0u);
   EXPECT_EQ(DisplayHelpWindow(HelpFile, QString(QChar(0xDC00))), 0u);
-  ASSERT_EQ(Messages.size(), 4);
+  EXPECT_EQ(DisplayHelpWindow(Dir.path(), "Intro"), 0u);  // a folder is no help file
+  EXPECT_EQ(DisplayHelpWindow(Dir.path(), 1u, 2u), 0u);
+  ASSERT_EQ(Messages.size(), 6);
   EXPECT_EQ(Messages[0], "Help File (" + Missing + ") could not be found.");
   EXPECT_EQ(Messages[3], "Help File (" + HelpFile + ") could not be found.");
+  EXPECT_EQ(Messages[4], "Help File (" + Dir.path() + ") could not be found.");
   EXPECT_EQ(LastViewerCall().Count, CallsBefore);
 }
 
@@ -133,5 +136,7 @@ TEST_F(HelpWindowTest, SettingsFolderPrefixesTheFileName) {
   EXPECT_EQ(DisplayHelpWindow("Software\\Zk\\Help", "x.chm", "List", "", HKEY_CURRENT_USER), 0u);
   EXPECT_TRUE(Messages.isEmpty());
   EXPECT_EQ(DisplayHelpWindow("Software\\Zk\\Help", "y.chm", "Folder", "", HKEY_CURRENT_USER), 0u);
-  EXPECT_EQ(Messages.size(), 1);
+  EXPECT_EQ(DisplayHelpWindow("Software\\Zk\\Help", "", "Folder", "", HKEY_CURRENT_USER), 0u);  // the folder itself
+  EXPECT_EQ(Messages.size(), 2);
+  EXPECT_EQ(LastViewerCall().File, (HelpFile + "::/topic.htm").toStdU16String());
 }

@@ -8,6 +8,7 @@
 #include "helpers/MenuHelpers.h"
 #include "helpers/TreeViewHelpers.h"
 #include "runtime/ClassRegistry.h"
+#include "runtime/Exceptions.h"
 
 using namespace zk;
 
@@ -68,6 +69,44 @@ TEST_P(CreateHierarchyTest, PlacesEveryNameOnceAndSorts) {
 
 INSTANTIATE_TEST_SUITE_P(TreeViewHelpersTest, CreateHierarchyTest, testing::ValuesIn(kHierarchyCases),
                          [](const auto& Info) { return std::string(Info.param.Name); });
+
+namespace {
+
+// "N0=N1", "N1=N2", ...: a chain Lines + 1 levels deep below its root.
+QStringList Chain(int Lines) {
+  QStringList L;
+  L.reserve(Lines);
+  for (int I = 0; I < Lines; ++I) L << QStringLiteral("N%1=N%2").arg(I).arg(I + 1);
+  return L;
+}
+
+} // namespace
+
+// Sorting and freeing need no stack as deep as the tree: a chain of 50,000
+// lines is built and sorted; one deeper than the bound is refused, and the
+// tree keeps what it had.
+TEST(CreateHierarchyDepthTest, DeepChainIsBuiltDeeperThanTheBoundIsRefused) {
+  QTreeWidget Tree;
+  CreateHierarchy(Chain(50000), &Tree, nullptr);
+  ASSERT_EQ(Tree.topLevelItemCount(), 3);
+  const QTreeWidgetItem* Node = Tree.topLevelItem(1);  // IInterface, N50000, TObject
+  EXPECT_EQ(Node->text(0), "N50000");
+  int Levels = 1;
+  for (; Node->childCount() == 1; ++Levels) Node = Node->child(0);
+  EXPECT_EQ(Levels, 50001);
+  EXPECT_EQ(Node->text(0), "N0");
+
+  Tree.clear();
+  Tree.addTopLevelItem(new QTreeWidgetItem(QStringList{"kept"}));
+  for (const int Lines : {MaxHierarchyDepth, 200000}) {
+    EXPECT_THROW(CreateHierarchy(Chain(Lines), &Tree, nullptr), ERangeError) << Lines;
+    ASSERT_EQ(Tree.topLevelItemCount(), 1);
+    EXPECT_EQ(Tree.topLevelItem(0)->text(0), "kept");
+    EXPECT_TRUE(Tree.updatesEnabled());
+  }
+  CreateHierarchy(Chain(MaxHierarchyDepth - 1), &Tree, nullptr);  // the bound itself is built
+  EXPECT_EQ(Tree.topLevelItemCount(), 3);
+}
 
 namespace {
 

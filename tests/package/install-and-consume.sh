@@ -4,7 +4,9 @@
 # file), that every pkg-config file resolves and the installed zkgfx runs,
 # then configures, builds and runs one application per way of linking: the
 # Core component alone (with Qt hidden from CMake), the Gui component, the
-# umbrella target.
+# umbrella target. Last the installed tree is moved elsewhere: its pkg-config
+# files then name the new place, a program builds from them and runs, and the
+# installed zkgfx still runs.
 # Usage: install-and-consume.sh BUILD_DIR SCRATCH_DIR CONSUMER_SOURCE CONSUMER...
 set -euo pipefail
 build=$1 scratch=$2 source=$3
@@ -41,3 +43,17 @@ for consumer in "$@"; do
   cmake --build "$scratch/$consumer" >/dev/null
   QT_QPA_PLATFORM=offscreen LD_LIBRARY_PATH="$libdir:${LD_LIBRARY_PATH:-}" "$scratch/$consumer/consumer"
 done
+
+# A moved (or packaged) tree: nothing in it names the old prefix.
+mv "$scratch/prefix" "$scratch/moved"
+moved_libdir=${libdir/#"$scratch/prefix"/"$scratch/moved"}
+mpc() { PKG_CONFIG_PATH="$moved_libdir/pkgconfig" pkg-config "$@"; }
+[[ $(mpc --variable=libdir ZKVclCommonCore) -ef $moved_libdir ]] ||
+  { echo "moved ZKVclCommonCore.pc: libdir $(mpc --variable=libdir ZKVclCommonCore)" >&2; exit 1; }
+# shellcheck disable=SC2046  # the flags are words
+c++ -o "$scratch/moved-consumer" "$source/Core.cpp" $(mpc --cflags --libs ZKVclCommonCore)
+LD_LIBRARY_PATH="$moved_libdir" "$scratch/moved-consumer"
+if [[ -x "$scratch/moved/bin/zkgfx" ]]; then
+  out=$(env -u LD_LIBRARY_PATH "$scratch/moved/bin/zkgfx" info 'M0,0 L3,4')
+  [[ $out == *"length: 5"* ]] || { echo "moved zkgfx: $out" >&2; exit 1; }
+fi

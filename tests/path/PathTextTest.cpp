@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <limits>
 #include <random>
@@ -463,7 +464,98 @@ TEST(PathRoundTripTest, ReadingWrittenTextGivesSameEntriesAndText) {
   }
 }
 
+// ---- The shortest numbers -----------------------------------------------------
+
+// Bit patterns of every coordinate: the shortest text must give the same
+// Single, -0 and all.
+std::vector<std::uint32_t> BitsOf(const TZKPathData& P) {
+  std::vector<std::uint32_t> Bits;
+  for (const TZKPathPoint& E : P.Entries()) {
+    const TPointF Q = At(E);  // entries are packed: bit_cast would bind a misaligned reference
+    Bits.push_back(std::bit_cast<std::uint32_t>(Q.X));
+    Bits.push_back(std::bit_cast<std::uint32_t>(Q.Y) ^ E.Kind);
+  }
+  return Bits;
+}
+
+TEST(PathShortestTextTest, EachNumberInItsShortestForm) {
+  struct Case { float Value; const char* Shortest; const char* Format; };
+  const Case Cases[] = {
+      {std::nextafter(4.75f, 5.0f), "4.7500005", "4.750000477"},
+      {0.1f, "0.1", "0.100000001"},
+      {16, "16", "16"},
+      {-0.0f, "-0", "0"},
+      {1e-7f, "1e-7", "0.0000001"},
+      {-2.5e-12f, "-2.5e-12", "0"},
+      {1e20f, "1e20", "1.00000002004088E20"},
+      {std::numeric_limits<float>::max(), "3.4028235e38", "3.40282346638529E38"},
+      {std::numeric_limits<float>::denorm_min(), "1e-45", "0"},
+      // The one magnitude whose shortest float text, read through a double
+      // as the readers read it, rounds to the next Single: written as the
+      // double's shortest text instead.
+      {std::bit_cast<float>(0x15ae43fdu), "7.038530691851209e-26", "0"},
+  };
+  for (const Case& C : Cases) {
+    TZKPathData P;
+    P.MoveTo({C.Value, 1});
+    P.ClosePath();
+    EXPECT_EQ(P.GetPathString(TZKPathNumbers::Shortest), std::string("M") + C.Shortest + ",1 Z ");
+    EXPECT_EQ(P.GetPathString(), std::string("M") + C.Format + ",1 Z ") << "the default stays";
+    EXPECT_EQ(P.SplitDataByLength(0, "|", TZKPathNumbers::Shortest), std::string("M") + C.Shortest + ",1 |Z |");
+  }
+}
+
+// Any finite Single, read back in either reading, is the same Single.
+TEST(PathShortestTextTest, RandomSinglesReadBackBitForBit) {
+  std::mt19937 Random(11);
+  for (int I = 0; I < 20000; ++I) {
+    TZKPathData P;
+    P.MoveTo({0, 0});
+    for (int K = 0; K < 5; ++K) {
+      float V[2];
+      for (float& X : V)
+        do X = std::bit_cast<float>(static_cast<std::uint32_t>(Random())); while (!std::isfinite(X));
+      P.LineTo({V[0], V[1]});
+    }
+    const std::string Text = P.GetPathString(TZKPathNumbers::Shortest);
+    for (const TZKPathSyntax Syntax : {TZKPathSyntax::Compatible, TZKPathSyntax::Svg}) {
+      TZKPathData Read;
+      Read.SetPathString(Text, Syntax);
+      ASSERT_EQ(BitsOf(Read), BitsOf(P)) << Text;
+    }
+  }
+}
+
 // ---- Real icon data ----------------------------------------------------------
+
+// The shortest text of every icon reads back to exactly the same entries,
+// and is shorter than the default text.
+TEST(PathCorpusTest, ShortestTextReadsBackExactlyAndSaves) {
+  const std::string File = std::string(ZK_CORPUS_DIR) + "/bootstrap-icons.txt";
+  std::ifstream In(File);
+  if (!In) GTEST_SKIP() << "no icon corpus at " << File;
+  std::size_t Default = 0, Shortest = 0;
+  int Icons = 0;
+  for (std::string Line; std::getline(In, Line);) {
+    ++Icons;
+    TZKPathData P;
+    P.SetPathString(Line);
+    const std::string Text = P.GetPathString(TZKPathNumbers::Shortest);
+    for (const TZKPathSyntax Syntax : {TZKPathSyntax::Compatible, TZKPathSyntax::Svg}) {
+      TZKPathData Read;
+      Read.SetPathString(Text, Syntax);
+      ASSERT_EQ(BitsOf(Read), BitsOf(P)) << "icon line " << Icons;
+    }
+    Default += P.GetPathString().size();
+    Shortest += Text.size();
+  }
+  RecordProperty("DefaultBytes", std::to_string(Default));
+  RecordProperty("ShortestBytes", std::to_string(Shortest));
+  std::printf("icons: %d, default text %zu bytes, shortest %zu bytes (%.1f%% less)\n", Icons, Default, Shortest,
+              100.0 * (1.0 - double(Shortest) / double(Default)));
+  EXPECT_LT(Shortest, Default);
+}
+
 
 TEST(PathCorpusTest, EveryIconParsesSanelyAndRoundTrips) {
   const std::string File = std::string(ZK_CORPUS_DIR) + "/bootstrap-icons.txt";

@@ -78,3 +78,17 @@ TEST_F(RenderCommandTest, BadArguments_FailWithoutWriting) {
 }
 
 } // namespace
+
+// Without a desktop session (no XDG_RUNTIME_DIR) a run says nothing on
+// standard error, and the private runtime folder it made is gone after it.
+TEST_F(RenderCommandTest, NoSession_QuietAndLeavesNoRuntimeFolder) {
+  const std::string Line = "env -u XDG_RUNTIME_DIR TMPDIR='" + Dir.string() + "' \"" ZKGFX_PATH
+                           "\" render 'M0,0 L9,9' '" + Out("a.png") + "' >/dev/null 2>'" + Out("err.txt") + "'";
+  const int Status = std::system(Line.c_str());
+  ASSERT_TRUE(WIFEXITED(Status));
+  EXPECT_EQ(WEXITSTATUS(Status), 0);
+  std::ifstream Err(Out("err.txt"));
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(Err), {}), "");
+  for (const fs::directory_entry& E : fs::directory_iterator(Dir))
+    EXPECT_NE(E.path().filename().string().rfind("zkgfx-runtime-", 0), 0u) << E.path();
+}

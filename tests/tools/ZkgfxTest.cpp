@@ -64,6 +64,11 @@ const Case kCases[] = {
      "entries: 2\nsub-paths: 1\nbounds: -3.39999995214436E38,-3.39999995214436E38,3.39999995214436E38,"
      "3.39999995214436E38\nlength: too long to measure (an edge exceeds the range of a Single)\nempty: no\n"},
     {"SplitLenZeroEndsWithOneLineFeed", "split --len 0 'M0,0 L1,1'", "", "M0,0 \nL1,1 \n"},
+    // --shortest: each number as the shortest text of its Single.
+    {"NormalizeShortest", "normalize --shortest", "M0,0 L4.7500005,.1\n", "M0,0 L4.7500005,0.1 \n"},
+    {"NormalizeDefaultShowsTheNoise", "normalize", "M0,0 L4.7500005,.1\n", "M0,0 L4.750000477,0.100000001 \n"},
+    {"FlattenShortest", "flatten --shortest 'M0,0 L4.7500005,.1'", "", "M0,0 L4.7500005,0.1 \n"},
+    {"SplitShortest", "split --shortest --len 0 'M.1,0 L1e-7,1'", "", "M0.1,0 \nL1e-7,1 \n"},
 };
 
 class ZkgfxTest : public testing::TestWithParam<Case> {};
@@ -208,6 +213,7 @@ TEST(ZkgfxDesignerTest, PrintsEditedPathOnOkOnly) {
       {"designer --press ok", 0, "\n"},
       {"designer --press cancel 'M1 1 L2 2'", 1, ""},
       {"designer --press ok --svg 'M1 1+2+2'", 0, "M1,1 L2,2 \n"},
+      {"designer --press ok --shortest 'M.1 .1 L1 1'", 0, "M0.1,0.1 L1,1 \n"},
   };
   for (const DesignerCase& C : Cases) {
     const Result R = RunZkgfx(C.Args, "");

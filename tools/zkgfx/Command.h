@@ -3,6 +3,7 @@
 /// main.cpp. A command reads its arguments (without its own name), writes
 /// its result to Out and returns the exit code; a bad argument raises
 /// `UsageError`, which the dispatcher reports with exit code 2.
+#include <cstdint>
 #include <functional>
 #include <iosfwd>
 #include <span>
@@ -13,6 +14,7 @@
 
 namespace zk {
 class TZKPathData;
+enum class TZKPathNumbers : std::uint8_t;
 }
 
 namespace zk::zkgfx {
@@ -52,6 +54,18 @@ ParsedArguments ParseArguments(Arguments Args, std::span<const std::string_view>
 /// The flag of the commands that read path data: "--svg" reads it by the SVG
 /// path grammar instead of the library's compatible reading.
 inline constexpr std::string_view PathSyntaxFlags[] = {"--svg"};
+
+/// The flags of the commands that read path data and write it back:
+/// `PathSyntaxFlags` and "--shortest", which writes each number in the
+/// shortest form that reads back as the same Single (`PathText` below).
+inline constexpr std::string_view PathTextFlags[] = {"--svg", "--shortest"};
+
+/// How the commands write path text: the numbers in the shortest form when
+/// Parsed has "--shortest", else in the library's default form.
+TZKPathNumbers PathNumbers(const ParsedArguments& Parsed);
+
+/// Path as text, the numbers as `PathNumbers` says.
+std::string PathText(const TZKPathData& Path, const ParsedArguments& Parsed);
 
 /// Reads Text into Path in the reading that Parsed chooses (`PathSyntaxFlags`).
 /// When the reading stops before the end of Text, says on standard error

@@ -8,6 +8,7 @@
 
 #include "components/ZKPathDesigner.h"
 #include "tools/zkgfx/Command.h"
+#include "tools/zkgfx/QtRuntimeFolder.h"
 
 namespace zk::zkgfx {
 namespace {
@@ -20,7 +21,7 @@ bool HasDisplay() {
 
 int Run(Arguments Args, std::istream&, std::ostream& Out) {
   static constexpr std::string_view Known[] = {"--file", "--press"};
-  const ParsedArguments Parsed = ParseArguments(Args, Known, PathSyntaxFlags);
+  const ParsedArguments Parsed = ParseArguments(Args, Known, PathTextFlags);
   const std::string_view FileName = Parsed.Option("--file", "");
   const std::string_view Press = Parsed.Option("--press", "");
   if (!Press.empty() && Press != "ok" && Press != "cancel")
@@ -39,6 +40,7 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
   int Argc = 1;
   char Name[] = "zkgfx";
   char* Argv[] = {Name, nullptr};
+  const TQtRuntimeFolder Runtime;  // outlives the application, which asks for it
   QApplication App(Argc, Argv);
   TPathDesignerForm Dialog;
   Dialog.SetPathData(Path);
@@ -47,7 +49,7 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
     QTimer::singleShot(0, Button, &QPushButton::click);
   }
   if (Dialog.exec() != QDialog::Accepted) return 1;
-  Out << Dialog.PathData().GetPathString() << '\n';
+  Out << PathText(Dialog.PathData(), Parsed) << '\n';
   return 0;
 }
 
@@ -55,13 +57,14 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
 
 const Command DesignerCommand{
     "designer", "edit a path in the path designer dialog",
-    "Usage: zkgfx designer [--press ok|cancel] [--svg] [PATHDATA | --file F]\n"
+    "Usage: zkgfx designer [--press ok|cancel] [--svg] [--shortest] [PATHDATA | --file F]\n"
     "Opens the path designer on the path given (or an empty one): type path\n"
     "data, press Enter to redraw the preview. On OK the edited path is printed\n"
     "as the library writes it and the exit code is 0; on Cancel nothing is\n"
     "printed and the exit code is 1. --press presses OK or Cancel as soon as\n"
     "the dialog shows (for scripts and tests, with QT_QPA_PLATFORM=offscreen).\n"
-    "--svg reads the path by the SVG path grammar (see 'zkgfx normalize --help').\n",
+    "--svg reads the path by the SVG path grammar (see 'zkgfx normalize --help').\n"
+    "--shortest writes each number in its shortest exact form (4.7500005, not 4.750000477).\n",
     &Run};
 
 } // namespace zk::zkgfx

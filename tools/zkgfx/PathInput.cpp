@@ -29,4 +29,12 @@ void ForEachInputPath(std::istream& In, const ParsedArguments& Parsed,
   }
 }
 
+TZKPathNumbers PathNumbers(const ParsedArguments& Parsed) {
+  return Parsed.Has("--shortest") ? TZKPathNumbers::Shortest : TZKPathNumbers::Format;
+}
+
+std::string PathText(const TZKPathData& Path, const ParsedArguments& Parsed) {
+  return Path.GetPathString(PathNumbers(Parsed));
+}
+
 } // namespace zk::zkgfx

@@ -16,6 +16,7 @@
 #include "qt/QtCanvas.h"
 #include "tools/zkgfx/Command.h"
 #include "tools/zkgfx/Files.h"
+#include "tools/zkgfx/QtRuntimeFolder.h"
 
 namespace zk::zkgfx {
 namespace {
@@ -46,6 +47,7 @@ public:
   }
 
 private:
+  TQtRuntimeFolder FRuntime;  // before the application, which asks for it
   int FArgc = 1;
   char FName[6] = "zkgfx";
   char* FArgv[2] = {FName, nullptr};

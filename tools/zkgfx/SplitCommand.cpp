@@ -13,7 +13,7 @@ namespace {
 constexpr std::array<std::string_view, 2> Options{"--len", "--delimiter"};
 
 int Run(Arguments Args, std::istream&, std::ostream& Out) {
-  const ParsedArguments Parsed = ParseArguments(Args, Options, PathSyntaxFlags);
+  const ParsedArguments Parsed = ParseArguments(Args, Options, PathTextFlags);
   RequirePositional(Parsed, 1, 1, "PATHDATA");
   const std::string_view LenText = Parsed.Option("--len", {});
   if (LenText.data() == nullptr) throw UsageError("missing --len N");
@@ -21,7 +21,7 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
   const std::string Delimiter(Parsed.Option("--delimiter", "\n"));
   TZKPathData Path;
   ReadPath(Path, Parsed.Positional[0], Parsed);
-  const std::string Text = Path.SplitDataByLength(Len, Delimiter);
+  const std::string Text = Path.SplitDataByLength(Len, Delimiter, PathNumbers(Parsed));
   // Text output ends with one line feed: a delimiter that already ends it
   // gets no second one.
   Out << Text;
@@ -33,11 +33,12 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
 
 const Command SplitCommand{
     "split", "write a path as text broken into lines of about N characters",
-    "Usage: zkgfx split --len N [--delimiter D] [--svg] PATHDATA\n"
+    "Usage: zkgfx split --len N [--delimiter D] [--svg] [--shortest] PATHDATA\n"
     "Writes the path in absolute form and inserts D (default: a line break) after\n"
     "the first whole command that takes a line beyond N characters; a number is\n"
     "never cut.\n"
-    "--svg reads PATHDATA by the SVG path grammar (see 'zkgfx normalize --help').\n",
+    "--svg reads PATHDATA by the SVG path grammar (see 'zkgfx normalize --help').\n"
+    "--shortest writes each number in its shortest exact form (4.7500005, not 4.750000477).\n",
     &Run};
 
 } // namespace zk::zkgfx

@@ -21,14 +21,14 @@ TDistance DistanceArgument(std::string_view Text, std::string_view What) {
 }
 
 int Run(Arguments Args, std::istream& In, std::ostream& Out) {
-  const ParsedArguments Parsed = ParseArguments(Args, {}, PathSyntaxFlags);
+  const ParsedArguments Parsed = ParseArguments(Args, {}, PathTextFlags);
   RequirePositional(Parsed, 2, 2, "FROM and TO");
   const TDistance From = DistanceArgument(Parsed.Positional[0], "FROM");
   const TDistance To = DistanceArgument(Parsed.Positional[1], "TO");
   ForEachInputPath(In, Parsed, [&](const TZKPathData& Path) {
     const TContourMeasure Measure(Path);
     const double Length = Measure.Length();
-    Out << Measure.Trim(From.Of(Length), To.Of(Length))->GetPathString() << '\n';
+    Out << PathText(*Measure.Trim(From.Of(Length), To.Of(Length)), Parsed) << '\n';
   });
   return 0;
 }
@@ -37,7 +37,7 @@ int Run(Arguments Args, std::istream& In, std::ostream& Out) {
 
 const Command TrimCommand{
     "trim", "the piece of each path from standard input between two distances",
-    "Usage: zkgfx trim [--svg] FROM TO < PATHS\n"
+    "Usage: zkgfx trim [--svg] [--shortest] FROM TO < PATHS\n"
     "Reads path data from standard input, one path per line, and writes for each\n"
     "the piece between the distances FROM and TO along its true curves, in the\n"
     "library's form. FROM and TO are lengths in the path's units or percentages\n"
@@ -45,7 +45,8 @@ const Command TrimCommand{
     "and curves as curves; a piece across contours has one sub-path per contour,\n"
     "and a piece of a closed contour is closed only when it covers all of it.\n"
     "FROM at or after TO gives an empty line.\n"
-    "--svg reads by the SVG path grammar (see 'zkgfx normalize --help').\n",
+    "--svg reads by the SVG path grammar (see 'zkgfx normalize --help').\n"
+    "--shortest writes each number in its shortest exact form (4.7500005, not 4.750000477).\n",
     &Run};
 
 } // namespace zk::zkgfx
