@@ -38,4 +38,6 @@ function(zk_add_module name)
   list(FILTER headers EXCLUDE REGEX "_p\\.h$")
   install(FILES ${headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ZKVclCommon/${ARG_HEADERS_IN}
           COMPONENT ${ARG_LIBRARY})
+  # The installed headers are the API reference's input (docs/reference).
+  set_property(GLOBAL APPEND PROPERTY ZK_PUBLIC_HEADERS ${headers})
 endfunction()

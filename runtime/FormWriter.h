@@ -17,7 +17,7 @@
 /// integers in decimal; Singles as 15-digit general text with "." (enough
 /// for every Single to read back bit for bit; "NAN", "INF", "-INF" too);
 /// enumerations by identifier; sets as `[a, b]`; booleans as True/False;
-/// strings quoted with '' for a quote and control characters as #n (UTF-8
+/// strings quoted with '' for a quote and control characters as `#n` (UTF-8
 /// text passes through); binary data as upper-case hexadecimal in braces,
 /// 64 digits a line.
 #include <cstdint>
