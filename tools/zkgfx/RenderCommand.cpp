@@ -1,17 +1,25 @@
 #include <algorithm>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
+
+#include <QColor>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
 
 #include "path/PathData.h"
 #include "path/PathPreview.h"
 #include "qt/QtCanvas.h"
+#include "qt/QtPainterPath.h"
 #include "tools/zkgfx/Command.h"
 #include "tools/zkgfx/PictureOutput.h"
 
 namespace zk::zkgfx {
 namespace {
 
-constexpr int Margin = 4;               // kept free around the drawing
+constexpr int Margin = 4;               // kept free around the preview
 
 // The preview fitted into the picture less the margin.
 void DrawPreview(TQtCanvas& Canvas, const TZKPathData& Path, const TPictureSize& Size) {
@@ -20,12 +28,127 @@ void DrawPreview(TQtCanvas& Canvas, const TZKPathData& Path, const TPictureSize&
   DrawPathPreview(Canvas, Path, {Inset, Inset, Size.Width - 1 - Inset, Size.Height - 1 - Inset});
 }
 
+// ---- Drawing as a browser draws an SVG path ---------------------------------
+
+struct TViewBox {
+  double MinX = 0, MinY = 0, Width = 0, Height = 0;
+};
+
+struct TBrowserStyle {
+  TViewBox ViewBox;
+  QColor Fill = Qt::black;
+  Qt::FillRule FillRule = Qt::WindingFill;
+  std::optional<QColor> Stroke;      // none: no outline
+  std::optional<QColor> Background;  // none: transparent
+};
+
+// "MINX MINY WIDTH HEIGHT", separated by white space and/or commas as in
+// SVG's viewBox attribute. A negative side is an error there; a zero side
+// is allowed and disables drawing, as in a browser.
+TViewBox ParseViewBox(std::string_view Text) {
+  std::vector<double> Numbers;
+  std::size_t At = 0;
+  while (At < Text.size()) {
+    if (Text[At] == ' ' || Text[At] == ',' || Text[At] == '\t') {
+      ++At;
+      continue;
+    }
+    std::size_t End = At;
+    while (End < Text.size() && Text[End] != ' ' && Text[End] != ',' && Text[End] != '\t') ++End;
+    Numbers.push_back(NumberArgument(Text.substr(At, End - At), "--viewbox"));
+    At = End;
+  }
+  if (Numbers.size() != 4 || Numbers[2] < 0 || Numbers[3] < 0)
+    throw UsageError("--viewbox must be \"MINX MINY WIDTH HEIGHT\" with WIDTH and HEIGHT not "
+                     "negative, not '" + std::string(Text) + "'");
+  return {Numbers[0], Numbers[1], Numbers[2], Numbers[3]};
+}
+
+// "#rrggbb", "#rgb" or an SVG colour keyword ("red", "cornflowerblue").
+QColor ParseColor(std::string_view Text, std::string_view Option) {
+  bool Ok = !Text.empty();
+  if (Ok && Text[0] == '#') {
+    Ok = (Text.size() == 4 || Text.size() == 7) &&
+         std::all_of(Text.begin() + 1, Text.end(), [](char C) {
+           return (C >= '0' && C <= '9') || (C >= 'a' && C <= 'f') || (C >= 'A' && C <= 'F');
+         });
+  } else {
+    Ok = Ok && std::all_of(Text.begin(), Text.end(),
+                           [](char C) { return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z'); });
+  }
+  const QColor Color = Ok ? QColor::fromString(Text) : QColor();
+  if (!Color.isValid())
+    throw UsageError(std::string(Option) + " must be #rrggbb, #rgb or an SVG colour name, not '" +
+                     std::string(Text) + "'");
+  return Color;
+}
+
+// The view box onto the picture as SVG's default preserveAspectRatio
+// ("xMidYMid meet") maps it: one scale, the smaller of the two fits, and
+// the box centred on the axis with room to spare.
+QTransform ViewBoxTransform(const TViewBox& Box, const TPictureSize& Size) {
+  const double Scale = std::min(Size.Width / Box.Width, Size.Height / Box.Height);
+  const double Dx = (Size.Width - Box.Width * Scale) / 2 - Box.MinX * Scale;
+  const double Dy = (Size.Height - Box.Height * Scale) / 2 - Box.MinY * Scale;
+  return QTransform(Scale, 0, 0, Scale, Dx, Dy);
+}
+
+// Anti-aliased, filled by the fill rule, outlined only when a stroke colour
+// is given: 1 user unit wide with mitred joins (limit 4) and butt caps, the
+// SVG defaults.
+void DrawAsBrowser(TQtCanvas& Canvas, const TZKPathData& Path, const TPictureSize& Size,
+                   const TBrowserStyle& Style) {
+  QPainter& Painter = *Canvas.Painter();
+  Painter.save();
+  if (Style.Background) Painter.fillRect(QRectF(0, 0, Size.Width, Size.Height), *Style.Background);
+  if (Style.ViewBox.Width > 0 && Style.ViewBox.Height > 0) {
+    Painter.setRenderHint(QPainter::Antialiasing);
+    Painter.setTransform(ViewBoxTransform(Style.ViewBox, Size));
+    QPainterPath Outline = ToQPainterPath(Path);
+    Outline.setFillRule(Style.FillRule);
+    Painter.fillPath(Outline, Style.Fill);
+    if (Style.Stroke) {
+      QPen Pen(*Style.Stroke, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::SvgMiterJoin);
+      Pen.setMiterLimit(4);
+      Painter.strokePath(Outline, Pen);
+    }
+  }
+  Painter.restore();
+}
+
+std::optional<TBrowserStyle> BrowserStyleOf(const ParsedArguments& Parsed) {
+  static constexpr std::string_view StyleOptions[] = {"--fill", "--fill-rule", "--stroke",
+                                                      "--background"};
+  const std::string_view ViewBox = Parsed.Option("--viewbox", "");
+  if (ViewBox.empty()) {
+    for (std::string_view Name : StyleOptions)
+      if (!Parsed.Option(Name, "").empty())
+        throw UsageError(std::string(Name) + " draws as a browser does and needs --viewbox");
+    return std::nullopt;
+  }
+  TBrowserStyle Style;
+  Style.ViewBox = ParseViewBox(ViewBox);
+  Style.Fill = ParseColor(Parsed.Option("--fill", "black"), "--fill");
+  const std::string_view Rule = Parsed.Option("--fill-rule", "nonzero");
+  if (Rule == "evenodd")
+    Style.FillRule = Qt::OddEvenFill;
+  else if (Rule != "nonzero")
+    throw UsageError("--fill-rule must be nonzero or evenodd, not '" + std::string(Rule) + "'");
+  if (const std::string_view S = Parsed.Option("--stroke", ""); !S.empty() && S != "none")
+    Style.Stroke = ParseColor(S, "--stroke");
+  if (const std::string_view B = Parsed.Option("--background", "none"); B != "none")
+    Style.Background = ParseColor(B, "--background");
+  return Style;
+}
+
 int Run(Arguments Args, std::istream&, std::ostream& Out) {
-  static constexpr std::string_view Known[] = {"--size", "--file"};
+  static constexpr std::string_view Known[] = {"--size",      "--file",   "--viewbox",  "--fill",
+                                               "--fill-rule", "--stroke", "--background"};
   const ParsedArguments Parsed = ParseArguments(Args, Known, PathSyntaxFlags);
   const TPictureSize Size = ParsePictureSize(Parsed.Option("--size", "256x256"));
   const std::string_view FileName = Parsed.Option("--file", "");
   const bool FromFile = !FileName.empty();
+  const std::optional<TBrowserStyle> Browser = BrowserStyleOf(Parsed);
   RequirePositional(Parsed, FromFile ? 1 : 2, FromFile ? 1 : 2,
                     FromFile ? "OUT" : "PATHDATA OUT (or --file F OUT)");
   const std::string_view OutName = Parsed.Positional.back();
@@ -34,7 +157,12 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
   TZKPathData Path;
   ReadPath(Path, FromFile ? std::string_view(ReadPathFile(FileName)) : Parsed.Positional[0], Parsed);
 
-  WritePicture(OutName, Size, [&](TQtCanvas& Canvas) { DrawPreview(Canvas, Path, Size); });
+  if (Browser)
+    WritePicture(
+        OutName, Size, [&](TQtCanvas& Canvas) { DrawAsBrowser(Canvas, Path, Size, *Browser); },
+        TPictureBase::Transparent);
+  else
+    WritePicture(OutName, Size, [&](TQtCanvas& Canvas) { DrawPreview(Canvas, Path, Size); });
   Out << "wrote " << OutName << " (" << Size.Width << 'x' << Size.Height << ", " << Path.Count()
       << " entries)\n";
   return 0;
@@ -44,11 +172,19 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
 
 const Command RenderCommand{
     "render", "draw a path into a PNG, PDF or SVG file",
-    "Usage: zkgfx render [--size WxH] [--svg] (PATHDATA | --file F) OUT\n"
-    "Draws the path the way the path designer previews it: scaled on each axis\n"
-    "to fill the picture less a 4-pixel margin, filled grey and outlined black.\n"
-    "The format follows the extension of OUT: .png (white background), .pdf or\n"
-    ".svg. --size defaults to 256x256 (at most 8192 per side; points for PDF).\n"
+    "Usage: zkgfx render [--size WxH] [--svg] [--viewbox \"MINX MINY W H\" [--fill COLOR]\n"
+    "                    [--fill-rule nonzero|evenodd] [--stroke COLOR]\n"
+    "                    [--background none|COLOR]] (PATHDATA | --file F) OUT\n"
+    "Without --viewbox, draws the path the way the path designer previews it:\n"
+    "scaled on each axis to fill the picture less a 4-pixel margin, filled grey\n"
+    "and outlined black, on white.\n"
+    "With --viewbox, draws it as a browser draws <svg viewBox=\"...\"><path d=\"...\">:\n"
+    "the box mapped onto the picture with one scale, centred (xMidYMid meet),\n"
+    "anti-aliased, filled by --fill-rule (default nonzero) in --fill (default\n"
+    "black), outlined 1 unit wide only when --stroke is given, on --background\n"
+    "(default none: transparent). A COLOR is #rrggbb, #rgb or an SVG colour name.\n"
+    "The format follows the extension of OUT: .png, .pdf or .svg. --size\n"
+    "defaults to 256x256 (at most 8192 per side; points for PDF).\n"
     "--file reads the path data from F instead of the command line.\n"
     "--svg reads it by the SVG path grammar (see 'zkgfx normalize --help').\n",
     &Run};
