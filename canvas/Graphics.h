@@ -15,11 +15,15 @@
 
 namespace zk {
 
+/// A picture a canvas can draw (`TCanvas::Draw`, `TCanvas::StretchDraw`).
 class TGraphic : public TPersistent {
 public:
   std::string ClassName() const override { return "TGraphic"; }
+  ///@{
+  /// The size in pixels.
   virtual int Width() const noexcept = 0;
   virtual int Height() const noexcept = 0;
+  ///@}
   /// True when the graphic has no pixels.
   bool Empty() const noexcept { return Width() <= 0 || Height() <= 0; }
 };

@@ -11,6 +11,8 @@ class QTimer;
 
 namespace zk {
 
+/// A timer that calls `OnTimer` every `Interval` milliseconds while it is
+/// enabled, from the Qt event loop of the thread that made it.
 class TTimer : public TObject {
 public:
   /// Enabled and counting, with an interval of 1000 milliseconds and no

@@ -11,6 +11,9 @@
 
 namespace zk {
 
+/// A persistent point with a default value: X and Y are stored in a form
+/// file only where they differ from the default; a change notifies
+/// `OnChange` once.
 class TZKPosition : public TPersistent {
 public:
   /// X, Y and the default all ADefaultValue; no notification.

@@ -5,6 +5,8 @@
 
 namespace zk {
 
+/// A table widget with a number of fixed (header) rows at the top, which
+/// `SortGrid` leaves in place.
 class TStringGrid : public QTableWidget {
 public:
   using QTableWidget::QTableWidget;

@@ -25,6 +25,8 @@ namespace zk {
 
 class TPersistent;
 
+/// Reads one object block of a form file into an existing object (the three
+/// passes above); see `ReadRootObject`.
 class TReader : public TFiler {
 public:
   /// Reads the text from the position of Stream to its end.

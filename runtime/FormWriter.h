@@ -32,6 +32,7 @@ namespace zk {
 
 class TPersistent;
 
+/// Writes persistent objects as form-file text (the syntax above) to a stream.
 class TWriter : public TFiler {
 public:
   /// Writes UTF-8 text to Stream at its position.

@@ -18,6 +18,7 @@ using TSetBits = std::conditional_t<
                        std::conditional_t<(N <= 32), std::uint32_t, std::uint64_t>>>;
 } // namespace detail
 
+/// A set of the ordinals 0..N-1 of E (1 <= N <= 64), stored as bits.
 template <typename E, unsigned N>
 class TSet {
   static_assert(N >= 1 && N <= 64, "a set holds 1 to 64 ordinals");
