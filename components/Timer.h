@@ -27,11 +27,13 @@ public:
   bool Enabled() const noexcept { return FEnabled; }
   /// Starting counts the interval from now; stopping drops a pending tick.
   void SetEnabled(bool Value);
+  ///@{
   /// Milliseconds between ticks. An enabled timer with interval 0 does not
   /// run (Qt would fire on every pass of the event loop); negative values are
   /// stored as 0. Changing it while enabled restarts the count.
   std::int32_t Interval() const noexcept { return FInterval; }
   void SetInterval(std::int32_t Value);
+  ///@}
   /// True while the timer counts: enabled, with a positive interval.
   bool Running() const noexcept;
 

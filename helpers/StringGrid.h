@@ -11,10 +11,12 @@ class TStringGrid : public QTableWidget {
 public:
   using QTableWidget::QTableWidget;
 
+  ///@{
   /// The number of rows at the top that are headers; 0 to start with.
   /// Setting a negative count stores 0.
   int FixedRows() const noexcept { return FFixedRows; }
   void SetFixedRows(int Count) noexcept { FFixedRows = Count < 0 ? 0 : Count; }
+  ///@}
 
 private:
   int FFixedRows = 0;

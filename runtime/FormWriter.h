@@ -44,6 +44,7 @@ public:
   /// names, raise `EWriteError` naming the property.
   void WriteRootObject(TPersistent& Instance, std::string_view Name);
 
+  ///@{
   /// The value of the defined property being written; its writer procedure
   /// calls exactly one of these.
   void WriteInteger(std::int32_t Value);
@@ -51,6 +52,7 @@ public:
   void WriteString(std::string_view Value);
   void WriteBoolean(bool Value);
   void WriteIdent(std::string_view Value);
+  ///@}
 
   void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
                       bool HasData) override;

@@ -79,12 +79,14 @@ public:
   /// The parent's properties first, then this class's own.
   TPropertyTable(const TPropertyTable& Inherited, std::initializer_list<TPropertyInfo> Own);
 
+  ///@{
   /// The property named Name, compared ignoring ASCII case as the form
   /// reader does; null when there is none.
   const TPropertyInfo* Find(std::string_view Name) const noexcept;
   auto begin() const noexcept { return FItems.begin(); }
   auto end() const noexcept { return FItems.end(); }
   std::size_t size() const noexcept { return FItems.size(); }
+  ///@}
 
 private:
   std::vector<TPropertyInfo> FItems;
