@@ -83,5 +83,6 @@ extern const Command ArcCommand;
 extern const Command RenderCommand;
 extern const Command DesignerCommand;
 extern const Command GalleryCommand;
+extern const Command StrokeCommand;
 
 } // namespace zk::zkgfx

@@ -16,8 +16,8 @@ namespace {
 
 using namespace zk::zkgfx;
 
-constexpr std::array<const Command*, 8> Commands{&NormalizeCommand, &InfoCommand, &FlattenCommand,
-                                                 &SplitCommand, &ArcCommand,
+constexpr std::array<const Command*, 9> Commands{&NormalizeCommand, &InfoCommand, &FlattenCommand,
+                                                 &SplitCommand, &ArcCommand, &StrokeCommand,
                                                  &RenderCommand, &DesignerCommand, &GalleryCommand};
 
 void PrintOverview(std::ostream& Out) {
