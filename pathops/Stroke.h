@@ -8,7 +8,7 @@
 /// at every corner (also at a closed contour's start) and a cap at both ends
 /// of an open contour. Precision: lines and joins are exact; offset curves,
 /// round joins and round caps are cubics within `TZKStroke::Tolerance` of the
-/// true offset; dash ends are placed within a hundredth of the tolerance
+/// true offset; dash ends are placed within a tenth of the tolerance
 /// along the contour. The outline is a union of positively wound pieces, so
 /// overlaps never cancel under the nonzero rule (under even-odd they would).
 #include <memory>

@@ -24,8 +24,13 @@ constexpr double FlatCornerShare = 1e-3;
 constexpr double QuarterArcError = 2.7e-4;
 constexpr int MaxArcPiecesPerHalfTurn = 32;
 
+// |V| for vectors between points of the float range, whose squares neither
+// overflow nor vanish: the plain root, much cheaper than hypot.
+double Norm(const TPointD& V) { return std::sqrt(V.X * V.X + V.Y * V.Y); }
+
+// V scaled to length 1 ((1, 0) for a zero vector).
 TPointD Unit(const TPointD& V) {
-  const double L = Length(V);
+  const double L = Norm(V);
   return L > 0 ? TPointD{V.X / L, V.Y / L} : TPointD{1, 0};
 }
 
@@ -34,10 +39,10 @@ double Dot(const TPointD& A, const TPointD& B) { return A.X * B.X + A.Y * B.Y; }
 
 // Signed curvature (positive turning left in y-up terms) at T; 0 where the
 // speed vanishes (a control point on its end: the handle is zero there too).
-double Curvature(const TCubicBezier& C, double T) {
+double Curvature(const TCubicBezier& C, double T, double Scale) {
   const TPointD D = CubicDerivative(C, T);
-  const double Speed = Length(D);
-  if (!(Speed > 1e-12 * (1 + CubicControlLength(C)))) return 0;
+  const double Speed = Norm(D);
+  if (!(Speed > 1e-12 * Scale)) return 0;
   return Cross(D, CubicSecondDerivative(C, T)) / (Speed * Speed * Speed);
 }
 
@@ -61,6 +66,7 @@ double NormalCrossing(const TPointD& PA, const TPointD& NA, const TPointD& PB, c
 struct TCurveOffsetter {
   const TCubicBezier& C;
   double R, Tolerance;
+  double Scale;  // 1 + the control polygon's length: where a speed counts as zero
   TChain& Left;
   TChain& Right;
   std::vector<TPathContour>& Lobes;
@@ -70,7 +76,7 @@ struct TCurveOffsetter {
 
   void Run(double A, double B, const TPointD& NA, const TPointD& NB, int Depth) {
     const TCubicBezier Piece = SubCubic(C, A, B);
-    const double KA = Curvature(C, A), KB = Curvature(C, B);
+    const double KA = Curvature(C, A, Scale), KB = Curvature(C, B, Scale);
     const TCubicBezier L = OffsetPiece(Piece, NA, NB, 1 - R * KA, 1 - R * KB, R);
     const TCubicBezier Rt = OffsetPiece(Piece, NA, NB, 1 + R * KA, 1 + R * KB, -R);
     const double M = 0.5 * (A + B);
@@ -80,8 +86,8 @@ struct TCurveOffsetter {
       if (!Good) break;
       const double T = A + F * (B - A);
       const TPointD On = CubicPoint(C, T), N = F == 0.5 ? NM : NormalAt(T);
-      Good = Length(CubicPoint(L, F) - (On + R * N)) <= Tolerance &&
-             Length(CubicPoint(Rt, F) - (On - R * N)) <= Tolerance;
+      Good = Norm(CubicPoint(L, F) - (On + R * N)) <= Tolerance &&
+             Norm(CubicPoint(Rt, F) - (On - R * N)) <= Tolerance;
     }
     if (!Good && Depth < MaxOffsetDepth) {
       Run(A, M, NA, NM, Depth + 1);
@@ -95,7 +101,7 @@ struct TCurveOffsetter {
     ConsumeBudget(Budget, 2);
     Left.push_back({true, L});
     Right.push_back({true, Rt});
-    const double KM = Curvature(C, M);
+    const double KM = Curvature(C, M, Scale);
     if (std::max({R * KA, R * KB, R * KM}) > 1) AddLobe(Piece, NA, NB, L, R);
     if (std::min({R * KA, R * KB, R * KM}) < -1) AddLobe(Piece, NA, NB, Rt, -R);
   }
@@ -109,7 +115,7 @@ struct TCurveOffsetter {
     Round.Tolerance = Tolerance;
     const TPointD DA{NA.Y, -NA.X}, DB{NB.Y, -NB.X};
     TPointD Chord = Piece.P3 - Piece.P0;
-    const double ChordLength = Length(Chord);
+    const double ChordLength = Norm(Chord);
     Chord = ChordLength > 0 ? TPointD{Chord.X / ChordLength, Chord.Y / ChordLength} : DA;
     const TPointD NC = LeftNormal(Chord);
     const TJoin In = MakeJoin(Piece.P0, DA, Chord, R, Round), Out = MakeJoin(Piece.P3, Chord, DB, R, Round);
@@ -187,14 +193,15 @@ void OffsetSegment(const TContourSegment& S, double R, double Tolerance, TChain&
     Right.push_back(TContourSegment::Line(S.Start() - R * NA, S.End() - R * NA));
     return;
   }
-  TCurveOffsetter{S.Curve, R, Tolerance, Left, Right, Lobes, Budget}.Run(0, 1, NA, NB, 0);
+  TCurveOffsetter{S.Curve, R, Tolerance, 1 + CubicControlLength(S.Curve), Left, Right, Lobes, Budget}.Run(
+      0, 1, NA, NB, 0);
 }
 
 TJoin MakeJoin(const TPointD& P, const TPointD& D0, const TPointD& D1, double R, const TZKStroke& Stroke) {
   TJoin J;
   const TPointD N0 = LeftNormal(D0), N1 = LeftNormal(D1);
   const double Turn = Cross(D0, D1), Along = Dot(D0, D1);
-  if (R * Length(N1 - N0) <= FlatCornerShare * Stroke.Tolerance && Along > 0) return J;
+  if (R * Norm(N1 - N0) <= FlatCornerShare * Stroke.Tolerance && Along > 0) return J;
   // Turning right (clockwise in y-up terms), or turning back, the outer side
   // is the left one.
   J.OuterIsLeft = Turn < 0 || (Turn == 0 && Along < 0);
@@ -214,7 +221,7 @@ TJoin MakeJoin(const TPointD& P, const TPointD& D0, const TPointD& D1, double R,
       // The tip lies on the bisector of the normals at R / cos(turn / 2) from
       // P, and 2 / |n0 + n1| = 1 / cos(turn / 2) is the miter ratio.
       const TPointD Sum = N0 + N1;
-      const double SumLength = Length(Sum);
+      const double SumLength = Norm(Sum);
       if (SumLength > 0 && 2 / SumLength <= Stroke.MiterLimit) {
         const TPointD Tip = P + (Side * 2 * R / (SumLength * SumLength)) * Sum;
         Outer.push_back(TContourSegment::Line(A, Tip));

@@ -40,11 +40,21 @@ struct TMeasured {
   double Length;
   double Accuracy;  // of the lengths along a curve
 
+  // The last cut, from which the next one (further along) is measured, so
+  // that many dashes on one curve each integrate only their own stretch.
+  mutable double LastS = 0, LastT = 0;
+
   double ParameterAt(double S) const {
     if (S <= 0) return 0;
     if (S >= Length) return 1;
     if (!Segment->IsCurve) return S / Length;
-    return CubicParameterAtLength(Segment->Curve, S, Length, Accuracy);
+    if (S < LastS) LastS = 0, LastT = 0;
+    if (S == LastS) return LastT;
+    const TCubicBezier Rest = SubCubic(Segment->Curve, LastT, 1);
+    const double T = CubicParameterAtLength(Rest, S - LastS, Length - LastS, Accuracy);
+    LastT = LastT + T * (1 - LastT);
+    LastS = S;
+    return LastT;
   }
   TContourSegment Piece(double S0, double S1) const {
     const double T0 = ParameterAt(S0), T1 = ParameterAt(S1);
@@ -59,7 +69,7 @@ struct TMeasured {
     if (T <= 0) return StartDirection(*Segment);
     if (T >= 1) return EndDirection(*Segment);
     const TPointD D = CubicTangent(Segment->Curve, T);
-    const double L = zk::Length(D);
+    const double L = std::sqrt(D.X * D.X + D.Y * D.Y);
     return L > 0 ? TPointD{D.X / L, D.Y / L} : StartDirection(*Segment);
   }
 };
@@ -101,8 +111,9 @@ void DashContour(const TPathContour& Contour, const std::vector<double>& Pattern
   if (On && !Contour.Segments.empty())
     Begin(Contour.Start, StartDirection(Contour.Segments.front()));
   for (const TContourSegment& S : Contour.Segments) {
+    const TPointD Chord = S.End() - S.Start();
     const double Length = S.IsCurve ? CubicArcLength(S.Curve, 0, 1, Accuracy)
-                                    : zk::Length(S.End() - S.Start());
+                                    : std::sqrt(Chord.X * Chord.X + Chord.Y * Chord.Y);
     const TMeasured M{&S, Length, Accuracy};
     double At = 0;
     while (Left <= Length - At) {
@@ -145,7 +156,7 @@ std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke&
   if (Pattern.size() % 2 == 1) Pattern.insert(Pattern.end(), Stroke.Dashes.begin(), Stroke.Dashes.end());
   const double Total = std::accumulate(Pattern.begin(), Pattern.end(), 0.0);
   const bool Dashed = Total > 0;
-  const double Accuracy = Stroke.Tolerance * 0.01;
+  const double Accuracy = Stroke.Tolerance * 0.1;
   std::vector<TStrokePiece> Pieces;
   if (Dashed) {
     // Refuse a pattern that would make too many dashes before cutting any.
