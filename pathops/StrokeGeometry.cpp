@@ -118,15 +118,13 @@ struct TCurveOffsetter {
     const double ChordLength = Norm(Chord);
     Chord = ChordLength > 0 ? TPointD{Chord.X / ChordLength, Chord.Y / ChordLength} : DA;
     const TPointD NC = LeftNormal(Chord);
-    const TJoin In = MakeJoin(Piece.P0, DA, Chord, R, Round), Out = MakeJoin(Piece.P3, Chord, DB, R, Round);
-    ConsumeBudget(Budget, 2 + In.LeftChain.size() + In.RightChain.size() + Out.LeftChain.size() +
-                              Out.RightChain.size());
-    Left.insert(Left.end(), In.LeftChain.begin(), In.LeftChain.end());
-    Right.insert(Right.end(), In.RightChain.begin(), In.RightChain.end());
+    const std::size_t Before = Left.size() + Right.size();
+    bool OuterIsLeft = true;
+    AppendJoin(Left, Right, OuterIsLeft, Piece.P0, DA, Chord, R, Round);
     Left.push_back(TContourSegment::Line(Piece.P0 + R * NC, Piece.P3 + R * NC));
     Right.push_back(TContourSegment::Line(Piece.P0 - R * NC, Piece.P3 - R * NC));
-    Left.insert(Left.end(), Out.LeftChain.begin(), Out.LeftChain.end());
-    Right.insert(Right.end(), Out.RightChain.begin(), Out.RightChain.end());
+    AppendJoin(Left, Right, OuterIsLeft, Piece.P3, Chord, DB, R, Round);
+    ConsumeBudget(Budget, Left.size() + Right.size() - Before);
   }
 
   // A side that folds back sweeps its far part backwards: in the ribbon the
@@ -154,8 +152,8 @@ void AppendArc(TChain& Out, const TPointD& Center, const TPointD& From, double S
   const double Quarters = std::fabs(Sweep) / (std::numbers::pi / 2);
   // Pieces for an error of at most Tolerance: n >= quarters * (2.7e-4 R / tol)^(1/6).
   const double Needed = Quarters * std::pow(QuarterArcError * R / Tolerance, 1.0 / 6);
-  const int N = std::clamp(static_cast<int>(std::ceil(std::max(Needed, Quarters - 1e-9))), 1,
-                           MaxArcPiecesPerHalfTurn * 2);
+  const double Pieces = std::ceil(std::max(Needed, Quarters - 1e-9));
+  const int N = Pieces >= 1 ? static_cast<int>(std::min<double>(Pieces, MaxArcPiecesPerHalfTurn * 2)) : 1;
   const double Step = Sweep / N;
   const double K = 4.0 / 3.0 * std::tan(Step / 4);  // handle length per radius
   const double Start = std::atan2(From.Y - Center.Y, From.X - Center.X);
@@ -197,26 +195,24 @@ void OffsetSegment(const TContourSegment& S, double R, double Tolerance, TChain&
       0, 1, NA, NB, 0);
 }
 
-TJoin MakeJoin(const TPointD& P, const TPointD& D0, const TPointD& D1, double R, const TZKStroke& Stroke) {
-  TJoin J;
+bool AppendJoin(TChain& Left, TChain& Right, bool& OuterIsLeft, const TPointD& P, const TPointD& D0,
+                const TPointD& D1, double R, const TZKStroke& Stroke) {
   const TPointD N0 = LeftNormal(D0), N1 = LeftNormal(D1);
   const double Turn = Cross(D0, D1), Along = Dot(D0, D1);
-  if (R * Norm(N1 - N0) <= FlatCornerShare * Stroke.Tolerance && Along > 0) return J;
+  if (R * Norm(N1 - N0) <= FlatCornerShare * Stroke.Tolerance && Along > 0) return false;
   // Turning right (clockwise in y-up terms), or turning back, the outer side
   // is the left one.
-  J.OuterIsLeft = Turn < 0 || (Turn == 0 && Along < 0);
-  const double Side = J.OuterIsLeft ? 1 : -1;
+  OuterIsLeft = Turn < 0 || (Turn == 0 && Along < 0);
+  const double Side = OuterIsLeft ? 1 : -1;
   const TPointD A = P + (Side * R) * N0, B = P + (Side * R) * N1;
-  TChain& Outer = J.OuterIsLeft ? J.LeftChain : J.RightChain;
-  TChain& Inner = J.OuterIsLeft ? J.RightChain : J.LeftChain;
+  TChain& Outer = OuterIsLeft ? Left : Right;
+  TChain& Inner = OuterIsLeft ? Right : Left;
   Inner.push_back(TContourSegment::Line(P - (Side * R) * N0, P));
   Inner.push_back(TContourSegment::Line(P, P - (Side * R) * N1));
   switch (Stroke.Join) {
-    case TZKLineJoin::Round: {
-      const double Angle = std::atan2(std::fabs(Turn), Along);
-      AppendArc(Outer, P, A, -Side * Angle, B, Stroke.Tolerance);
-      return J;
-    }
+    case TZKLineJoin::Round:
+      AppendArc(Outer, P, A, -Side * std::atan2(std::fabs(Turn), Along), B, Stroke.Tolerance);
+      return true;
     case TZKLineJoin::Miter: {
       // The tip lies on the bisector of the normals at R / cos(turn / 2) from
       // P, and 2 / |n0 + n1| = 1 / cos(turn / 2) is the miter ratio.
@@ -226,21 +222,20 @@ TJoin MakeJoin(const TPointD& P, const TPointD& D0, const TPointD& D1, double R,
         const TPointD Tip = P + (Side * 2 * R / (SumLength * SumLength)) * Sum;
         Outer.push_back(TContourSegment::Line(A, Tip));
         Outer.push_back(TContourSegment::Line(Tip, B));
-        return J;
+        return true;
       }
       [[fallthrough]];
     }
     case TZKLineJoin::Bevel:
       Outer.push_back(TContourSegment::Line(A, B));
-      return J;
+      return true;
   }
-  return J;
+  return true;
 }
 
-TChain EndCap(const TPointD& P, const TPointD& D, double R, const TZKStroke& Stroke) {
+void AppendEndCap(TChain& Out, const TPointD& P, const TPointD& D, double R, const TZKStroke& Stroke) {
   const TPointD N = LeftNormal(D);
   const TPointD L = P + R * N, Rt = P - R * N;
-  TChain Out;
   switch (Stroke.Cap) {
     case TZKLineCap::Butt:
       Out.push_back(TContourSegment::Line(L, Rt));
@@ -254,19 +249,15 @@ TChain EndCap(const TPointD& P, const TPointD& D, double R, const TZKStroke& Str
       AppendArc(Out, P, L, -std::numbers::pi, Rt, Stroke.Tolerance);
       break;
   }
-  return Out;
 }
 
-TChain StartCap(const TPointD& P, const TPointD& D, double R, const TZKStroke& Stroke) {
-  return EndCap(P, {-D.X, -D.Y}, R, Stroke);
+void AppendStartCap(TChain& Out, const TPointD& P, const TPointD& D, double R, const TZKStroke& Stroke) {
+  AppendEndCap(Out, P, {-D.X, -D.Y}, R, Stroke);
 }
 
-TChain Reversed(const TChain& Chain) {
-  TChain Out;
-  Out.reserve(Chain.size());
+void AppendReversed(TChain& Out, const TChain& Chain) {
   for (auto It = Chain.rbegin(); It != Chain.rend(); ++It)
     Out.push_back({It->IsCurve, {It->Curve.P3, It->Curve.P2, It->Curve.P1, It->Curve.P0}});
-  return Out;
 }
 
 } // namespace zk::stroke

@@ -69,12 +69,22 @@ bool InJoin(const TContourSegment& S, const TContourSegment& Next, const TPointD
             const TZKStrokeHitTest::TData& D) {
   const TPointD At = S.End();
   if (!Near(At, P, D.JoinReach)) return false;
-  const stroke::TJoin J = stroke::MakeJoin(At, stroke::EndDirection(S), stroke::StartDirection(Next), D.R, D.Stroke);
+  TChain Left, Right;
+  bool OuterIsLeft = true;
+  if (!stroke::AppendJoin(Left, Right, OuterIsLeft, At, stroke::EndDirection(S), stroke::StartDirection(Next), D.R,
+                          D.Stroke))
+    return false;
   // The pie: from the corner to the outer edge, along it, and back.
-  TChain Rim = J.OuterIsLeft ? J.LeftChain : J.RightChain;
-  if (Rim.empty()) return false;
+  TChain& Rim = OuterIsLeft ? Left : Right;
   Rim.insert(Rim.begin(), TContourSegment::Line(At, Rim.front().Start()));
   return InClosedChain(Rim, P);
+}
+
+// The cap at an end running in direction Out, closed across the end.
+bool InCap(const TPointD& At, const TPointD& Out, const TPointD& P, const TZKStrokeHitTest::TData& D) {
+  TChain Cap;
+  stroke::AppendEndCap(Cap, At, Out, D.R, D.Stroke);
+  return InClosedChain(Cap, P);
 }
 
 } // namespace
@@ -100,9 +110,9 @@ bool TZKStrokeHitTest::Contains(const TPointD& P) const {
   for (const stroke::TStrokePiece& Piece : D.Pieces) {
     if (Piece.Segments.empty()) {
       if (!Near(Piece.At, P, D.CapReach)) continue;
-      TChain Dot = stroke::EndCap(Piece.At, Piece.Direction, D.R, D.Stroke);
-      const TChain Back = stroke::StartCap(Piece.At, Piece.Direction, D.R, D.Stroke);
-      Dot.insert(Dot.end(), Back.begin(), Back.end());
+      TChain Dot;
+      stroke::AppendEndCap(Dot, Piece.At, Piece.Direction, D.R, D.Stroke);
+      stroke::AppendStartCap(Dot, Piece.At, Piece.Direction, D.R, D.Stroke);
       if (InClosedChain(Dot, P)) return true;
       continue;
     }
@@ -114,11 +124,9 @@ bool TZKStrokeHitTest::Contains(const TPointD& P) const {
     }
     if (Piece.Closed) continue;
     const TContourSegment &First = Piece.Segments.front(), &Last = Piece.Segments.back();
-    if (Near(Last.End(), P, D.CapReach) &&
-        InClosedChain(stroke::EndCap(Last.End(), stroke::EndDirection(Last), D.R, D.Stroke), P))
-      return true;
+    if (Near(Last.End(), P, D.CapReach) && InCap(Last.End(), stroke::EndDirection(Last), P, D)) return true;
     if (Near(First.Start(), P, D.CapReach) &&
-        InClosedChain(stroke::StartCap(First.Start(), stroke::StartDirection(First), D.R, D.Stroke), P))
+        InCap(First.Start(), TPointD{0, 0} - stroke::StartDirection(First), P, D))
       return true;
   }
   return false;

@@ -5,61 +5,67 @@
 namespace zk::stroke {
 namespace {
 
-void Append(TChain& To, const TChain& From) { To.insert(To.end(), From.begin(), From.end()); }
+// Strokes pieces into Out, keeping its working chains between pieces.
+class TOutliner {
+public:
+  TOutliner(const TZKStroke& Stroke, std::vector<TPathContour>& Out)
+      : Stroke(Stroke), R(Stroke.Width / 2), Out(Out) {}
 
-void Append(TChain& To, const TChain& From, std::size_t& Budget) {
-  ConsumeBudget(Budget, From.size());
-  Append(To, From);
-}
-
-TPathContour Loop(TChain&& Segments) {
-  TPathContour C;
-  C.Start = Segments.front().Start();
-  C.Segments = std::move(Segments);
-  C.Closed = true;
-  return C;
-}
-
-// A dot: the caps of a piece of no length, back to back.
-void StrokeDot(const TStrokePiece& P, double R, const TZKStroke& Stroke, std::vector<TPathContour>& Out,
-               std::size_t& Budget) {
-  TChain Chain;
-  Append(Chain, EndCap(P.At, P.Direction, R, Stroke), Budget);
-  Append(Chain, StartCap(P.At, P.Direction, R, Stroke), Budget);
-  Out.push_back(Loop(std::move(Chain)));
-}
-
-void StrokePiece(const TStrokePiece& P, double R, const TZKStroke& Stroke, std::vector<TPathContour>& Out,
-                 std::size_t& Budget) {
-  if (P.Segments.empty()) {
-    StrokeDot(P, R, Stroke, Out, Budget);
-    return;
-  }
-  TChain Left, Right;
-  std::vector<TPathContour> Lobes;
-  const std::size_t N = P.Segments.size();
-  for (std::size_t I = 0; I < N; ++I) {
-    const TContourSegment& S = P.Segments[I];
-    OffsetSegment(S, R, Stroke.Tolerance, Left, Right, Lobes, Budget);
-    if (I + 1 < N || P.Closed) {
-      const TContourSegment& Next = P.Segments[(I + 1) % N];
-      TJoin J = MakeJoin(S.End(), EndDirection(S), StartDirection(Next), R, Stroke);
-      Append(Left, J.LeftChain, Budget);
-      Append(Right, J.RightChain, Budget);
+  void Piece(const TStrokePiece& P) {
+    Left.clear(), Right.clear(), Ends.clear();
+    if (P.Segments.empty()) {
+      // A dot: the caps of a piece of no length, back to back.
+      AppendEndCap(Left, P.At, P.Direction, R, Stroke);
+      AppendStartCap(Left, P.At, P.Direction, R, Stroke);
+      ConsumeBudget(Budget, Left.size());
+      Emit(Left, nullptr, nullptr);
+      return;
     }
-  }
-  if (P.Closed) {
-    Out.push_back(Loop(std::move(Left)));
-    Out.push_back(Loop(Reversed(Right)));
-  } else {
+    const std::size_t N = P.Segments.size();
+    for (std::size_t I = 0; I < N; ++I) {
+      const TContourSegment& S = P.Segments[I];
+      OffsetSegment(S, R, Stroke.Tolerance, Left, Right, Out, Budget);
+      if (I + 1 < N || P.Closed) {
+        bool OuterIsLeft = true;
+        const std::size_t Before = Left.size() + Right.size();
+        AppendJoin(Left, Right, OuterIsLeft, S.End(), EndDirection(S), StartDirection(P.Segments[(I + 1) % N]),
+                   R, Stroke);
+        ConsumeBudget(Budget, Left.size() + Right.size() - Before);
+      }
+    }
+    if (P.Closed) {
+      Emit(Left, nullptr, nullptr);
+      Emit(Ends, &Right, nullptr);
+      return;
+    }
     const TContourSegment &First = P.Segments.front(), &Last = P.Segments.back();
-    Append(Left, EndCap(Last.End(), EndDirection(Last), R, Stroke), Budget);
-    Append(Left, Reversed(Right));
-    Append(Left, StartCap(First.Start(), StartDirection(First), R, Stroke), Budget);
-    Out.push_back(Loop(std::move(Left)));
+    const std::size_t Before = Left.size();
+    AppendEndCap(Left, Last.End(), EndDirection(Last), R, Stroke);
+    AppendStartCap(Ends, First.Start(), StartDirection(First), R, Stroke);
+    ConsumeBudget(Budget, Left.size() - Before + Ends.size() + 2);  // and the move and close
+    Emit(Left, &Right, &Ends);
   }
-  for (TPathContour& L : Lobes) Out.push_back(std::move(L));
-}
+
+private:
+  // One closed contour: Head, then Back reversed, then Tail. Its segments are
+  // counted against the budget as they are made.
+  void Emit(const TChain& Head, const TChain* Back, const TChain* Tail) {
+    const std::size_t Size = Head.size() + (Back ? Back->size() : 0) + (Tail ? Tail->size() : 0);
+    TPathContour& C = Out.emplace_back();
+    C.Closed = true;
+    C.Segments.reserve(Size);
+    C.Segments.insert(C.Segments.end(), Head.begin(), Head.end());
+    if (Back) AppendReversed(C.Segments, *Back);
+    if (Tail) C.Segments.insert(C.Segments.end(), Tail->begin(), Tail->end());
+    C.Start = C.Segments.front().Start();
+  }
+
+  const TZKStroke& Stroke;
+  const double R;
+  std::vector<TPathContour>& Out;
+  std::size_t Budget = MaxResultEntries;
+  TChain Left, Right, Ends;
+};
 
 } // namespace
 } // namespace zk::stroke
@@ -69,10 +75,9 @@ namespace zk {
 std::unique_ptr<TZKPathData> StrokeOutline(const TZKPathData& Path, const TZKStroke& Stroke) {
   ValidateStroke(Stroke);
   if (Stroke.Width == 0) return std::make_unique<TZKPathData>();
-  const std::vector<stroke::TStrokePiece> Pieces = stroke::StrokePieces(Path, Stroke);
   std::vector<TPathContour> Contours;
-  std::size_t Budget = MaxResultEntries;
-  for (const stroke::TStrokePiece& P : Pieces) stroke::StrokePiece(P, Stroke.Width / 2, Stroke, Contours, Budget);
+  stroke::TOutliner Outliner(Stroke, Contours);
+  for (const stroke::TStrokePiece& P : stroke::StrokePieces(Path, Stroke)) Outliner.Piece(P);
   return ContoursToPath(Contours);
 }
 

@@ -52,23 +52,21 @@ constexpr TPointD LeftNormal(const TPointD& D) noexcept { return {-D.Y, D.X}; }
 void OffsetSegment(const TContourSegment& S, double R, double Tolerance, TChain& Left, TChain& Right,
                    std::vector<TPathContour>& Lobes, std::size_t& Budget);
 
-/// The join at P between a segment arriving in unit direction D0 and one
-/// leaving in D1: LeftChain runs from P + R*n0 to P + R*n1 and RightChain
+/// Appends the join at P between a segment arriving in unit direction D0 and
+/// one leaving in D1: to Left a chain from P + R*n0 to P + R*n1, to Right one
 /// from P - R*n0 to P - R*n1 (n the left normals); the outer side follows the
 /// join (miter, bevel past the limit, round), the inner one goes through P.
-/// Both stay empty where the corner is too flat to matter.
-struct TJoin {
-  TChain LeftChain, RightChain;
-  bool OuterIsLeft = true;
-};
-TJoin MakeJoin(const TPointD& P, const TPointD& D0, const TPointD& D1, double R, const TZKStroke& Stroke);
+/// Appends nothing where the corner is too flat to matter (and returns
+/// false); otherwise returns true with OuterIsLeft saying which side is outer.
+bool AppendJoin(TChain& Left, TChain& Right, bool& OuterIsLeft, const TPointD& P, const TPointD& D0,
+                const TPointD& D1, double R, const TZKStroke& Stroke);
 
-/// The cap at an end P where the piece runs in unit direction D: at the end
-/// from P + R*n to P - R*n, at the start from P - R*n to P + R*n.
-TChain EndCap(const TPointD& P, const TPointD& D, double R, const TZKStroke& Stroke);
-TChain StartCap(const TPointD& P, const TPointD& D, double R, const TZKStroke& Stroke);
+/// Appends the cap at an end P where the piece runs in unit direction D: at
+/// the end from P + R*n to P - R*n, at the start from P - R*n to P + R*n.
+void AppendEndCap(TChain& Out, const TPointD& P, const TPointD& D, double R, const TZKStroke& Stroke);
+void AppendStartCap(TChain& Out, const TPointD& P, const TPointD& D, double R, const TZKStroke& Stroke);
 
-/// The chain reversed: last segment first, each running backwards.
-TChain Reversed(const TChain& Chain);
+/// Appends the chain reversed: last segment first, each running backwards.
+void AppendReversed(TChain& Out, const TChain& Chain);
 
 } // namespace zk::stroke
