@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numeric>
 
+#include "pathops/ContourMeasure.h"
 #include "pathops/Stroke_p.h"
 
 namespace zk {
@@ -34,46 +35,6 @@ bool ZeroLength(const TContourSegment& S) {
   return C.P0 == C.P3 && (!S.IsCurve || (C.P1 == C.P0 && C.P2 == C.P0));
 }
 
-// A segment measured for dashing: its length and how to cut it by lengths.
-struct TMeasured {
-  const TContourSegment* Segment;
-  double Length;
-  double Accuracy;  // of the lengths along a curve
-
-  // The last cut, from which the next one (further along) is measured, so
-  // that many dashes on one curve each integrate only their own stretch.
-  mutable double LastS = 0, LastT = 0;
-
-  double ParameterAt(double S) const {
-    if (S <= 0) return 0;
-    if (S >= Length) return 1;
-    if (!Segment->IsCurve) return S / Length;
-    if (S < LastS) LastS = 0, LastT = 0;
-    if (S == LastS) return LastT;
-    const TCubicBezier Rest = SubCubic(Segment->Curve, LastT, 1);
-    const double T = CubicParameterAtLength(Rest, S - LastS, Length - LastS, Accuracy);
-    LastT = LastT + T * (1 - LastT);
-    LastS = S;
-    return LastT;
-  }
-  TContourSegment Piece(double S0, double S1) const {
-    const double T0 = ParameterAt(S0), T1 = ParameterAt(S1);
-    const TCubicBezier& C = Segment->Curve;
-    if (Segment->IsCurve) return {true, SubCubic(C, T0, T1)};
-    const TPointD A = T0 == 0 ? C.P0 : Lerp(C.P0, C.P3, T0), B = T1 == 1 ? C.P3 : Lerp(C.P0, C.P3, T1);
-    return TContourSegment::Line(A, B);
-  }
-  TPointD PointAt(double S) const { return CubicPoint(Segment->Curve, ParameterAt(S)); }
-  TPointD DirectionAt(double S) const {
-    const double T = ParameterAt(S);
-    if (T <= 0) return StartDirection(*Segment);
-    if (T >= 1) return EndDirection(*Segment);
-    const TPointD D = CubicTangent(Segment->Curve, T);
-    const double L = std::sqrt(D.X * D.X + D.Y * D.Y);
-    return L > 0 ? TPointD{D.X / L, D.Y / L} : StartDirection(*Segment);
-  }
-};
-
 TStrokePiece WholePiece(const TPathContour& C) {
   TStrokePiece P;
   P.Closed = C.Closed;
@@ -83,12 +44,22 @@ TStrokePiece WholePiece(const TPathContour& C) {
   return P;
 }
 
-// Cuts one contour by the pattern (even, positive total). A dash on at both
-// ends of a closed contour runs on over its start as one dash, with a join.
-void DashContour(const TPathContour& Contour, const std::vector<double>& Pattern, double Offset,
-                 double Accuracy, std::vector<TStrokePiece>& Out) {
-  // Find where the offset (in [0, total)) falls in the pattern; an entry
-  // ending exactly there is passed, a zero-length dash there is not.
+// The piece of contour I between distances A < B along it, as the measure
+// cuts it (lines as lines, curves by SubCubic), appended to Out's segments.
+void AppendCut(const TContourMeasure& Measure, std::size_t I, double A, double B, TStrokePiece& Out) {
+  for (const TPathContour& C : Measure.ContourPiece(I, A, B))
+    Out.Segments.insert(Out.Segments.end(), C.Segments.begin(), C.Segments.end());
+}
+
+// Cuts contour I by the pattern (even, positive total) from Offset (in
+// [0, total)). A dash on at both ends of a closed contour runs on over its
+// start as one dash, with a join there.
+void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vector<double>& Pattern, double Offset,
+                 std::vector<TStrokePiece>& Out) {
+  const TPathContour& Contour = Measure.Contours()[I];
+  const double Length = Measure.ContourLength(I);
+  // Find where the offset falls in the pattern; an entry ending exactly there
+  // is passed, a zero-length dash there is not.
   std::size_t Index = 0;
   double Into = Offset;
   for (std::size_t Step = 0; Into > Pattern[Index] || (Into == Pattern[Index] && Into > 0); ++Step) {
@@ -99,89 +70,77 @@ void DashContour(const TPathContour& Contour, const std::vector<double>& Pattern
     Into -= Pattern[Index];
     Index = (Index + 1) % Pattern.size();
   }
-  double Left = Pattern[Index] - Into;
+  const bool StartsOn = Index % 2 == 0;
   const std::size_t First = Out.size();
-  bool On = Index % 2 == 0;
-  bool Open = false;  // a dash is being drawn into Out.back()
-  const bool StartsOn = On;
-  const auto Begin = [&](const TPointD& At, const TPointD& Direction) {
-    Out.push_back({{}, false, At, Direction});
-    Open = true;
-  };
-  if (On && !Contour.Segments.empty())
-    Begin(Contour.Start, StartDirection(Contour.Segments.front()));
-  for (const TContourSegment& S : Contour.Segments) {
-    const TPointD Chord = S.End() - S.Start();
-    const double Length = S.IsCurve ? CubicArcLength(S.Curve, 0, 1, Accuracy)
-                                    : std::sqrt(Chord.X * Chord.X + Chord.Y * Chord.Y);
-    const TMeasured M{&S, Length, Accuracy};
-    double At = 0;
-    while (Left <= Length - At) {
-      // The current entry ends within the segment (or exactly at its end).
-      const double End = At + Left;
-      if (On && End > At) Out.back().Segments.push_back(M.Piece(At, End));
-      if (On) Open = false;
-      At = End;
-      Index = (Index + 1) % Pattern.size();
-      Left = Pattern[Index];
-      On = Index % 2 == 0;
-      if (On) Begin(M.PointAt(At), M.DirectionAt(At));
+  bool RunsToEnd = false;  // the last dash reaches the contour's end
+  for (double At = 0, Left = Pattern[Index] - Into;;) {
+    const double End = At + Left;
+    if (Index % 2 == 0) {
+      if (At == 0 && End >= Length && Contour.Closed) {
+        Out.push_back(WholePiece(Contour));  // one dash all round: the contour itself
+        return;
+      }
+      TStrokePiece& P = Out.emplace_back();
+      if (End > At) AppendCut(Measure, I, At, std::min(End, Length), P);
+      if (P.Segments.empty()) {
+        const TPointTangent From = Measure.PointTangentAt(Measure.ContourStart(I) + At);
+        P.At = From.Point, P.Direction = From.Tangent;
+      } else {
+        // Where a dash too short to keep a segment of any length leaves a dot.
+        P.At = P.Segments.front().Start(), P.Direction = StartDirection(P.Segments.front());
+      }
+      RunsToEnd = End >= Length;
       if (Out.size() - First > MaxResultEntries)
         throw EResultTooLarge("The dash pattern would make more than 2^20 dashes");
     }
-    if (On && Length > At) Out.back().Segments.push_back(M.Piece(At, Length));
-    Left -= Length - At;
+    if (End >= Length) {
+      // Zero-length entries due just at the end: their dashes are dots there.
+      for (std::size_t K = 1; End == Length && K < Pattern.size() && Pattern[(Index + K) % Pattern.size()] == 0; ++K) {
+        if ((Index + K) % 2 != 0) continue;
+        TStrokePiece& P = Out.emplace_back();
+        const TPointTangent At = Measure.PointTangentAt(Measure.ContourStart(I) + Length);
+        P.At = At.Point, P.Direction = At.Tangent;
+      }
+      break;
+    }
+    At = End;
+    Index = (Index + 1) % Pattern.size();
+    Left = Pattern[Index];
   }
-  if (Open && Out.back().Segments.empty()) {
-    Out.pop_back();  // a dash due to begin just at the end
-    Open = false;
-  }
-  if (Contour.Closed && Open && StartsOn && Out.size() - First >= 2) {
-    // The last dash runs on into the first.
+  if (Contour.Closed && StartsOn && RunsToEnd && Out.size() - First >= 2) {
     TStrokePiece& Last = Out.back();
     TStrokePiece& Head = Out[First];
     Last.Segments.insert(Last.Segments.end(), Head.Segments.begin(), Head.Segments.end());
     Head = std::move(Last);
     Out.pop_back();
-  } else if (Contour.Closed && Open && StartsOn && Out.size() - First == 1) {
-    Out.back().Closed = true;  // one dash all round: the contour itself
   }
 }
 
 } // namespace
 
 std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke& Stroke) {
-  const std::vector<TPathContour> Contours = PathContours(Path);
   std::vector<double> Pattern = Stroke.Dashes;
   if (Pattern.size() % 2 == 1) Pattern.insert(Pattern.end(), Stroke.Dashes.begin(), Stroke.Dashes.end());
   const double Total = std::accumulate(Pattern.begin(), Pattern.end(), 0.0);
-  const bool Dashed = Total > 0;
-  const double Accuracy = Stroke.Tolerance * 0.1;
   std::vector<TStrokePiece> Pieces;
-  if (Dashed) {
+  if (!(Total > 0)) {
+    for (const TPathContour& C : PathContours(Path))
+      if (!C.Segments.empty()) Pieces.push_back(WholePiece(C));  // a lone move paints nothing
+  } else {
+    const TContourMeasure Measure(Path);
     // Refuse a pattern that would make too many dashes before cutting any.
     double Dashes = 0;
-    for (const TPathContour& C : Contours) {
-      double Length = 0;
-      for (const TContourSegment& S : C.Segments)
-        Length += S.IsCurve ? CubicControlLength(S.Curve) : zk::Length(S.End() - S.Start());
-      if (!C.Segments.empty()) Dashes += (Length / Total + 1) * static_cast<double>(Pattern.size() / 2);
-    }
+    for (std::size_t I = 0; I < Measure.ContourCount(); ++I)
+      if (!Measure.Contours()[I].Segments.empty())
+        Dashes += (Measure.ContourLength(I) / Total + 1) * static_cast<double>(Pattern.size() / 2);
     if (!(Dashes <= static_cast<double>(MaxResultEntries)))
       throw EResultTooLarge("The dash pattern would make more than 2^20 dashes");
-  }
-  double Offset = Dashed ? std::fmod(Stroke.DashOffset, Total) : 0;
-  if (Offset < 0) Offset += Total;
-  if (!(Offset < Total)) Offset = 0;
-  for (const TPathContour& C : Contours) {
-    if (C.Segments.empty()) continue;  // a lone move paints nothing
-    const std::size_t From = Pieces.size();
-    if (Dashed) DashContour(C, Pattern, Offset, Accuracy, Pieces);
-    else Pieces.push_back(WholePiece(C));
-    for (std::size_t I = From; I < Pieces.size(); ++I) {
-      TStrokePiece& P = Pieces[I];
-      std::erase_if(P.Segments, ZeroLength);
-    }
+    double Offset = std::fmod(Stroke.DashOffset, Total);
+    if (Offset < 0) Offset += Total;
+    if (!(Offset < Total)) Offset = 0;
+    for (std::size_t I = 0; I < Measure.ContourCount(); ++I)
+      if (!Measure.Contours()[I].Segments.empty()) DashContour(Measure, I, Pattern, Offset, Pieces);
+    for (TStrokePiece& P : Pieces) std::erase_if(P.Segments, ZeroLength);
   }
   // Dots are drawn only by caps that reach beyond the end.
   if (Stroke.Cap == TZKLineCap::Butt) std::erase_if(Pieces, [](const TStrokePiece& P) { return P.Segments.empty(); });
