@@ -12,6 +12,7 @@
 #include <cstring>
 #include <vector>
 
+#include "FuzzInput.h"
 #include "canvas/RecordingCanvas.h"
 #include "geometry/Matrix.h"
 #include "path/PathData.h"
@@ -20,19 +21,8 @@
 
 namespace {
 
-// A float from the input, or Default when it is used up or not finite.
-float TakeFloat(const std::uint8_t*& Data, std::size_t& Size, float Default) {
-  if (Size < 4) return Default;
-  float V;
-  std::memcpy(&V, Data, 4);
-  Data += 4;
-  Size -= 4;
-  return std::isfinite(V) ? V : Default;
-}
-
-void Check(bool Condition) {
-  if (!Condition) std::abort();
-}
+using zkfuzz::Check;
+using zkfuzz::TakeFloat;
 
 } // namespace
 

@@ -4,47 +4,19 @@
 #include <cmath>
 #include <limits>
 
-#include "path/PathSegments.h"
+#include "pathops/PathContourWalk_p.h"
 
 namespace zk {
 
 std::vector<TPathContour> PathContours(std::span<const TZKPathPoint> Entries) {
-  std::vector<TPathContour> Contours;
-  bool Open = false;  // the last contour takes further segments
-  TPointD PenAfterClose{};  // a close returns the pen to the figure's start
-  const auto Begin = [&](const TPointD& At) {
-    Contours.push_back({At, {}, false});
-    Open = true;
-  };
-  ForEachPathSegment(Entries, [&](const TZKPathSegment& S) {
-    const TPointD Pen = Contours.empty() || Open ? ToPointD(S.Current) : PenAfterClose;
-    switch (S.Kind) {
-      case ppMoveTo:
-        Begin(ToPointD(S.Points[0]));
-        break;
-      case ppLineTo:
-        if (!Open) Begin(Pen);
-        Contours.back().Segments.push_back(TContourSegment::Line(Pen, ToPointD(S.Points[0])));
-        break;
-      case ppCurveTo:
-        if (!Open) Begin(Pen);
-        Contours.back().Segments.push_back(
-            {true, {Pen, ToPointD(S.Points[0]), ToPointD(S.Points[1]), ToPointD(S.Points[2])}});
-        break;
-      case ppClose:
-        // A close right after a close (or at the path's start) closes an
-        // empty contour at the pen: a zero-length closed contour.
-        if (!Open) Begin(Pen);
-        Contours.back().Segments.push_back(TContourSegment::Line(Pen, Contours.back().Start));
-        Contours.back().Closed = true;
-        PenAfterClose = Contours.back().Start;
-        Open = false;
-        break;
-      default:
-        break;
-    }
-  });
-  return Contours;
+  struct TBuilder {
+    std::vector<TPathContour> Contours;
+    void Begin(const TPointD& At) { Contours.push_back({At, {}, false}); }
+    void Segment(const TContourSegment& S) { Contours.back().Segments.push_back(S); }
+    void Close() { Contours.back().Closed = true; }
+  } Builder;
+  WalkPathContours(Entries, Builder);
+  return std::move(Builder.Contours);
 }
 
 namespace {

@@ -5,15 +5,10 @@
 #include <string>
 
 #include "pathops/PathContours.h"
+#include "pathops/ParsePath.h"
 
 namespace zk {
 namespace {
-
-std::unique_ptr<TZKPathData> Parse(const std::string& Text) {
-  auto P = std::make_unique<TZKPathData>();
-  P->SetPathString(Text);
-  return P;
-}
 
 // Each contour as "start:segments[c]" with L or C per segment, "c" when closed.
 std::string Shape(const std::vector<TPathContour>& Contours) {

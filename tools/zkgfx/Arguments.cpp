@@ -78,4 +78,10 @@ int CountArgument(std::string_view Text, std::string_view What, int Max) {
 
 std::string FormatNumber(double Value) { return FormatFloat(DefaultPathFormat, Value, USFormatSettings); }
 
+std::string FormatShortest(double Value) {
+  char Buffer[32];
+  const auto Result = std::to_chars(Buffer, Buffer + sizeof Buffer, Value == 0 ? 0.0 : Value);
+  return {Buffer, Result.ptr};
+}
+
 } // namespace zk::zkgfx

@@ -3,6 +3,7 @@
 /// main.cpp. A command reads its arguments (without its own name), writes
 /// its result to Out and returns the exit code; a bad argument raises
 /// `UsageError`, which the dispatcher reports with exit code 2.
+#include <functional>
 #include <iosfwd>
 #include <span>
 #include <stdexcept>
@@ -58,6 +59,12 @@ inline constexpr std::string_view PathSyntaxFlags[] = {"--svg"};
 void ReadPath(TZKPathData& Path, std::string_view Text, const ParsedArguments& Parsed,
               std::string_view Context = {});
 
+/// Reads standard input one path per line (each line on its own, as
+/// `ReadPath` reads it, with "line N: " naming the line in its messages) and
+/// calls Visit with each path in turn.
+void ForEachInputPath(std::istream& In, const ParsedArguments& Parsed,
+                      const std::function<void(const TZKPathData&)>& Visit);
+
 /// Between Min and Max positional arguments, or raises naming the Expected ones.
 void RequirePositional(const ParsedArguments& Parsed, std::size_t Min, std::size_t Max,
                        std::string_view Expected);
@@ -75,6 +82,10 @@ std::string ReadPathFile(std::string_view Name);
 /// A number as the library writes path numbers ("0.#########").
 std::string FormatNumber(double Value);
 
+/// A number in the shortest form that reads back as the same double ("0.1",
+/// "1e+38"); negative zero is written "0".
+std::string FormatShortest(double Value);
+
 extern const Command NormalizeCommand;
 extern const Command InfoCommand;
 extern const Command FlattenCommand;
@@ -83,5 +94,9 @@ extern const Command ArcCommand;
 extern const Command RenderCommand;
 extern const Command DesignerCommand;
 extern const Command GalleryCommand;
+extern const Command MeasureCommand;
+extern const Command TrimCommand;
+extern const Command ContainsCommand;
+extern const Command StrokeCommand;
 
 } // namespace zk::zkgfx

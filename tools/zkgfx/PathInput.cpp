@@ -18,4 +18,15 @@ void ReadPath(TZKPathData& Path, std::string_view Text, const ParsedArguments& P
             << Path.Count() << " entries before it)\n";
 }
 
+void ForEachInputPath(std::istream& In, const ParsedArguments& Parsed,
+                      const std::function<void(const TZKPathData&)>& Visit) {
+  std::string Line;
+  std::size_t LineNumber = 0;
+  while (std::getline(In, Line)) {
+    TZKPathData Path; // a new path per line: nothing carries over, not even the start point
+    ReadPath(Path, Line, Parsed, "line " + std::to_string(++LineNumber) + ": ");
+    Visit(Path);
+  }
+}
+
 } // namespace zk::zkgfx
