@@ -39,8 +39,8 @@ public:
 struct TZKStroke {
   /// The stroke's full width in path units; 0 paints nothing.
   double Width = 1;
-  TZKLineJoin Join = TZKLineJoin::Miter;
-  TZKLineCap Cap = TZKLineCap::Butt;
+  TZKLineJoin Join = TZKLineJoin::Miter;  ///< how segments meet at corners
+  TZKLineCap Cap = TZKLineCap::Butt;      ///< how open contours and dashes end
   /// The largest ratio of a miter's length (corner to tip, doubled) to the
   /// width, as SVG and the canvas define it: 1 / sin(theta / 2) for segments
   /// meeting at the angle theta. A corner past it is bevelled; one exactly at
@@ -84,8 +84,11 @@ public:
   /// dash count.
   TZKStrokeHitTest(const TZKPathData& Path, const TZKStroke& Stroke);
   ~TZKStrokeHitTest();
+  ///@{
+  /// Movable (the prepared pieces move along), not copyable.
   TZKStrokeHitTest(TZKStrokeHitTest&&) noexcept;
   TZKStrokeHitTest& operator=(TZKStrokeHitTest&&) noexcept;
+  ///@}
 
   /// The point lies on the stroke: inside a piece of `StrokeOutline`'s
   /// outline (the same pieces, so the answers agree with filling the outline

@@ -118,6 +118,9 @@ TEST_F(RenderCommandTest, ViewBox_BadArguments) {
       {"UnknownColourName", "--viewbox '0 0 16 16' --fill reddish"},
       {"ColourWithAlphaDigits", "--viewbox '0 0 16 16' --fill '#ff000080'"},
       {"UnknownFillRule", "--viewbox '0 0 16 16' --fill-rule winding"},
+      {"StrokeWidthWithoutStroke", "--viewbox '0 0 16 16' --stroke-width 2"},
+      {"NegativeStrokeWidth", "--viewbox '0 0 16 16' --stroke red --stroke-width -1"},
+      {"UnknownJoin", "--viewbox '0 0 16 16' --stroke red --join sharp"},
   };
   for (const Case& C : Cases)
     EXPECT_EQ(Zkgfx("render " + C.Options + " M0,0L1,1 '" + Out("a.png") + "'"), 2) << C.Name;
@@ -209,6 +212,51 @@ TEST_F(RenderCommandTest, ViewBox_AgreesWithQtSvgRendererOnBootstrapIcons) {
   std::printf("%d icons compared: at most %.3f%% of an icon's pixels differ by more than a "
               "quarter, the largest coverage difference is %d/255\n",
               Compared, 100 * WorstShare, WorstPixel);
+}
+
+// The stroke is the library's outline (`StrokeOutline`) filled; Qt's SVG
+// renderer strokes with Qt's own stroker, so the two agree within
+// anti-aliasing wherever both follow SVG's stroke rules.
+TEST_F(RenderCommandTest, ViewBox_StrokeAgreesWithQtSvgRenderer) {
+  std::ifstream In(std::string(ZK_CORPUS_DIR) + "/bootstrap-icons.txt");
+  if (!In) GTEST_SKIP() << "no icon corpus";
+  struct Style { const char* Svg; const char* Options; } const Styles[] = {
+      {"stroke-width='0.5'", "--stroke-width 0.5"},
+      {"stroke-width='0.75' stroke-linejoin='round' stroke-linecap='round'",
+       "--stroke-width 0.75 --join round --cap round"},
+      {"stroke-width='0.4' stroke-linejoin='bevel' stroke-linecap='square'",
+       "--stroke-width 0.4 --join bevel --cap square"}};
+  constexpr int Stride = 40, Side = 64;
+  int Index = 0, Compared = 0, Worst = 0;
+  for (std::string D; std::getline(In, D); ++Index) {
+    if (Index % Stride != 0) continue;
+    const Style& S = Styles[(Index / Stride) % std::size(Styles)];
+    const QByteArray Svg = QByteArray("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 16 16'>"
+                                      "<path fill='none' stroke='red' ") + S.Svg + " d='" + D.c_str() +
+                           "'/></svg>";
+    QSvgRenderer Renderer(Svg);
+    ASSERT_TRUE(Renderer.isValid()) << Index;
+    QImage Expected(Side, Side, QImage::Format_ARGB32_Premultiplied);
+    Expected.fill(Qt::transparent);
+    {
+      QPainter Painter(&Expected);
+      Renderer.render(&Painter);
+    }
+    std::ofstream(Out("icon.txt")) << D;
+    ASSERT_EQ(Zkgfx("render --svg --size 64x64 --viewbox '0 0 16 16' --fill none --stroke red " +
+                    std::string(S.Options) + " --file '" + Out("icon.txt") + "' '" + Out("s.png") + "'"), 0)
+        << Index;
+    const QImage Actual(QString::fromStdString(Out("s.png")));
+    int Differing = 0;
+    for (int Y = 0; Y < Side; ++Y)
+      for (int X = 0; X < Side; ++X) Differing += std::abs(Alpha(Actual, X, Y) - Alpha(Expected, X, Y)) > 64;
+    EXPECT_LE(Differing, Side * Side / 100) << "icon " << Index << " (" << S.Options << ")";
+    Worst = std::max(Worst, Differing);
+    ++Compared;
+  }
+  EXPECT_GT(Compared, 0);
+  std::printf("%d stroked icons compared: at most %d of %d pixels differ by more than a quarter\n",
+              Compared, Worst, Side * Side);
 }
 
 } // namespace

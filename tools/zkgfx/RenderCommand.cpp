@@ -7,14 +7,15 @@
 #include <QColor>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPen>
 
 #include "path/PathData.h"
 #include "path/PathPreview.h"
+#include "pathops/Stroke.h"
 #include "qt/QtCanvas.h"
 #include "qt/QtPainterPath.h"
 #include "tools/zkgfx/Command.h"
 #include "tools/zkgfx/PictureOutput.h"
+#include "tools/zkgfx/StrokeOptions.h"
 
 namespace zk::zkgfx {
 namespace {
@@ -36,9 +37,11 @@ struct TViewBox {
 
 struct TBrowserStyle {
   TViewBox ViewBox;
-  QColor Fill = Qt::black;
+  std::optional<QColor> Fill = QColor(Qt::black);  // none: not filled
   Qt::FillRule FillRule = Qt::WindingFill;
   std::optional<QColor> Stroke;      // none: no outline
+  TZKStroke StrokeStyle;             // width, joins, caps, dashes in view box units
+  bool ToleranceGiven = false;       // else a quarter pixel at the picture's scale
   std::optional<QColor> Background;  // none: transparent
 };
 
@@ -93,27 +96,38 @@ QTransform ViewBoxTransform(const TViewBox& Box, const TPictureSize& Size) {
   return QTransform(Scale, 0, 0, Scale, Dx, Dy);
 }
 
-// Anti-aliased, filled by the fill rule, outlined only when a stroke colour
-// is given: 1 user unit wide with mitred joins (limit 4) and butt caps, the
-// SVG defaults.
+// Anti-aliased, filled by the fill rule, then outlined when a stroke colour
+// is given: the library's stroke outline (`StrokeOutline`, in the style of
+// the stroke options, SVG's defaults otherwise) filled nonzero in that
+// colour, as a browser paints the stroke over the fill.
 void DrawAsBrowser(TQtCanvas& Canvas, const TZKPathData& Path, const TPictureSize& Size,
                    const TBrowserStyle& Style) {
   QPainter& Painter = *Canvas.Painter();
   Painter.save();
   if (Style.Background) Painter.fillRect(QRectF(0, 0, Size.Width, Size.Height), *Style.Background);
   if (Style.ViewBox.Width > 0 && Style.ViewBox.Height > 0) {
+    const QTransform ToPicture = ViewBoxTransform(Style.ViewBox, Size);
     Painter.setRenderHint(QPainter::Antialiasing);
-    Painter.setTransform(ViewBoxTransform(Style.ViewBox, Size));
-    QPainterPath Outline = ToQPainterPath(Path);
-    Outline.setFillRule(Style.FillRule);
-    Painter.fillPath(Outline, Style.Fill);
+    Painter.setTransform(ToPicture);
+    QPainterPath Fill = ToQPainterPath(Path);
+    Fill.setFillRule(Style.FillRule);
+    if (Style.Fill) Painter.fillPath(Fill, *Style.Fill);
     if (Style.Stroke) {
-      QPen Pen(*Style.Stroke, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::SvgMiterJoin);
-      Pen.setMiterLimit(4);
-      Painter.strokePath(Outline, Pen);
+      TZKStroke Stroke = Style.StrokeStyle;
+      if (!Style.ToleranceGiven) Stroke.Tolerance = 0.25 / ToPicture.m11();
+      QPainterPath Outline = ToQPainterPath(*StrokeOutline(Path, Stroke));
+      Outline.setFillRule(Qt::WindingFill);
+      Painter.fillPath(Outline, *Style.Stroke);
     }
   }
   Painter.restore();
+}
+
+// The stroke style options render takes besides --stroke.
+std::vector<std::string_view> StrokeOptionNames() {
+  std::vector<std::string_view> Names(StrokeStyleOptions.begin(), StrokeStyleOptions.end());
+  Names.push_back("--stroke-width");
+  return Names;
 }
 
 std::optional<TBrowserStyle> BrowserStyleOf(const ParsedArguments& Parsed) {
@@ -128,22 +142,32 @@ std::optional<TBrowserStyle> BrowserStyleOf(const ParsedArguments& Parsed) {
   }
   TBrowserStyle Style;
   Style.ViewBox = ParseViewBox(ViewBox);
-  Style.Fill = ParseColor(Parsed.Option("--fill", "black"), "--fill");
+  if (const std::string_view F = Parsed.Option("--fill", "black"); F == "none")
+    Style.Fill.reset();
+  else
+    Style.Fill = ParseColor(F, "--fill");
   const std::string_view Rule = Parsed.Option("--fill-rule", "nonzero");
   if (Rule == "evenodd")
     Style.FillRule = Qt::OddEvenFill;
   else if (Rule != "nonzero")
     throw UsageError("--fill-rule must be nonzero or evenodd, not '" + std::string(Rule) + "'");
-  if (const std::string_view S = Parsed.Option("--stroke", ""); !S.empty() && S != "none")
+  if (const std::string_view S = Parsed.Option("--stroke", ""); !S.empty() && S != "none") {
     Style.Stroke = ParseColor(S, "--stroke");
+    Style.StrokeStyle = StrokeFromOptions(Parsed, "--stroke-width");
+    Style.ToleranceGiven = !Parsed.Option("--tolerance", "").empty();
+  } else {
+    for (std::string_view Name : StrokeOptionNames())
+      if (!Parsed.Option(Name, "").empty()) throw UsageError(std::string(Name) + " needs --stroke");
+  }
   if (const std::string_view B = Parsed.Option("--background", "none"); B != "none")
     Style.Background = ParseColor(B, "--background");
   return Style;
 }
 
 int Run(Arguments Args, std::istream&, std::ostream& Out) {
-  static constexpr std::string_view Known[] = {"--size",      "--file",   "--viewbox",  "--fill",
-                                               "--fill-rule", "--stroke", "--background"};
+  std::vector<std::string_view> Known = {"--size",      "--file",   "--viewbox",  "--fill",
+                                         "--fill-rule", "--stroke", "--background"};
+  for (std::string_view Name : StrokeOptionNames()) Known.push_back(Name);
   const ParsedArguments Parsed = ParseArguments(Args, Known, PathSyntaxFlags);
   const TPictureSize Size = ParsePictureSize(Parsed.Option("--size", "256x256"));
   const std::string_view FileName = Parsed.Option("--file", "");
@@ -173,20 +197,24 @@ int Run(Arguments Args, std::istream&, std::ostream& Out) {
 const Command RenderCommand{
     "render", "draw a path into a PNG, PDF or SVG file",
     "Usage: zkgfx render [--size WxH] [--svg] [--viewbox \"MINX MINY W H\" [--fill COLOR]\n"
-    "                    [--fill-rule nonzero|evenodd] [--stroke COLOR]\n"
-    "                    [--background none|COLOR]] (PATHDATA | --file F) OUT\n"
+    "                    [--fill-rule nonzero|evenodd] [--stroke COLOR [--stroke-width W]\n"
+    "                    [stroke options]] [--background none|COLOR]] (PATHDATA | --file F) OUT\n"
     "Without --viewbox, draws the path the way the path designer previews it:\n"
     "scaled on each axis to fill the picture less a 4-pixel margin, filled grey\n"
     "and outlined black, on white.\n"
     "With --viewbox, draws it as a browser draws <svg viewBox=\"...\"><path d=\"...\">:\n"
     "the box mapped onto the picture with one scale, centred (xMidYMid meet),\n"
     "anti-aliased, filled by --fill-rule (default nonzero) in --fill (default\n"
-    "black), outlined 1 unit wide only when --stroke is given, on --background\n"
-    "(default none: transparent). A COLOR is #rrggbb, #rgb or an SVG colour name.\n"
+    "black; none: not filled), stroked only when --stroke is given (--stroke-width\n"
+    "W in view box units, default 1, and the stroke options below), on\n"
+    "--background (default none: transparent). A COLOR is #rrggbb, #rgb or an\n"
+    "SVG colour name.\n"
     "The format follows the extension of OUT: .png, .pdf or .svg. --size\n"
     "defaults to 256x256 (at most 8192 per side; points for PDF).\n"
     "--file reads the path data from F instead of the command line.\n"
-    "--svg reads it by the SVG path grammar (see 'zkgfx normalize --help').\n",
+    "--svg reads it by the SVG path grammar (see 'zkgfx normalize --help').\n"
+    "Stroke options (with --stroke; --tolerance defaults to a quarter pixel):\n"
+    ZKGFX_STROKE_OPTIONS_HELP,
     &Run};
 
 } // namespace zk::zkgfx
