@@ -115,6 +115,7 @@ TEST_F(RenderCommandTest, ViewBox_BadArguments) {
       {"NotANumber", "--viewbox '0 0 x 16'"},
       {"FillWithoutViewBox", "--fill red"},
       {"BackgroundWithoutViewBox", "--background white"},
+      {"JoinWithoutViewBox", "--join round"},
       {"UnknownColourName", "--viewbox '0 0 16 16' --fill reddish"},
       {"ColourWithAlphaDigits", "--viewbox '0 0 16 16' --fill '#ff000080'"},
       {"UnknownFillRule", "--viewbox '0 0 16 16' --fill-rule winding"},

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -135,7 +136,9 @@ std::optional<TBrowserStyle> BrowserStyleOf(const ParsedArguments& Parsed) {
                                                       "--background"};
   const std::string_view ViewBox = Parsed.Option("--viewbox", "");
   if (ViewBox.empty()) {
-    for (std::string_view Name : StyleOptions)
+    std::vector<std::string_view> Names(std::begin(StyleOptions), std::end(StyleOptions));
+    for (std::string_view Name : StrokeOptionNames()) Names.push_back(Name);
+    for (std::string_view Name : Names)
       if (!Parsed.Option(Name, "").empty())
         throw UsageError(std::string(Name) + " draws as a browser does and needs --viewbox");
     return std::nullopt;
