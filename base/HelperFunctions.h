@@ -40,6 +40,7 @@ TRect ScaleRect(const TRect& R, int DX, int DY) noexcept;
 /// The text tests a comparison function can make.
 enum TCompareStringsOption : std::uint8_t { csoStartsWith, csoEndsWith, csoContains, csoEquals };
 
+///@{
 /// A comparison called as (S, T): T starts with S, T ends with S, T contains S
 /// or T equals S, by Option, with or without case. The option is stored in a
 /// byte so that any ordinal is valid; ordinals past `csoEquals` mean equality.
@@ -47,11 +48,14 @@ enum TCompareStringsOption : std::uint8_t { csoStartsWith, csoEndsWith, csoConta
 /// never per byte.
 using TStrCompareFunction = std::function<bool(std::string_view S, std::string_view T)>;
 TStrCompareFunction GetStrCompareFunction(bool CaseSensitive, TCompareStringsOption Option);
+///@}
 
+///@{
 /// T contains S, case-sensitive (`Str`) or not (`Text`). An empty S is in
 /// every text.
 bool ZKAnsiContainsStr(std::string_view S, std::string_view T);
 bool ZKAnsiContainsText(std::string_view S, std::string_view T);
+///@}
 
 /// The text with every letter in lower case, per Unicode character (the C
 /// library's simple lower-case mapping of every script, from its UTF-8 "C"

@@ -7,18 +7,25 @@
 
 namespace zk {
 
+///@{
 /// Text starts / ends with Sub (the sub-text comes first); an empty Sub is a
 /// prefix and a suffix of every text.
 bool AnsiStartsStr(std::string_view Sub, std::string_view Text);
+/// Text starts with Sub, ignoring case.
 bool AnsiStartsText(std::string_view Sub, std::string_view Text);
+/// Text ends with Sub, exactly.
 bool AnsiEndsStr(std::string_view Sub, std::string_view Text);
+/// Text ends with Sub, ignoring case.
 bool AnsiEndsText(std::string_view Sub, std::string_view Text);
+///@}
 
+///@{
 /// Equality, exact (`AnsiSameStr`) or ignoring case (`AnsiSameText`,
 /// `SameText`, which are one test here).
 bool AnsiSameStr(std::string_view S1, std::string_view S2);
 bool AnsiSameText(std::string_view S1, std::string_view S2);
 bool SameText(std::string_view S1, std::string_view S2);
+///@}
 
 /// Orders two texts ignoring case by the collation of the process locale
 /// (the environment's LC_COLLATE, read once; the "C" locale orders by code

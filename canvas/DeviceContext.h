@@ -33,21 +33,31 @@ using HDC = TDeviceContext*;
 /// A vertex of a gradient fill: device coordinates and a 16-bit value per
 /// channel, a byte b stored as b * 256 (b shifted left by 8).
 struct TTriVertex {
+  ///@{
+  /// The position in device pixels.
   std::int32_t x = 0;
   std::int32_t y = 0;
+  ///@}
+  ///@{
+  /// The channels, a byte b stored as b * 256.
   std::uint16_t Red = 0;
   std::uint16_t Green = 0;
   std::uint16_t Blue = 0;
   std::uint16_t Alpha = 0;
+  ///@}
   friend constexpr bool operator==(const TTriVertex&, const TTriVertex&) = default;
 };
+/// A pointer to a vertex, as the platform's headers name it.
 using PTriVertex = TTriVertex*;
 static_assert(sizeof(TTriVertex) == 16);
 
-/// Polygon fill modes: `ALTERNATE` is the even-odd rule, `WINDING` non-zero.
+/// Polygon fill mode: the even-odd rule.
 inline constexpr int ALTERNATE = 1;
+/// Polygon fill mode: the non-zero winding rule.
 inline constexpr int WINDING = 2;
 
+/// Opens a path bracket, discarding any path open or ended before; the
+/// moves, lines and curves that follow build the path instead of drawing.
 bool BeginPath(HDC DC);
 /// Moves the current position to (X, Y), starting a new figure inside a
 /// path bracket; the old position goes to *Previous when it is not null.
@@ -77,16 +87,21 @@ int GetPolyFillMode(HDC DC);
 /// value (or a null context) changes nothing and returns 0.
 int SetPolyFillMode(HDC DC, int Mode);
 
+///@{
 /// Gradient fill modes. Only triangles are drawn; the rectangle modes are
 /// named so that a caller passing one gets a clear false.
 inline constexpr std::uint32_t GRADIENT_FILL_RECT_H = 0, GRADIENT_FILL_RECT_V = 1,
                                GRADIENT_FILL_TRIANGLE = 2;
+///@}
 
 /// Three indexes into the vertex list of `GradientFill`.
 struct TGradientTriangle {
+  ///@{
+  /// The corners, as indexes into the vertex list.
   std::uint32_t Vertex1 = 0;
   std::uint32_t Vertex2 = 0;
   std::uint32_t Vertex3 = 0;
+  ///@}
   friend constexpr bool operator==(const TGradientTriangle&, const TGradientTriangle&) = default;
 };
 
@@ -100,6 +115,7 @@ struct TGradientTriangle {
 bool GradientFill(HDC DC, std::span<const TTriVertex> Vertices,
                   std::span<const TGradientTriangle> Triangles, std::uint32_t Mode);
 
+///@{
 /// Flags of `DrawTextW`. Vertical alignment (`DT_VCENTER`, `DT_BOTTOM`)
 /// applies to single-line text only; without `DT_SINGLELINE` text breaks at
 /// line feeds, and with `DT_WORDBREAK` also between words that would cross
@@ -107,6 +123,7 @@ bool GradientFill(HDC DC, std::span<const TTriVertex> Vertices,
 inline constexpr std::uint32_t DT_TOP = 0, DT_LEFT = 0, DT_CENTER = 1, DT_RIGHT = 2,
                                DT_VCENTER = 4, DT_BOTTOM = 8, DT_WORDBREAK = 16,
                                DT_SINGLELINE = 32, DT_NOCLIP = 256;
+///@}
 
 /// Draws Text (UTF-8) in Rect with the canvas's font, aligned by Format, on
 /// the brush colour unless the brush is clear; a font with an escapement
@@ -116,24 +133,39 @@ int DrawTextW(HDC DC, std::string_view Text, const TRect& Rect, std::uint32_t Fo
 
 /// The measures of the font selected into a device context, in pixels.
 struct TTextMetric {
+  /// Ascent plus descent.
   std::int32_t tmHeight = 0;
+  /// From the baseline up to the top of the cell.
   std::int32_t tmAscent = 0;
+  /// From the baseline down to the bottom of the cell.
   std::int32_t tmDescent = 0;
+  /// Accent room inside the height.
   std::int32_t tmInternalLeading = 0;
+  /// Room the font suggests between rows, outside the height.
   std::int32_t tmExternalLeading = 0;
+  /// The average width of a character (of "x", for most fonts).
   std::int32_t tmAveCharWidth = 0;
+  /// The widest character.
   std::int32_t tmMaxCharWidth = 0;
+  /// The weight, 400 normal and 700 bold.
   std::int32_t tmWeight = 0;
+  ///@{
+  /// Non-zero for an italic, underlined or struck-out font.
   std::uint8_t tmItalic = 0;
   std::uint8_t tmUnderlined = 0;
   std::uint8_t tmStruckOut = 0;
+  ///@}
   /// `TMPF_TRUETYPE` for a scalable outline font, `TMPF_FIXED_PITCH` (set,
   /// as the platform has it, for a variable-pitch font).
   std::uint8_t tmPitchAndFamily = 0;
+  /// The character set (`ANSI_CHARSET`, ...).
   std::uint8_t tmCharSet = 0;
   friend constexpr bool operator==(const TTextMetric&, const TTextMetric&) = default;
 };
+///@{
+/// Bits of `TTextMetric::tmPitchAndFamily`.
 inline constexpr std::uint8_t TMPF_FIXED_PITCH = 1, TMPF_VECTOR = 2, TMPF_TRUETYPE = 4;
+///@}
 
 /// Fills *Metrics for the device context's current font; false (and
 /// *Metrics untouched) for a null context or a null pointer.
@@ -145,32 +177,53 @@ bool GetTextMetricsW(HDC DC, TTextMetric* Metrics);
 /// `Dc` for every record of `TDcCall`, so a backend that misses one does not
 /// compile.
 namespace dc {
+/// Opens a path bracket.
 struct TBeginPath {};
 /// Moves the current position (inside a path bracket, starts a figure).
-struct TMoveTo { TPoint P; };
+struct TMoveTo {
+  TPoint P;  ///< the new current position
+};
 /// `From` is the current position before the call.
-struct TLineTo { TPoint From, To; };
-struct TPolyBezierTo { TPoint From; std::span<const TPoint> Points; };
+struct TLineTo {
+  TPoint From;  ///< the current position before the call
+  TPoint To;    ///< the end, the new current position
+};
+/// Cubic segments from From, three points each (the count is a multiple of 3).
+struct TPolyBezierTo {
+  TPoint From;                     ///< the current position before the call
+  std::span<const TPoint> Points;  ///< control, control, end; then the next segment
+};
+/// Closes the figure inside the path bracket.
 struct TCloseFigure {};
+/// Ends the path bracket; the path is kept for the stroke that follows.
 struct TEndPath {};
-struct TStrokePath { bool Fill; };
-struct TPolyFillModeChanged { int Mode; };
+/// Paints the ended path with the pen, and with the brush too when Fill.
+struct TStrokePath {
+  bool Fill;  ///< `StrokeAndFillPath` rather than `StrokePath`
+};
+/// The polygon fill mode changed.
+struct TPolyFillModeChanged {
+  int Mode;  ///< `ALTERNATE` or `WINDING`
+};
 /// Indexes are checked against Vertices; the mode is triangles.
 struct TGradientFill {
-  std::span<const TTriVertex> Vertices;
-  std::span<const TGradientTriangle> Triangles;
+  std::span<const TTriVertex> Vertices;         ///< the vertices
+  std::span<const TGradientTriangle> Triangles;  ///< the triangles, by vertex index
 };
 /// Text is not empty. The backend stores the drawn text's height in Height.
 struct TDrawText {
-  std::string_view Text;
-  TRect Rect;
-  std::uint32_t Format;
-  int* Height;
+  std::string_view Text;  ///< UTF-8
+  TRect Rect;             ///< the box the text is laid out in
+  std::uint32_t Format;   ///< the `DT_` flags
+  int* Height;            ///< where the backend stores the height drawn
 };
 /// The backend fills *Metrics (not null).
-struct TGetTextMetrics { TTextMetric* Metrics; };
+struct TGetTextMetrics {
+  TTextMetric* Metrics;  ///< filled by the backend
+};
 } // namespace dc
 
+/// One call of the device context, as a backend receives it.
 using TDcCall = std::variant<dc::TBeginPath, dc::TMoveTo, dc::TLineTo, dc::TPolyBezierTo,
                              dc::TCloseFigure, dc::TEndPath, dc::TStrokePath,
                              dc::TPolyFillModeChanged, dc::TGradientFill, dc::TDrawText,
@@ -186,13 +239,17 @@ public:
 
   /// The current position, shared with the canvas's `MoveTo`/`LineTo`.
   TPoint CurrentPosition() const noexcept { return FPosition; }
+  /// The polygon fill mode: `ALTERNATE` (the default) or `WINDING`.
   int PolyFillMode() const noexcept { return FPolyFillMode; }
 
 protected:
+  /// Where the path bracket stands: none, open (after `BeginPath`), or
+  /// ended and waiting for a stroke.
   enum class TPathState : std::uint8_t { None, Open, Closed };
 
   /// Sets the current position without drawing.
   void SetCurrentPosition(const TPoint& P) noexcept { FPosition = P; }
+  /// The state of the path bracket.
   TPathState PathState() const noexcept { return FPathState; }
 
   /// The one backend hook. Backends implement it as

@@ -15,17 +15,22 @@
 
 namespace zk {
 
+/// A picture a canvas can draw (`TCanvas::Draw`, `TCanvas::StretchDraw`).
 class TGraphic : public TPersistent {
 public:
   std::string ClassName() const override { return "TGraphic"; }
+  ///@{
+  /// The size in pixels.
   virtual int Width() const noexcept = 0;
   virtual int Height() const noexcept = 0;
+  ///@}
   /// True when the graphic has no pixels.
   bool Empty() const noexcept { return Width() <= 0 || Height() <= 0; }
 };
 
 class TBitmap;
 
+///@{
 /// What a drawing backend gives a bitmap: a canvas that paints on the
 /// bitmap's own pixels. The bitmap tells it when its buffer is about to be
 /// replaced (`Release`) and when the new one is in place (`Attach`).
@@ -33,6 +38,7 @@ class TBitmapSurface {
 public:
   virtual ~TBitmapSurface() = default;
   virtual TCanvas& Canvas() noexcept = 0;
+///@}
   /// Stops painting on the bitmap's current buffer; drawing made so far is in it.
   virtual void Release() = 0;
   /// Paints on the bitmap's current buffer from now on (nothing while it is empty).
@@ -74,9 +80,11 @@ public:
   /// bitmap.
   void SetSize(int AWidth, int AHeight);
 
+  ///@{
   /// The pixels, row after row; valid until the next resize or `Assign`.
   std::span<std::uint32_t> Pixels() noexcept { return FPixels; }
   std::span<const std::uint32_t> Pixels() const noexcept { return FPixels; }
+  ///@}
 
   /// Composes Source over this bitmap (source over, premultiplied) with its
   /// top-left at (X, Y); what falls outside is cut off.
@@ -108,10 +116,12 @@ public:
   int Height() const noexcept { return FHeight; }
   int Count() const noexcept { return static_cast<int>(FImages.size()); }
 
+  ///@{
   /// Appends a copy of Image, cut or padded (white) to the list's size, and
   /// returns its index.
   int Add(const TBitmap& Image);
   void Clear() noexcept { FImages.clear(); }
+  ///@}
 
   /// Copies image Index into Image (resized to the list's size); false, and
   /// Image untouched, for an index outside 0..Count-1.

@@ -40,23 +40,32 @@ std::string_view CanvasOpName(TCanvasOp Op) noexcept;
 /// triangle's three indexes; `DrawText` the rectangle then the format, with
 /// the text in Text. Path calls without arguments have none.
 struct TCanvasCall {
+  ///@{
+  /// The operation, its integer arguments and its text (see above).
   TCanvasOp Op = TCanvasOp::MoveTo;
   std::vector<std::int32_t> Args;
   std::string Text;
+  ///@}
+  ///@{
+  /// The pen, brush, font and polygon fill mode in force at the call.
   TPenData Pen;
   TBrushData Brush;
   TFontData Font;
   int PolyFillMode = ALTERNATE;
+  ///@}
 
   /// "Name(a,b,...)", with a `TextOut` or `DrawText` text appended in quotes:
   /// "MoveToEx(2,4)", "EndPath()", "TextOut(1,2,\"Hi\")".
   std::string ToString() const;
 };
 
+/// A canvas that paints nothing and records each call (`Calls`, `Log`), to
+/// be inspected or replayed on another canvas.
 class TRecordingCanvas : public TCanvas {
 public:
   std::string ClassName() const override { return "TRecordingCanvas"; }
 
+  /// The calls recorded so far, oldest first.
   const std::vector<TCanvasCall>& Calls() const noexcept { return FCalls; }
   /// The calls as `ToString` writes them, one per call.
   std::vector<std::string> Log() const;

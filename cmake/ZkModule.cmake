@@ -32,10 +32,12 @@ function(zk_add_module name)
   endforeach()
   set_property(GLOBAL APPEND PROPERTY ZK_MODULES_${ARG_LIBRARY} zk_${name})
   set_property(GLOBAL PROPERTY ZK_LIBRARY_OF_${name} ${ARG_LIBRARY})
-  # The folder's public headers install with its library; *_p.h headers are
-  # private.
+  # The folder's public headers install with the development files; *_p.h
+  # headers are private.
   file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
   list(FILTER headers EXCLUDE REGEX "_p\\.h$")
   install(FILES ${headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ZKVclCommon/${ARG_HEADERS_IN}
-          COMPONENT ${ARG_LIBRARY})
+          COMPONENT Devel)
+  # The installed headers are the API reference's input (docs/reference).
+  set_property(GLOBAL APPEND PROPERTY ZK_PUBLIC_HEADERS ${headers})
 endfunction()

@@ -12,10 +12,13 @@
 
 namespace zk {
 
+/// Text direction and alignment of a hint: left to right, or right to left
+/// with or without right alignment, or only the reading order reversed.
 enum TBiDiMode : std::uint8_t {
   bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly
 };
 
+///@{
 /// A frameless tool-tip window (`Qt::ToolTip`) that never takes the focus.
 /// Its text is laid out in lines: a line break always starts a new line, and
 /// a line wider than the maximum width breaks at blanks (a word wider than
@@ -25,6 +28,7 @@ class THintWindow : public QWidget, public TPersistent {
 public:
   static constexpr int MarginX = 3;
   static constexpr int MarginY = 1;
+///@}
 
   /// Hidden, coloured with the application's hint colour (`clInfoBk`), its
   /// text in `clInfoText`.
@@ -43,27 +47,37 @@ public:
   /// An empty hint hides the window instead of showing an empty box.
   virtual void ActivateHint(const TRect& Rect, const std::string& AHint);
 
+  ///@{
   /// The text shown.
   const std::string& Caption() const noexcept { return FCaption; }
   void SetCaption(const std::string& Value);
+  ///@}
+  ///@{
   /// The background colour; system colours follow the application palette.
   TColor Color() const noexcept { return FColor; }
   void SetColor(TColor Value);
+  ///@}
+  ///@{
   /// The font of the text; changes repaint the window.
   TFont& Font() noexcept { return FFont; }
   const TFont& Font() const noexcept { return FFont; }
+  ///@}
+  ///@{
   /// Right-to-left modes mirror the window's layout; `bdRightToLeft` also
   /// aligns the lines to the right.
   TBiDiMode BiDiMode() const noexcept { return FBiDiMode; }
   void SetBiDiMode(TBiDiMode Value);
+  ///@}
 
 protected:
   /// The canvas of the window while it paints; it has no device otherwise.
   TCanvas& Canvas() noexcept { return FCanvas; }
+  ///@{
   /// Paints the box with `Color` (framed in `clWindowFrame`) and the
   /// caption with the canvas's current font.
   virtual void Paint();
   void paintEvent(QPaintEvent* Event) override;
+  ///@}
 
 private:
   std::vector<std::string> LayOut(TCanvas& Canvas, const std::string& Text, int MaxWidth);

@@ -8,8 +8,10 @@ namespace zk {
 
 class TCanvas;
 
+/// A widget that paints through a canvas: `OnPaint` draws it.
 class TPaintBox : public QWidget {
 public:
+  /// A paint box without a handler (it paints nothing).
   explicit TPaintBox(QWidget* Parent = nullptr);
 
   /// Called at every paint with a canvas on the widget (client coordinates,

@@ -11,6 +11,8 @@ class QTimer;
 
 namespace zk {
 
+/// A timer that calls `OnTimer` every `Interval` milliseconds while it is
+/// enabled, from the Qt event loop of the thread that made it.
 class TTimer : public TObject {
 public:
   /// Enabled and counting, with an interval of 1000 milliseconds and no
@@ -25,11 +27,13 @@ public:
   bool Enabled() const noexcept { return FEnabled; }
   /// Starting counts the interval from now; stopping drops a pending tick.
   void SetEnabled(bool Value);
+  ///@{
   /// Milliseconds between ticks. An enabled timer with interval 0 does not
   /// run (Qt would fire on every pass of the event loop); negative values are
   /// stored as 0. Changing it while enabled restarts the count.
   std::int32_t Interval() const noexcept { return FInterval; }
   void SetInterval(std::int32_t Value);
+  ///@}
   /// True while the timer counts: enabled, with a positive interval.
   bool Running() const noexcept;
 

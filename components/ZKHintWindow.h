@@ -42,9 +42,11 @@ public:
   TZKCorner Corner() const noexcept { return FCorner; }
   /// Takes effect at the next activation; nothing moves now.
   void SetCorner(TZKCorner Value) noexcept { FCorner = Value; }
+  ///@{
   /// The timer's interval in milliseconds.
   std::int32_t Interval() const noexcept { return FTimer.Interval(); }
   void SetInterval(std::int32_t Value) { FTimer.SetInterval(Value); }
+  ///@}
   /// The owned timer.
   TTimer& Timer() noexcept { return FTimer; }
 

@@ -18,6 +18,7 @@ namespace zk {
 class TCanvas;
 class TPaintBox;
 
+///@{
 /// The dialog, titled "Path Designer", client area 634 x 451 pixels at 96
 /// dots per inch (scaled with the screen's logical density), fixed in size.
 /// Its controls carry object names for scripts and tests: `Bevel1`,
@@ -36,11 +37,14 @@ class TPathDesignerForm : public QDialog {
 public:
   explicit TPathDesignerForm(QWidget* Parent = nullptr);
   ~TPathDesignerForm() override;
+///@}
 
+  ///@{
   /// The dialog's own path, which OK replaces by the parsed text and Cancel
   /// leaves alone. The dialog keeps it.
   TZKPathData& PathData() noexcept { return FPathData; }
   const TZKPathData& PathData() const noexcept { return FPathData; }
+  ///@}
   /// Copies Value into `PathData`; the text box then shows it in the
   /// writer's form and the preview is redrawn.
   void SetPathData(const TZKPathData& Value);

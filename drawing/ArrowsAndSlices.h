@@ -13,6 +13,8 @@
 
 namespace zk {
 
+/// What `DrawArrow` draws: a head at the start and/or at the end, a filled or
+/// closed (outlined) head instead of an open one, and the caption.
 enum TArrowOption : std::uint8_t {
   aoArrowAtStart, aoArrowAtEnd, aoFillHead, aoClosedHead, aoDrawCaption
 };
@@ -42,6 +44,7 @@ void DrawArrow(TCanvas& Canvas, int X1, int Y1, int X2, int Y2, int HeadSize,
                std::string_view Caption, TArrowOptions Options, int LineWidth,
                float Opacity = 1);
 
+///@{
 /// An arrow along a polyline: one two-point arrow per segment, the start
 /// head on the first segment only, the end head on the last only, and the
 /// caption on segment CaptionSegment only (-1, or a number past the last
@@ -54,6 +57,7 @@ void DrawArrow(TCanvas& Canvas, std::span<const TPoint> Points, int HeadSize,
 void DrawArrow(TCanvas& Canvas, std::span<const TPointF> Points, int HeadSize,
                std::string_view Caption, TArrowOptions Options, int LineWidth,
                int CaptionSegment = -1, float Opacity = 1);
+///@}
 
 /// The sector of the ellipse in Rect (normalised) from StartAngle to EndAngle,
 /// both turned by AngleOffset, through the canvas's `Pie`: outlined with the

@@ -5,6 +5,7 @@
 
 namespace zk {
 
+///@{
 /// Samples the curve with `BezierPolygonPoints(Points, UseBSpline, Closed,
 /// StepLength)` and draws it with the canvas's current pen (and brush when
 /// Filled) as a polygon when Filled, else as a polyline; the float form
@@ -16,5 +17,6 @@ void DrawBezierPolygon(TCanvas& Canvas, const TCanvasPoints& Points, bool UseBSp
                        bool Filled, int StepLength, float Opacity);
 void DrawBezierPolygon(TCanvas& Canvas, const TZKPoints& Points, bool UseBSpline, bool Closed,
                        bool Filled, int StepLength, float Opacity);
+///@}
 
 } // namespace zk

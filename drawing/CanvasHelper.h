@@ -8,12 +8,14 @@ namespace zk {
 
 class TZKPathData;
 
+///@{
 /// Extension operations on a canvas it refers to (and does not own). Points
 /// are rounded by `ZKPointToPoint` (nearest, halves to even; NaN, infinite or
 /// beyond the 64-bit range raise `EInvalidOp` before anything is drawn).
 class TVclCanvasHelper {
 public:
   explicit TVclCanvasHelper(TCanvas& Canvas) noexcept : FCanvas(Canvas) {}
+///@}
 
   /// Canvas `MoveTo`(P1 rounded), then `LineTo`(P2 rounded).
   void DrawLine(const TPointF& P1, const TPointF& P2);
@@ -28,9 +30,11 @@ public:
   /// `Path.FillPath(canvas, Opacity)`: fill and outline.
   void FillPath(const TZKPathData& Path, float Opacity);
 
+  ///@{
   /// The canvas pen's width.
   int PenWidth() const noexcept { return FCanvas.Pen().Width(); }
   void SetPenWidth(int Value) { FCanvas.Pen().SetWidth(Value); }
+  ///@}
 
   TCanvas& Canvas() const noexcept { return FCanvas; }
 

@@ -7,6 +7,7 @@
 
 namespace zk {
 
+///@{
 /// A colour split into bytes, red first.
 struct TRGB {
   std::uint8_t R = 0;
@@ -16,6 +17,7 @@ struct TRGB {
 };
 using PRGB = TRGB*;
 static_assert(sizeof(TRGB) == 3);
+///@}
 
 /// The bytes of the raw value: R bits 0-7, G bits 8-15, B bits 16-23; the
 /// high byte is ignored, so a system colour is split as it stands

@@ -15,6 +15,7 @@
 
 namespace zk {
 
+///@{
 /// A palette entry as the platform stores it: red, green, blue, flags.
 struct TPaletteEntry {
   std::uint8_t peRed = 0;
@@ -22,9 +23,11 @@ struct TPaletteEntry {
   std::uint8_t peBlue = 0;
   std::uint8_t peFlags = 0;
   friend constexpr bool operator==(const TPaletteEntry&, const TPaletteEntry&) = default;
+///@}
 };
 static_assert(sizeof(TPaletteEntry) == 4);
 
+///@{
 /// A bitmap colour-table entry: blue, green, red, reserved.
 struct TRGBQuad {
   std::uint8_t rgbBlue = 0;
@@ -32,6 +35,7 @@ struct TRGBQuad {
   std::uint8_t rgbRed = 0;
   std::uint8_t rgbReserved = 0;
   friend constexpr bool operator==(const TRGBQuad&, const TRGBQuad&) = default;
+///@}
 };
 static_assert(sizeof(TRGBQuad) == 4);
 
@@ -39,11 +43,13 @@ using TPaletteEntries = std::array<TPaletteEntry, 256>;
 using PPaletteEntries = TPaletteEntries*;
 using TRGBQuads = std::array<TRGBQuad, 256>;
 
+///@{
 /// The pixel formats of a bitmap; `TPixelFormats` is declared for callers.
 enum TPixelFormat : std::uint8_t {
   pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom
 };
 using TPixelFormats = TSet<TPixelFormat, 9>;
+///@}
 
 /// The same colour with the flags byte dropped (reserved := 0).
 constexpr TRGBQuad PaletteEntryToRGBQuad(const TPaletteEntry& Entry) noexcept {

@@ -19,10 +19,12 @@ enum TGradientDirection : std::uint8_t {
 
 /// A value per direction, indexed by `TGradientDirection`.
 using TGradientDirDeltas = std::array<std::int32_t, 8>;
+///@{
 /// The unit step of each direction, x to the right and y downward. Exported
 /// for callers; the routines do not read them.
 inline constexpr TGradientDirDeltas GradDirXDeltas = {1, 0, -1, 1, -1, 1, 0, -1};
 inline constexpr TGradientDirDeltas GradDirYDeltas = {1, 1, 1, 0, 0, -1, -1, -1};
+///@}
 
 /// `gdDown`/`gdRight`: `LineGradient` vertical/horizontal with the colours as
 /// given; `gdUp`/`gdLeft`: the same with the colours reversed. A diagonal

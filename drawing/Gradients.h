@@ -23,6 +23,7 @@
 
 namespace zk {
 
+/// Which way the bands of `LineGradient` run.
 enum TGradientOrientation : std::uint8_t {
   diHorizontal,  ///< colours change from left to right
   diVertical     ///< colours change from top to bottom

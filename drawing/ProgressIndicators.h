@@ -31,8 +31,12 @@
 
 namespace zk {
 
+/// Whether a row of shapes runs across or down.
 enum TProgressOrientation : std::uint8_t { poHorizontal, poVertical };
+/// Every lit segment, or only the last one (see above).
 enum TProgressDisplayType : std::uint8_t { dtAllProgress, dtCurrentProgress };
+/// Which way segments light up: forward (from the start: left, top,
+/// counter-clockwise from east) or backward.
 enum TProgressDirection : std::uint8_t { pdForward, pdBackward };
 
 /// Count shapes share the circumference of the ellipse inset by Margin: each

@@ -23,12 +23,17 @@ namespace zk {
 
 class TGraphic;
 
+/// The shapes of the shape-type `DrawShape`: a rectangle, a circle, an
+/// isosceles or a right triangle.
 enum TZKShapeType : std::uint8_t { sRect, sCircle, sIsoscelesTriangle, sRightTriangle };
 
 /// Where a triangle points; for rectangles and circles, which sides of the
 /// bevel are light (`soUp`: top and left).
 enum TZKShapeOrientation : std::uint8_t { soUp, soDown, soLeft, soRight };
 
+/// The 24 styles of the style `DrawShape`: twelve flat shapes (rectangle,
+/// ellipse, image, diamond, triangles pointing four ways, rounded rectangle,
+/// square, circle, rounded square), then each with a bevelled 3D look.
 enum TZKShapeStyle : std::uint8_t {
   ssRectangle, ssEllipse, ssImage, ssDiamond, ssLeftTriangle, ssRightTriangle, ssUpTriangle,
   ssDownTriangle, ssRoundRect, ssSquare, ssCircle, ssRoundSquare,
@@ -45,8 +50,10 @@ inline constexpr TZKShapeStyles ShapeStyles3D{
     ss3DUpTriangle, ss3DDownTriangle, ss3DRoundRect, ss3DSquare,       ss3DCircle,
     ss3DRoundSquare};
 
+///@{
 /// Bevel colours of the shape-type form of `DrawShape`.
 inline constexpr TColor ShapeBevelLight = 0x00D3D3D3, ShapeBevelDark = 0x00A9A9A9;
+///@}
 
 /// Draws a shape of the given type in Rect (not normalised) and returns the
 /// rectangle left inside the bevel (Rect itself when Draw3D is false).

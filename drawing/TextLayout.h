@@ -35,11 +35,13 @@ std::string WrapCanvasText(TCanvas& Canvas, std::string_view Text, std::string_v
 /// The same with BreakStr CR LF and `DefaultWrapBreakChars`.
 std::string WrapCanvasText(TCanvas& Canvas, std::string_view Text, float MaxWidth);
 
+///@{
 /// A width and height in `float` pixels.
 struct TSizeF {
   float cx = 0;
   float cy = 0;
   friend constexpr bool operator==(const TSizeF&, const TSizeF&) = default;
+///@}
 };
 
 /// The box that holds Text turned by Angle degrees, and in Offset where its

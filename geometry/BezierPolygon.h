@@ -10,6 +10,7 @@ namespace zk {
 /// no drawing of real size comes near it.
 inline constexpr int MaxPointsPerSplinePiece = 1 << 20;
 
+///@{
 /// Samples a uniform cubic spline over the control polygon Points.
 ///
 /// UseBSpline selects the approximating B-spline (the curve stays inside the
@@ -40,5 +41,6 @@ TCanvasPoints BezierPolygonPoints(const TCanvasPoints& Points, bool UseBSpline, 
                                   int StepLength);
 TZKPoints BezierPolygonPoints(const TZKPoints& Points, bool UseBSpline, bool Closed,
                               int StepLength);
+///@}
 
 } // namespace zk

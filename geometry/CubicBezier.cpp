@@ -93,13 +93,20 @@ constexpr double GaussNodes[4] = {0.1834346424956498, 0.5255324099163290, 0.7966
 constexpr double GaussWeights[4] = {0.3626837833783620, 0.3137066458778873, 0.2223810344533745,
                                     0.1012285362903763};
 
+// |B'(T)|. The derivative of a curve within the float range stays below
+// 1e40, so its square cannot overflow, and a square that underflows adds
+// nothing to a length: the plain root is exact enough and, unlike hypot,
+// cheap (the integrand is evaluated eight times per interval).
+double Speed(const TCubicBezier& C, double T) noexcept {
+  const TPointD D = CubicDerivative(C, T);
+  return std::sqrt(D.X * D.X + D.Y * D.Y);
+}
+
 double GaussSpeedIntegral(const TCubicBezier& C, double A, double B) noexcept {
   const double Half = 0.5 * (B - A), Mid = 0.5 * (A + B);
   double Sum = 0;
-  for (int I = 0; I < 4; ++I) {
-    Sum += GaussWeights[I] * (Length(CubicDerivative(C, Mid - Half * GaussNodes[I])) +
-                              Length(CubicDerivative(C, Mid + Half * GaussNodes[I])));
-  }
+  for (int I = 0; I < 4; ++I)
+    Sum += GaussWeights[I] * (Speed(C, Mid - Half * GaussNodes[I]) + Speed(C, Mid + Half * GaussNodes[I]));
   return Sum * Half;
 }
 
@@ -207,6 +214,34 @@ int PolynomialRootsInUnitInterval(double A, double B, double C, double D, double
     Push(T);
   }
   return N;
+}
+
+int CubicRayCrossings(const TCubicBezier& C, const TPointD& P) noexcept {
+  const double MinY = std::min({C.P0.Y, C.P1.Y, C.P2.Y, C.P3.Y});
+  const double MaxY = std::max({C.P0.Y, C.P1.Y, C.P2.Y, C.P3.Y});
+  if (!(P.Y >= MinY && P.Y <= MaxY) || std::max({C.P0.X, C.P1.X, C.P2.X, C.P3.X}) < P.X) return 0;
+  double Breaks[6] = {0};
+  const int NE = CubicExtrema(C, Breaks + 1);
+  Breaks[NE + 1] = 1;
+  int Crossings = 0;
+  double T0 = 0, Y0 = C.P0.Y;
+  for (int I = 1; I <= NE + 1; ++I) {
+    const double T1 = Breaks[I];
+    const double Y1 = I == NE + 1 ? C.P3.Y : CubicPoint(C, T1).Y;
+    const bool Up = Y0 <= P.Y && P.Y < Y1, Down = Y1 <= P.Y && P.Y < Y0;
+    if (Up || Down) {
+      // y is monotone on [T0, T1]: bisect for y = P.Y.
+      double Lo = T0, Hi = T1;
+      for (int Step = 0; Step < 64 && Hi - Lo > 1e-17; ++Step) {
+        const double Mid = 0.5 * (Lo + Hi);
+        if ((CubicPoint(C, Mid).Y < P.Y) == Up) Lo = Mid;
+        else Hi = Mid;
+      }
+      if (CubicPoint(C, 0.5 * (Lo + Hi)).X >= P.X) Crossings += Up ? 1 : -1;
+    }
+    T0 = T1, Y0 = Y1;
+  }
+  return Crossings;
 }
 
 } // namespace zk

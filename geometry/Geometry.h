@@ -81,6 +81,7 @@ std::int64_t CanvasDiv(A X, B Y) {
   return CanvasDiv(static_cast<std::int64_t>(X), static_cast<std::int64_t>(Y));
 }
 
+///@{
 /// Largest / smallest element. An empty range raises std::invalid_argument
 /// ("require at least one value").
 int CanvasMax(std::span<const int> Values);
@@ -91,6 +92,7 @@ inline int CanvasMax(std::initializer_list<int> Values) {
 inline int CanvasMin(std::initializer_list<int> Values) {
   return CanvasMin(std::span<const int>(Values.begin(), Values.size()));
 }
+///@}
 
 /// (X, Y).
 TPoint CanvasPoint(int X, int Y) noexcept;
@@ -128,26 +130,32 @@ TRect CanvasRect(const TRectF& R);
 /// (3,0)).
 TPoint CanvasCenterPoint(const TRect& R) noexcept;
 
+///@{
 /// Colour names: the runtime's `ColorToString`, `StringToColor` (raises
 /// `EConvertError`), `ColorToIdent`, `IdentToColor`.
 std::string CanvasColorToString(TColor Color);
 TColor StringToCanvasColor(std::string_view S);
 bool CanvasColorToIdent(int Color, std::string& Ident);
 bool IdentToCanvasColor(std::string_view Ident, int& Color);
+///@}
 
 // ---- Points ----------------------------------------------------------------
 
 /// (X, Y).
 constexpr TPointF ZKPoint(float X, float Y) noexcept { return {X, Y}; }
+///@{
 /// (P.X, P.Y) converted to Single (nearest, for magnitudes above 2^24).
 TPointF ZKPoint(const TPoint& P) noexcept;
 TPointF PointToZKPoint(const TPoint& P) noexcept;
+///@}
 /// A new array of the same length, each point converted.
 TZKPoints PointsToZKPoints(std::span<const TPoint> Points);
 
+///@{
 /// (round P.X, round P.Y), low 32 bits kept.
 TPoint ZKPointToPoint(const TPointF& P);
 TPoint ZKPointToCanvasPoint(const TPointF& P);
+///@}
 /// A new array of the same length, each coordinate rounded.
 TCanvasPoints ZKPointsToPoints(std::span<const TPointF> Points);
 
@@ -170,10 +178,13 @@ float ZKDistance(const TPointF& A, const TPointF& B) noexcept;
 /// Per coordinate: B.c if B.c = A.c exactly, else A.c + (B.c - A.c) * Fraction
 /// (not clamped: values outside 0..1 extrapolate).
 TPointF ZKCenterPoint(const TPointF& A, const TPointF& B, float Fraction) noexcept;
+///@{
 /// Mean of the points: sums accumulated in Single in order, then divided by the
 /// count. Empty -> (0, 0).
 TPointF ZKCenterPoint(std::span<const TPointF> Points) noexcept;
 TPointF ZKCenterPoint(std::span<const TPoint> Points) noexcept;
+///@}
+///@{
 /// Vectors passed directly (a braced list or a vector would otherwise be
 /// ambiguous between the two span forms).
 inline TPointF ZKCenterPoint(const TZKPoints& Points) noexcept {
@@ -182,14 +193,17 @@ inline TPointF ZKCenterPoint(const TZKPoints& Points) noexcept {
 inline TPointF ZKCenterPoint(const TCanvasPoints& Points) noexcept {
   return ZKCenterPoint(std::span<const TPoint>(Points));
 }
+///@}
 /// (Left + (Right - Left) / 2, Top + (Bottom - Top) / 2).
 TPointF ZKCenterPoint(const TRectF& R) noexcept;
 
+///@{
 /// Points scaled about their mean C: (C.X + (P.X - C.X) * SX, C.Y + (P.Y -
 /// C.Y) * SY). The integer form uses the unrounded Single mean and rounds each
 /// coordinate. Empty in, empty out.
 TZKPoints ScalePoints(const TZKPoints& Points, float SX, float SY);
 TCanvasPoints ScalePoints(const TCanvasPoints& Points, float SX, float SY);
+///@}
 
 // ---- Rectangles --------------------------------------------------------------
 
@@ -201,30 +215,38 @@ constexpr TRectF ZKRect(float Left, float Top, float Right, float Bottom) noexce
 constexpr TRectF ZKRect(const TPointF& TopLeft, const TPointF& BottomRight) noexcept {
   return {TopLeft.X, TopLeft.Y, BottomRight.X, BottomRight.Y};
 }
+///@{
 /// Each side converted to Single.
 TRectF ZKRect(const TRect& R) noexcept;
 TRectF RectToZKRect(const TRect& R) noexcept;
+///@}
 /// A copy of R.
 constexpr TRectF ZKRect(const TRectF& R) noexcept { return R; }
 
 /// Each side rounded separately ((0.5,1.5,2.5,3.5) -> (0,2,2,4)).
 TRect ZKRectToRect(const TRectF& R);
 
+///@{
 /// Right - Left and Bottom - Top, not normalised (may be negative); the integer
 /// forms wrap in 32 bits.
 int ZKRectWidth(const TRect& R) noexcept;
 float ZKRectWidth(const TRectF& R) noexcept;
 int ZKRectHeight(const TRect& R) noexcept;
 float ZKRectHeight(const TRectF& R) noexcept;
+///@}
 
+///@{
 /// Integer: all four sides exactly equal. Floating: each side `SameValue` with
 /// the default tolerance, as `PointsEqual`.
 bool EqualsRect(const TRect& A, const TRect& B) noexcept;
 bool EqualsRect(const TRectF& A, const TRectF& B) noexcept;
+///@}
 
+///@{
 /// In place: Left - DX, Top - DY, Right + DX, Bottom + DY (integer form wraps).
 void ZKInflateRect(TRect& R, int DX, int DY) noexcept;
 void ZKInflateRect(TRectF& R, float DX, float DY) noexcept;
+///@}
 
 /// R grown about its centre (negative amounts shrink). Integer form: h =
 /// CanvasRound(DX / 2), v = CanvasRound(DY / 2); (Left - h, Top - v, Right + h,

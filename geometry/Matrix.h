@@ -27,9 +27,12 @@ using TZKVectorArray = std::array<float, 3>;
 /// A matrix seen as its three rows, each a vector (mi1, mi2, mi3).
 using TZKMatrixArray = std::array<TVector, 3>;
 
+///@{
 /// The components of V in the order X, Y, W.
 constexpr TZKVectorArray ZKVectorArray(const TVector& V) noexcept { return {V.X, V.Y, V.W}; }
 constexpr TVector ZKVectorFromArray(const TZKVectorArray& A) noexcept { return {A[0], A[1], A[2]}; }
+///@}
+///@{
 /// The rows of M, top to bottom.
 constexpr TZKMatrixArray ZKMatrixRows(const TMatrix& M) noexcept {
   return {TVector{M.m11, M.m12, M.m13}, TVector{M.m21, M.m22, M.m23}, TVector{M.m31, M.m32, M.m33}};
@@ -37,15 +40,24 @@ constexpr TZKMatrixArray ZKMatrixRows(const TMatrix& M) noexcept {
 constexpr TMatrix ZKMatrixFromRows(const TZKMatrixArray& R) noexcept {
   return {R[0].X, R[0].Y, R[0].W, R[1].X, R[1].Y, R[1].W, R[2].X, R[2].Y, R[2].W};
 }
+///@}
 
 // --- Conversions and copies -------------------------------------------------
 
+/// (X, Y, W).
 constexpr TVector ZKVector(float X, float Y, float W) noexcept { return {X, Y, W}; }
+/// (P.X, P.Y, W).
 constexpr TVector ZKVector(const TPointF& P, float W) noexcept { return {P.X, P.Y, W}; }
+///@{
+/// A copy of V.
 constexpr TVector ZKVector(const TVector& V) noexcept { return V; }
 constexpr TVector Vector(const TVector& V) noexcept { return V; }
+///@}
+///@{
+/// A copy of M.
 constexpr TMatrix ZKMatrix(const TMatrix& M) noexcept { return M; }
 constexpr TMatrix Matrix(const TMatrix& M) noexcept { return M; }
+///@}
 /// (V.X, V.Y): W is ignored, nothing is divided by it.
 constexpr TPointF ZKPoint(const TVector& V) noexcept { return {V.X, V.Y}; }
 
@@ -66,9 +78,11 @@ float ZKVectorNorm(const TVector& V) noexcept;
 float ZKVectorLength(const TVector& V) noexcept;
 /// (X / L, Y / L, W) with L the length; V itself, W included, when L is 0 or NaN.
 TVector ZKVectorNormalize(const TVector& V) noexcept;
+///@{
 /// (X·S, Y·S, V.W).
 TVector ZKVectorMultiply(const TVector& V, float S) noexcept;
 TVector ZKVectorMultiply(float S, const TVector& V) noexcept;
+///@}
 /// (X·f, Y·f, V.W) with f = 1 / S rounded to float; V unchanged when S is exactly 0.
 TVector ZKVectorDivide(const TVector& V, float S) noexcept;
 /// V reflected on the line whose unit normal is N: V − 2·(V·N)·N, W = 1. N is

@@ -24,6 +24,7 @@ using TZKGetRectEvent = std::function<void(TObject* Sender, TRectF& aRect)>;
 template <class R, class V>
 class TZKRectOf : public TPersistent {
 public:
+  /// The type of a side: `std::int32_t` or float.
   using TValue = V;
 
   /// From an object of the same family: copies the four sides and fires
@@ -31,6 +32,7 @@ public:
   /// included) raises the assignment error.
   void Assign(const TPersistent* Source) override;
 
+  /// The rectangle as a record.
   const R& BoundsRect() const noexcept { return FBoundsRect; }
   /// Replaces the rectangle and fires `Change`, even when nothing differs.
   virtual void SetBoundsRect(const R& Value);
@@ -43,17 +45,29 @@ public:
   /// (exactly) does nothing; otherwise `Change` fires once.
   virtual void SetSize(int Index, V Value);
 
+  /// The left side (`GetSize(0)`).
   V Left() const noexcept { return GetSize(0); }
+  /// The top side (`GetSize(1)`).
   V Top() const noexcept { return GetSize(1); }
+  /// The right side (`GetSize(2)`).
   V Right() const noexcept { return GetSize(2); }
+  /// The bottom side (`GetSize(3)`).
   V Bottom() const noexcept { return GetSize(3); }
+  /// Bottom - Top (`GetSize(4)`).
   V Height() const noexcept { return GetSize(4); }
+  /// Right - Left (`GetSize(5)`).
   V Width() const noexcept { return GetSize(5); }
+  /// Moves the left side (`SetSize(0, Value)`).
   void SetLeft(V Value) { SetSize(0, Value); }
+  /// Moves the top side (`SetSize(1, Value)`).
   void SetTop(V Value) { SetSize(1, Value); }
+  /// Moves the right side (`SetSize(2, Value)`).
   void SetRight(V Value) { SetSize(2, Value); }
+  /// Moves the bottom side (`SetSize(3, Value)`).
   void SetBottom(V Value) { SetSize(3, Value); }
+  /// Moves the bottom side so that the height becomes Value (`SetSize(4, Value)`).
   void SetHeight(V Value) { SetSize(4, Value); }
+  /// Moves the right side so that the width becomes Value (`SetSize(5, Value)`).
   void SetWidth(V Value) { SetSize(5, Value); }
 
   /// Moves the top-left corner to (X, Y), keeping the size; nothing when it

@@ -42,6 +42,7 @@ bool PointInPath(std::span<const TPoint> Points, int X, int Y) noexcept;
 /// never count (every comparison with NaN is false).
 bool PointInPath(std::span<const TPointF> Points, float X, float Y) noexcept;
 
+///@{
 /// Three-valued form (Hormann and Agathos, even-odd): `clOnPath` when P is a
 /// vertex or lies on an edge (exact tests), else `clInsidePath` /
 /// `clOutsidePath` by crossing parity. Fewer than 3 points -> `clOutsidePath`.
@@ -55,5 +56,6 @@ bool PointInPath(std::span<const TPointF> Points, float X, float Y) noexcept;
 /// answers wherever its products are exact).
 TPathClickLocation PointInPath(const TPoint& P, std::span<const TPoint> Points) noexcept;
 TPathClickLocation PointInPath(const TPointF& P, std::span<const TPointF> Points) noexcept;
+///@}
 
 } // namespace zk

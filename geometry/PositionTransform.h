@@ -11,6 +11,9 @@
 
 namespace zk {
 
+/// A persistent point with a default value: X and Y are stored in a form
+/// file only where they differ from the default; a change notifies
+/// `OnChange` once.
 class TZKPosition : public TPersistent {
 public:
   /// X, Y and the default all ADefaultValue; no notification.
@@ -29,13 +32,19 @@ public:
   /// gives (0, 0)); never written.
   void DefineProperties(TFiler& Filer) override;
 
+  ///@{
+  /// The coordinates.
   float X() const noexcept { return FX; }
   float Y() const noexcept { return FY; }
+  ///@}
+  ///@{
   /// Stores a value that differs exactly from the current one and fires
   /// `Change`; an equal value does nothing.
   void SetX(float Value);
   void SetY(float Value);
+  ///@}
 
+  /// (X, Y).
   TPointF Point() const noexcept { return {FX, FY}; }
   /// Stores both coordinates and fires `Change`, even when nothing differs.
   void SetPoint(const TPointF& P);
@@ -48,8 +57,10 @@ public:
   void SetVector(const TVector& V);
 
   /// The value a coordinate is not stored at. Changing it notifies nothing.
+  ///@{
   const TPointF& DefaultValue() const noexcept { return FDefaultValue; }
   void SetDefaultValue(const TPointF& Value) noexcept { FDefaultValue = Value; }
+  ///@}
 
   /// True when X and Y are both exactly 0.
   bool Empty() const noexcept { return FX == 0 && FY == 0; }
@@ -60,6 +71,7 @@ public:
   /// Not `SameValue(X, DefaultValue.X, Epsilon)`: in effect, X differs from
   /// its default at all.
   bool IsXStored() const noexcept;
+  /// As `IsXStored`, for Y.
   bool IsYStored() const noexcept;
 
   /// Called with this position after every change.
@@ -102,20 +114,35 @@ public:
   /// not 0) and RotationCenter (nested), in that order.
   const TPropertyTable& PublishedProperties() const override;
 
+  ///@{
+  /// The owned translation (default (0, 0)); a change rebuilds the matrix.
   TZKPosition& Position() noexcept { return FPosition; }
   const TZKPosition& Position() const noexcept { return FPosition; }
+  ///@}
+  ///@{
+  /// The owned scale (default (1, 1)); a change rebuilds the matrix.
   TZKPosition& Scale() noexcept { return FScale; }
   const TZKPosition& Scale() const noexcept { return FScale; }
+  ///@}
+  ///@{
+  /// The owned skew (default (0, 0)); a change rebuilds the matrix.
   TZKPosition& Skew() noexcept { return FSkew; }
   const TZKPosition& Skew() const noexcept { return FSkew; }
+  ///@}
+  ///@{
+  /// The owned centre of the rotation (default (0, 0)); a change rebuilds
+  /// the matrix.
   TZKPosition& RotationCenter() noexcept { return FRotationCenter; }
   const TZKPosition& RotationCenter() const noexcept { return FRotationCenter; }
+  ///@}
+  ///@{
   /// Copy Value's coordinates into the owned position (its `Assign`), which
   /// rebuilds the matrix; the owned object stays.
   void SetPosition(const TZKPosition& Value) { FPosition.Assign(&Value); }
   void SetScale(const TZKPosition& Value) { FScale.Assign(&Value); }
   void SetSkew(const TZKPosition& Value) { FSkew.Assign(&Value); }
   void SetRotationCenter(const TZKPosition& Value) { FRotationCenter.Assign(&Value); }
+  ///@}
 
   /// Degrees.
   float RotationAngle() const noexcept { return FRotationAngle; }

@@ -36,14 +36,18 @@ enum TConnectionPoint : std::uint8_t {
 
 // --- Centring and fitting -------------------------------------------------------
 
+///@{
 /// The rectangle of width and height W, H (each halved by truncation) centred
 /// on P: (X − W div 2, Y − H div 2, X + W div 2, Y + H div 2). An odd size
 /// loses one unit: centred on (10, 10), 5 by 5 gives (8, 8, 12, 12).
 TRect CenterRect(const TPoint& P, int W, int H) noexcept;
 TRect CenterRect(int X, int Y, int W, int H) noexcept;
+///@}
+///@{
 /// (X − W/2, Y − H/2, X + W/2, Y + H/2).
 TRectF CenterRect(const TPointF& P, float W, float H) noexcept;
 TRectF CenterRect(float X, float Y, float W, float H) noexcept;
+///@}
 /// Any floating argument takes the floating form (C++ would otherwise find the
 /// integer and floating forms equally good for mixed arguments).
 template <class A, class B, class C, class D>
@@ -91,24 +95,32 @@ bool OffsetZKRect(TRectF& R, float DX, float DY) noexcept;
 
 // --- Normalising ------------------------------------------------------------------
 
+///@{
 /// A copy of R with Left/Right swapped if Right < Left and Top/Bottom swapped
 /// if Bottom < Top.
 TRect FixRect(const TRect& R) noexcept;
 TRectF FixRect(const TRectF& R) noexcept;
+///@}
+///@{
 /// `FixRect` in place.
 void ZKNormalizeRect(TRect& R) noexcept;
 void ZKNormalizeRect(TRectF& R) noexcept;
+///@}
 
 // --- Intersection and containment ------------------------------------------------
 
+///@{
 /// R = (max Left, max Top, min Right, min Bottom), always written, also when
 /// the rectangles do not meet. True when R.Left ≤ R.Right and R.Top ≤ R.Bottom:
 /// rectangles that only share an edge intersect in a line.
 bool ZKIntersectRect(const TRect& A, const TRect& B, TRect& R) noexcept;
 bool ZKIntersectRect(const TRectF& A, const TRectF& B, TRectF& R) noexcept;
+///@}
+///@{
 /// The same test without the intersection.
 bool ZKIntersectRect(const TRect& A, const TRect& B) noexcept;
 bool ZKIntersectRect(const TRectF& A, const TRectF& B) noexcept;
+///@}
 
 /// Whether the segment P1–P2 and the rectangle R share a point. Points is
 /// replaced by the segment's crossings with R's sides, tested in the order top,
@@ -125,33 +137,42 @@ bool ZKIntersectRect(const TPointF& P1, const TPointF& P2, const TRectF& R, TZKP
 bool ZKIntersectLine(const TPointF& P1, const TPointF& P2, const TPointF& P3, const TPointF& P4,
                      TPointF& R) noexcept;
 
+///@{
 /// Half-open containment: Left ≤ X < Right and Top ≤ Y < Bottom. An integer
 /// point is converted to float first.
 bool PtInZKRect(const TPoint& P, const TRectF& R) noexcept;
 bool PtInZKRect(const TPointF& P, const TRectF& R) noexcept;
+///@}
 
 // --- Points on and in shapes ------------------------------------------------------
 
+///@{
 /// The connection point of R: corners as they are, midpoints Left + (Right −
 /// Left) div 2 and Top + (Bottom − Top) div 2 ((0, 0, 5, 5), cpBottom → (2, 5)).
 /// A value outside the enumeration gives the top-left corner.
 TPoint GetPointOnRect(const TRect& R, TConnectionPoint CP) noexcept;
 TPoint GetCanvasPointOnRect(const TRect& R, TConnectionPoint CP) noexcept;
+///@}
 /// The same with exact halves ((0, 0, 5, 5), cpBottom → (2.5, 5)).
 TPointF GetZKPointOnZKRect(const TRectF& R, TConnectionPoint CP) noexcept;
 /// The centre of R in float, not rounded: ((Right − Left)/2 + Left, (Bottom − Top)/2 + Top).
 TPointF ZKCenterPoint(const TRect& R) noexcept;
 
+///@{
 /// The centre of the triangle's inscribed circle: the vertices weighted by the
 /// lengths of the opposite sides. Three equal points have no in-centre: the
 /// floating form then returns NaN coordinates and the integer form, which
 /// rounds the floating result, raises `EInvalidOp`.
 TPoint InCenterPoint(const TPoint& P1, const TPoint& P2, const TPoint& P3);
 TPointF InCenterPoint(const TPointF& P1, const TPointF& P2, const TPointF& P3) noexcept;
+///@}
 
+///@{
 /// Moves P in place by (DX, DY) and returns P as it was before the move.
 TPoint OffsetPoint(TPoint& P, int DX, int DY) noexcept;
 TPointF OffsetPoint(TPointF& P, float DX, float DY) noexcept;
+///@}
+///@{
 /// Moves P in place by Distance along the direction to Toward (a negative
 /// Distance moves away; Distance equal to the distance lands on Toward) and
 /// returns P as it was before. P stays where it is when it equals Toward. The
@@ -159,5 +180,6 @@ TPointF OffsetPoint(TPointF& P, float DX, float DY) noexcept;
 /// leaving P unchanged, when a step cannot be rounded (Distance not finite).
 TPoint OffsetPoint(TPoint& P, const TPoint& Toward, float Distance);
 TPointF OffsetPoint(TPointF& P, const TPointF& Toward, float Distance) noexcept;
+///@}
 
 } // namespace zk

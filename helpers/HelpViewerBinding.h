@@ -20,6 +20,7 @@ using THtmlHelpA = HWND (*)(HWND Caller, const char* File, std::uint32_t Command
 /// with `SetHelpViewerModule` before the first call.
 inline constexpr const char* DefaultHelpViewerModule = "libzkhelpviewer.so";
 
+///@{
 /// One module binding. The module is loaded on the first `Call`; a load that
 /// fails is tried again on the next call, but a module that loaded without
 /// both entry points stays loaded and unusable (every call answers 0). The
@@ -30,14 +31,17 @@ public:
   ~THelpViewerBinding();
   THelpViewerBinding(const THelpViewerBinding&) = delete;
   THelpViewerBinding& operator=(const THelpViewerBinding&) = delete;
+///@}
 
   /// The viewer's answer to (Caller, File, Command, Data), or 0 when the
   /// viewer is not available.
   HWND Call(HWND Caller, const std::u16string& File, std::uint32_t Command, std::uintptr_t Data);
 
+  ///@{
   /// True once a load succeeded (usable or not); the name is then fixed.
   bool Loaded() const noexcept { return FModule != nullptr; }
   const std::string& ModuleName() const noexcept { return FModuleName; }
+  ///@}
   /// Names another module; refused (false) once one is loaded.
   bool SetModuleName(std::string Name);
 

@@ -82,6 +82,17 @@ std::unique_ptr<TZKPathData> CreatePathOfClass() {
   return std::make_unique<T>();
 }
 
+/// The vector path: an ordered list of move, line, cubic-curve and close
+/// entries in single precision, with a fill mode, a number format for its text
+/// and a change notification.
+///
+/// Built by calls (`MoveTo`, `LineTo`, `CurveTo`, `AddEllipse`, ...) or
+/// parsed from SVG path data (`SetPathString`); written back as text
+/// (`GetPathString`), flattened, measured, hit-tested, transformed, streamed
+/// and drawn on a canvas. Not copyable: functions that make paths return
+/// `std::unique_ptr<TZKPathData>`, and `Assign` copies one path into another.
+/// Every effective change calls `OnChanged` once, or once per
+/// `BeginUpdate`/`EndUpdate` bracket.
 class TZKPathData : public TPersistent {
 public:
   /// Distances along each polygon of the path, one array per polygon.
@@ -133,6 +144,7 @@ public:
 
   // ---- Reading -----------------------------------------------------------
 
+  /// The number of entries (a curve counts three).
   int Count() const noexcept { return static_cast<int>(FPathData.size()); }
   /// The entry at AIndex, by value. Outside 0..Count-1 raises `ERangeError`.
   TZKPathPoint Points(int AIndex) const;
@@ -141,6 +153,7 @@ public:
   /// The point of the last entry; (0, 0) for a path without entries.
   TPointF LastPoint() const noexcept;
 
+  /// How the path fills when drawn: `fmEvenOdd` (the default) or `fmNonZero`.
   TZKFillMode FillMode() const noexcept { return FFillMode; }
   /// Stores a different fill mode and calls `Change`; the same mode does
   /// nothing.
@@ -163,14 +176,19 @@ public:
   void Clear();
   /// Starts a figure at P (which `ClosePath` will return to).
   void MoveTo(const TPointF& P);
+  /// Starts a figure at C + P.
   void MoveToRel(const TPointF& P);
+  /// A straight segment to P.
   void LineTo(const TPointF& P);
+  /// A straight segment to C + P.
   void LineToRel(const TPointF& P);
   /// A line to (X, C.Y); on an empty path C is (0, 0).
   void HLineTo(float X);
+  /// A line to (C.X + X, C.Y).
   void HLineToRel(float X);
   /// A line to (C.X, Y); on an empty path C is (0, 0).
   void VLineTo(float Y);
+  /// A line to (C.X, C.Y + Y).
   void VLineToRel(float Y);
   /// A cubic Bezier segment: three `ppCurveTo` entries.
   void CurveTo(const TPointF& ControlPoint1, const TPointF& ControlPoint2, const TPointF& EndPoint);
@@ -183,6 +201,7 @@ public:
   /// control point about C (any previous cubic: also one made from a
   /// quadratic or an arc); C itself when the last entry is not a curve.
   void SmoothCurveTo(const TPointF& ControlPoint2, const TPointF& EndPoint);
+  /// As `SmoothCurveTo` with both points relative to C.
   void SmoothCurveToRel(const TPointF& ControlPoint2, const TPointF& EndPoint);
   /// Closes the figure: a `ppClose` entry holding the figure's start point
   /// (the last `MoveTo` target, or (0, 0) if there was none).
@@ -198,6 +217,7 @@ public:
   /// `AddPolygon` for each polygon, in one update (one `Change`, also for an
   /// empty list).
   void AddPolygons(const TPointPolygons& Poly);
+  /// `AddPolygon` for each single-precision polygon, in one update.
   void AddPolygons(const TZKPolygons& Poly);
   /// A closed figure along the rectangle: top-left, top-right, bottom-right,
   /// bottom-left, close.
@@ -360,6 +380,7 @@ public:
   /// (`GetLength`), then answered from the cache until the next change; the
   /// reference stays valid until then.
   const TZKPolygons& ToPolygons();
+  /// Same as `ToPolygons`.
   const TZKPolygons& Polygons() { return ToPolygons(); }
 
   // ---- Hit testing and outlines (PathHitTest.cpp) --------------------------
@@ -375,6 +396,7 @@ public:
   /// polygon test's boundary rule applies). A path of fewer than two entries,
   /// a zero width and zero-length segments never hit. Allocates nothing.
   bool PointInPathOutline(const TPointF& P, float StrokeWidth) const;
+  /// Same as `PointInPathOutline({X, Y}, StrokeWidth)`.
   bool PointInPathOutline(float X, float Y, float StrokeWidth) const;
   /// True when some sub-path, taken as a polygon closed implicitly, contains
   /// the point by the even-odd rule. The fill mode is not consulted and
@@ -382,6 +404,7 @@ public:
   /// into another still hits). Curves are approximated by the B-spline of
   /// their control polygon; a curve that opens the path starts at the origin.
   bool PointInPath(const TPointF& P) const;
+  /// Same as `PointInPath({X, Y})`.
   bool PointInPath(float X, float Y) const;
 
 protected:
@@ -403,6 +426,7 @@ public:
   /// to each vertex, continuing across sub-paths. Measured as `GetLength`;
   /// the reference stays valid until the next change.
   const TDistances& GetDistances();
+  /// Same as `GetDistances`.
   const TDistances& Distances() { return GetDistances(); }
 
 protected:
@@ -482,6 +506,7 @@ private:
 /// dropped so that the first one keeps travelling).
 class TZKPathUpdate {
 public:
+  /// Opens an update bracket on Path, which must outlive the guard.
   explicit TZKPathUpdate(TZKPathData& Path) noexcept;
   ~TZKPathUpdate() noexcept(false);
   TZKPathUpdate(const TZKPathUpdate&) = delete;

@@ -28,7 +28,10 @@ enum TZKPathPointKind : std::uint8_t { ppMoveTo = 0, ppLineTo = 1, ppCurveTo = 2
 /// an entry in place by value-initialisation (`resize`); copy whole entries.
 #pragma pack(push, 1)
 struct TZKPathPoint {
+  /// What the entry is: a move, a line, one of a curve's three points, or a
+  /// close.
   TZKPathPointKind Kind = ppMoveTo;
+  /// The entry's point (see above for each kind).
   TPointF Point;
   friend constexpr bool operator==(const TZKPathPoint& A, const TZKPathPoint& B) {
     // Field by field: binding the packed (unaligned) Point to a reference

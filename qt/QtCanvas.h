@@ -21,6 +21,8 @@ class QPainter;
 
 namespace zk {
 
+/// The canvas drawn by a `QPainter`: on any `QPaintDevice` (an image, a
+/// widget, a PDF or SVG generator) or on a painter the caller owns.
 class TQtCanvas : public TCanvas {
 public:
   /// A canvas with no device: it draws nothing until `SetDevice`.
@@ -42,8 +44,12 @@ public:
   /// The painter in use; null without a device.
   QPainter* Painter() const noexcept { return FPainter; }
 
+  ///@{
+  /// Whether shapes and lines are anti-aliased; off to start with, so
+  /// integer coordinates hit whole pixels as the platform's canvas does.
   bool Antialiased() const noexcept { return FAntialiased; }
   void SetAntialiased(bool Value);
+  ///@}
 
   /// System colours from the application palette when a GUI application
   /// exists (window, button face, highlight, ...), else the classic scheme

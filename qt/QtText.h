@@ -14,6 +14,7 @@ class QPaintDevice;
 
 namespace zk {
 
+///@{
 /// How text is painted: font, ink, background (`Qt::NoBrush` for none) and
 /// the angle of its base line in degrees, counter-clockwise on screen.
 struct TQtTextStyle {
@@ -21,6 +22,7 @@ struct TQtTextStyle {
   QColor Color;
   QBrush Background;
   double Angle = 0;
+///@}
 };
 
 /// Draws Text (UTF-8) in Rect as `DrawTextW` promises for Format and answers

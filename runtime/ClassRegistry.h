@@ -11,11 +11,13 @@
 
 namespace zk {
 
+///@{
 /// A registered class: its name as registered and its ancestor (null only for
 /// `TObject`). Entries live as long as the program and never move.
 struct TClassInfo {
   std::string Name;
   const TClassInfo* Ancestor = nullptr;
+///@}
 };
 
 /// No class of that name is registered.

@@ -9,22 +9,42 @@
 
 namespace zk {
 
+/// A colour: $00BBGGRR (red in the low byte), or a system colour
+/// `SystemColorFlag` | index, resolved by the canvas that draws it
+/// (`TCanvas::ColorToRGB`).
 using TColor = std::int32_t;
+/// A list of colours, as gradients and colour schemes take them.
 using TColors = std::vector<TColor>;
 
+/// The high byte that marks a system colour; its low byte is the index.
 inline constexpr TColor SystemColorFlag = static_cast<TColor>(0xFF000000u);
 
+///@{
+/// The sixteen standard colours, with `clLtGray` and `clDkGray` as the
+/// other names of silver and grey.
 inline constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000,
                         clOlive = 0x008080, clNavy = 0x800000, clPurple = 0x800080,
                         clTeal = 0x808000, clGray = 0x808080, clSilver = 0xC0C0C0,
                         clRed = 0x0000FF, clLime = 0x00FF00, clYellow = 0x00FFFF,
                         clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00,
                         clWhite = 0xFFFFFF, clLtGray = clSilver, clDkGray = clGray;
+///@}
+///@{
+/// The four extra colours of the platform's palette.
 inline constexpr TColor clMoneyGreen = 0xC0DCC0, clSkyBlue = 0xF0CAA6, clCream = 0xF0FBFF,
                         clMedGray = 0xA4A0A0;
+///@}
+///@{
+/// No colour at all (`clNone`) and the control's own default
+/// (`clDefault`); neither is drawn as a colour.
 inline constexpr TColor clNone = 0x1FFFFFFF, clDefault = 0x20000000;
+///@}
 
+/// The system colour of the platform's colour Index (0 to 0x1E).
 inline constexpr TColor SystemColor(int Index) { return SystemColorFlag | Index; }
+///@{
+/// The system colours, by the platform's index; a canvas shows each as the
+/// colour of its desktop theme (`TCanvas::ColorToRGB`).
 inline constexpr TColor clScrollBar = SystemColor(0x00), clBackground = SystemColor(0x01),
     clActiveCaption = SystemColor(0x02), clInactiveCaption = SystemColor(0x03),
     clMenu = SystemColor(0x04), clWindow = SystemColor(0x05), clWindowFrame = SystemColor(0x06),
@@ -39,6 +59,7 @@ inline constexpr TColor clScrollBar = SystemColor(0x00), clBackground = SystemCo
     clInfoText = SystemColor(0x17), clInfoBk = SystemColor(0x18), clHotLight = SystemColor(0x1A),
     clGradientActiveCaption = SystemColor(0x1B), clGradientInactiveCaption = SystemColor(0x1C),
     clMenuHighlight = SystemColor(0x1D), clMenuBar = SystemColor(0x1E);
+///@}
 
 /// The identifier of a colour value ("clRed" for $0000FF); false when the
 /// value has none (Ident is then left alone).

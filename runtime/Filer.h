@@ -12,6 +12,8 @@ class TReader;
 class TWriter;
 class TStream;
 
+/// The base of `TReader` and `TWriter`: where a class declares the extra
+/// properties it streams (`DefineProperty`, `DefineBinaryProperty`).
 class TFiler {
 public:
   /// Reads the value of a defined property from the reader (`ReadString`,

@@ -25,12 +25,16 @@ namespace zk {
 
 class TPersistent;
 
+/// Reads one object block of a form file into an existing object (the three
+/// passes above); see `ReadRootObject`.
 class TReader : public TFiler {
 public:
+  ///@{
   /// Reads the text from the position of Stream to its end.
   explicit TReader(TStream& Stream);
   explicit TReader(std::string_view Text) : FText(Text) {}
   ~TReader() override;
+  ///@}
 
   /// Reads one object block into Instance and returns the name in its
   /// header. The header's class must be Instance's class. All or nothing:
@@ -42,6 +46,7 @@ public:
   /// binary values through their own writer and reader).
   std::string ReadRootObject(TPersistent& Instance);
 
+  ///@{
   /// The value of the defined property being read, converted to the type
   /// asked for; a value of another type raises `EReadError`.
   std::int32_t ReadInteger();
@@ -49,6 +54,7 @@ public:
   std::string ReadString();
   bool ReadBoolean();
   std::string ReadIdent();
+  ///@}
 
   void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
                       bool HasData) override;

@@ -17,7 +17,7 @@
 /// integers in decimal; Singles as 15-digit general text with "." (enough
 /// for every Single to read back bit for bit; "NAN", "INF", "-INF" too);
 /// enumerations by identifier; sets as `[a, b]`; booleans as True/False;
-/// strings quoted with '' for a quote and control characters as #n (UTF-8
+/// strings quoted with '' for a quote and control characters as `#n` (UTF-8
 /// text passes through); binary data as upper-case hexadecimal in braces,
 /// 64 digits a line.
 #include <cstdint>
@@ -32,6 +32,7 @@ namespace zk {
 
 class TPersistent;
 
+/// Writes persistent objects as form-file text (the syntax above) to a stream.
 class TWriter : public TFiler {
 public:
   /// Writes UTF-8 text to Stream at its position.
@@ -43,6 +44,7 @@ public:
   /// names, raise `EWriteError` naming the property.
   void WriteRootObject(TPersistent& Instance, std::string_view Name);
 
+  ///@{
   /// The value of the defined property being written; its writer procedure
   /// calls exactly one of these.
   void WriteInteger(std::int32_t Value);
@@ -50,6 +52,7 @@ public:
   void WriteString(std::string_view Value);
   void WriteBoolean(bool Value);
   void WriteIdent(std::string_view Value);
+  ///@}
 
   void DefineProperty(const std::string& Name, TReaderProc ReadData, TWriterProc WriteData,
                       bool HasData) override;

@@ -6,10 +6,12 @@
 
 namespace zk {
 
+///@{
 /// The separators a number conversion uses.
 struct TFormatSettings {
   char DecimalSeparator = '.';
   char ThousandSeparator = ',';
+///@}
 
   /// The settings of a named locale ("en-us", "de-de", ...), ignoring ASCII
   /// case and reading '_' as '-'. Unknown names give the "en-us" settings.
@@ -29,6 +31,7 @@ extern const TFormatSettings& USFormatSettings;
 /// the numeric grid sort use it.
 const TFormatSettings& ProcessFormatSettings();
 
+///@{
 /// Formats Value by a picture of up to three sections "pos;neg;zero" with the
 /// placeholders '0' and '#', one '.' for the decimal point, ',' for thousand
 /// separators, "E+"/"E-" exponents and quoted literals. The value is taken
@@ -53,6 +56,7 @@ const TFormatSettings& ProcessFormatSettings();
 std::string FormatFloat(std::string_view Picture, long double Value,
                         const TFormatSettings& Settings = USFormatSettings);
 inline constexpr std::size_t MaxFormatPictureLength = 255;
+///@}
 
 /// General float text with 15 significant digits, trailing zeros stripped:
 /// fixed notation for 1E-4 <= |Value| < 1E15, otherwise "d.dddE[-]x" (no '+',

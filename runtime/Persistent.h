@@ -8,6 +8,7 @@ namespace zk {
 class TFiler;
 class TPropertyTable;
 
+/// The root of the class hierarchy: a polymorphic object with a class name.
 class TObject {
 public:
   virtual ~TObject() = default;
@@ -15,6 +16,8 @@ public:
   virtual std::string ClassName() const { return "TObject"; }
 };
 
+/// An object that can be assigned from another (`Assign`) and stored in and
+/// restored from a form file (its published and defined properties).
 class TPersistent : public TObject {
 public:
   std::string ClassName() const override { return "TPersistent"; }

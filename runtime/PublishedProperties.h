@@ -36,7 +36,11 @@ enum class TPropertyKind {
 /// bits, bit i standing for the i-th name), a Single, text, or a boolean.
 using TPropertyValue = std::variant<std::int64_t, float, std::string, bool>;
 
+/// One published property: its name, kind, accessors, default and stored
+/// condition, as the typed makers below build it.
 struct TPropertyInfo {
+  /// A property named AName of AKind; ANames are the identifiers of an
+  /// enumeration or a set (by ordinal or bit). Accessors are set afterwards.
   TPropertyInfo(std::string AName, TPropertyKind AKind, std::vector<std::string> ANames = {})
       : Name(std::move(AName)), Kind(AKind), Names(std::move(ANames)) {}
 
@@ -64,19 +68,25 @@ struct TPropertyInfo {
 /// files compare property names, identifiers and class names.
 bool SameIdent(std::string_view A, std::string_view B) noexcept;
 
+/// The published properties of a class, in stream order: the parent's first,
+/// then the class's own.
 class TPropertyTable {
 public:
+  /// An empty table (a class that publishes nothing).
   TPropertyTable() = default;
+  /// A root class's table: its own properties only.
   TPropertyTable(std::initializer_list<TPropertyInfo> Own) : FItems(Own) {}
   /// The parent's properties first, then this class's own.
   TPropertyTable(const TPropertyTable& Inherited, std::initializer_list<TPropertyInfo> Own);
 
+  ///@{
   /// The property named Name, compared ignoring ASCII case as the form
   /// reader does; null when there is none.
   const TPropertyInfo* Find(std::string_view Name) const noexcept;
   auto begin() const noexcept { return FItems.begin(); }
   auto end() const noexcept { return FItems.end(); }
   std::size_t size() const noexcept { return FItems.size(); }
+  ///@}
 
 private:
   std::vector<TPropertyInfo> FItems;

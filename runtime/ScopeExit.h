@@ -6,9 +6,11 @@
 
 namespace zk {
 
+/// A guard that runs Action when it goes out of scope; not copyable.
 template <class F>
 class TScopeExit {
 public:
+  /// Holds Action until the scope ends.
   explicit TScopeExit(F Action) : FAction(std::move(Action)), FUncaught(std::uncaught_exceptions()) {}
   TScopeExit(const TScopeExit&) = delete;
   TScopeExit& operator=(const TScopeExit&) = delete;

@@ -18,14 +18,17 @@ using TSetBits = std::conditional_t<
                        std::conditional_t<(N <= 32), std::uint32_t, std::uint64_t>>>;
 } // namespace detail
 
+/// A set of the ordinals 0..N-1 of E (1 <= N <= 64), stored as bits.
 template <typename E, unsigned N>
 class TSet {
   static_assert(N >= 1 && N <= 64, "a set holds 1 to 64 ordinals");
 
 public:
+  /// The unsigned integer the bits are stored in (1, 2, 4 or 8 bytes).
   using TBits = detail::TSetBits<N>;
 
   constexpr TSet() noexcept = default;
+  /// The set of the listed elements.
   constexpr TSet(std::initializer_list<E> Elements) noexcept {
     for (E Element : Elements) Include(Element);
   }
@@ -43,6 +46,7 @@ public:
   constexpr bool operator[](E Element) const noexcept { return Contains(Element); }
   constexpr bool Empty() const noexcept { return FBits == 0; }
 
+  ///@{
   /// Adds Element; an ordinal outside 0..N-1 changes nothing.
   constexpr TSet& Include(E Element) noexcept {
     FBits = static_cast<TBits>(FBits | Bit(Element));
@@ -52,6 +56,7 @@ public:
     FBits = static_cast<TBits>(FBits & ~Bit(Element));
     return *this;
   }
+  ///@}
   /// Includes Element when On, excludes it otherwise.
   constexpr TSet& Set(E Element, bool On) noexcept { return On ? Include(Element) : Exclude(Element); }
 

@@ -8,8 +8,12 @@
 
 namespace zk {
 
+/// Where a `TStream::Seek` offset counts from: the start, the current
+/// position or the end.
 enum class TSeekOrigin { soBeginning, soCurrent, soEnd };
 
+/// A stream of bytes with a position: the abstract base of memory and file
+/// streams, read and written by the form reader and writer and path streaming.
 class TStream {
 public:
   virtual ~TStream() = default;
@@ -24,9 +28,13 @@ public:
   /// is clamped to 0; one past the end is allowed (a write there fills the
   /// gap with zeros).
   virtual std::int64_t Seek(std::int64_t Offset, TSeekOrigin Origin) = 0;
+  ///@{
+  /// The length in bytes, and the position (0 is the first byte). Setting the
+  /// position is `Seek` from the beginning.
   virtual std::int64_t Size() const = 0;
   virtual std::int64_t Position() const = 0;
   void SetPosition(std::int64_t Value) { Seek(Value, TSeekOrigin::soBeginning); }
+  ///@}
   /// The bytes between the position and the end; 0 when positioned past it.
   std::int64_t Remaining() const;
 

@@ -111,5 +111,6 @@ extern const Command GalleryCommand;
 extern const Command MeasureCommand;
 extern const Command TrimCommand;
 extern const Command ContainsCommand;
+extern const Command StrokeCommand;
 
 } // namespace zk::zkgfx

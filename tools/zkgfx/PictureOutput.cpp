@@ -80,7 +80,7 @@ TPictureSize ParsePictureSize(std::string_view Text) {
 void CheckPictureName(std::string_view Name) { FormatOf(Name); }
 
 void WritePicture(std::string_view Name, const TPictureSize& Size,
-                  const std::function<void(TQtCanvas&)>& Draw) {
+                  const std::function<void(TQtCanvas&)>& Draw, TPictureBase Base) {
   const TFormat Format = FormatOf(Name);
   const TGuiForText Gui;
   // Everything is painted into memory first and written by one checked
@@ -91,8 +91,10 @@ void WritePicture(std::string_view Name, const TPictureSize& Size,
   Buffer.open(QIODevice::WriteOnly);
   switch (Format) {
     case TFormat::Png: {
-      QImage Image(Size.Width, Size.Height, QImage::Format_RGB32);
-      Image.fill(Qt::white);
+      const bool White = Base == TPictureBase::White;
+      QImage Image(Size.Width, Size.Height,
+                   White ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+      Image.fill(White ? Qt::white : Qt::transparent);
       {
         TQtCanvas Canvas(Image);
         DrawOn(Canvas, Draw);

@@ -22,10 +22,15 @@ TPictureSize ParsePictureSize(std::string_view Text);
 /// Raises `UsageError` unless Name ends in .png, .pdf or .svg (any case).
 void CheckPictureName(std::string_view Name);
 
+/// What a PNG holds before Draw paints on it: opaque white (the preview's
+/// look) or transparent pixels. A PDF or SVG has no background of its own.
+enum class TPictureBase { White, Transparent };
+
 /// Draws a picture of Size with Draw and writes it to Name, the format by
 /// its extension. Raises `std::runtime_error` naming the file when it cannot
 /// be painted or written.
 void WritePicture(std::string_view Name, const TPictureSize& Size,
-                  const std::function<void(TQtCanvas&)>& Draw);
+                  const std::function<void(TQtCanvas&)>& Draw,
+                  TPictureBase Base = TPictureBase::White);
 
 } // namespace zk::zkgfx

@@ -16,9 +16,9 @@ namespace {
 
 using namespace zk::zkgfx;
 
-constexpr std::array<const Command*, 11> Commands{&NormalizeCommand, &InfoCommand, &FlattenCommand,
+constexpr std::array<const Command*, 12> Commands{&NormalizeCommand, &InfoCommand, &FlattenCommand,
                                                   &SplitCommand, &ArcCommand, &MeasureCommand,
-                                                  &TrimCommand, &ContainsCommand,
+                                                  &TrimCommand, &ContainsCommand, &StrokeCommand,
                                                   &RenderCommand, &DesignerCommand, &GalleryCommand};
 
 void PrintOverview(std::ostream& Out) {

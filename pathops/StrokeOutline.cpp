@@ -1,0 +1,84 @@
+// The outline of a stroke: each piece's parts chained into one closed
+// contour per side.
+#include "pathops/Stroke_p.h"
+
+namespace zk::stroke {
+namespace {
+
+// Strokes pieces into Out, keeping its working chains between pieces.
+class TOutliner {
+public:
+  TOutliner(const TZKStroke& Stroke, std::vector<TPathContour>& Out)
+      : Stroke(Stroke), R(Stroke.Width / 2), Out(Out) {}
+
+  void Piece(const TStrokePiece& P) {
+    Left.clear(), Right.clear(), Ends.clear();
+    if (P.Segments.empty()) {
+      // A dot: the caps of a piece of no length, back to back.
+      AppendEndCap(Left, P.At, P.Direction, R, Stroke);
+      AppendStartCap(Left, P.At, P.Direction, R, Stroke);
+      ConsumeBudget(Budget, Left.size());
+      Emit(Left, nullptr, nullptr);
+      return;
+    }
+    const std::size_t N = P.Segments.size();
+    for (std::size_t I = 0; I < N; ++I) {
+      const TContourSegment& S = P.Segments[I];
+      OffsetSegment(S, R, Stroke.Tolerance, Left, Right, Out, Budget);
+      if (I + 1 < N || P.Closed) {
+        bool OuterIsLeft = true;
+        const std::size_t Before = Left.size() + Right.size();
+        AppendJoin(Left, Right, OuterIsLeft, S.End(), EndDirection(S), StartDirection(P.Segments[(I + 1) % N]),
+                   R, Stroke);
+        ConsumeBudget(Budget, Left.size() + Right.size() - Before);
+      }
+    }
+    if (P.Closed) {
+      Emit(Left, nullptr, nullptr);
+      Emit(Ends, &Right, nullptr);
+      return;
+    }
+    const TContourSegment &First = P.Segments.front(), &Last = P.Segments.back();
+    const std::size_t Before = Left.size();
+    AppendEndCap(Left, Last.End(), EndDirection(Last), R, Stroke);
+    AppendStartCap(Ends, First.Start(), StartDirection(First), R, Stroke);
+    ConsumeBudget(Budget, Left.size() - Before + Ends.size() + 2);  // and the move and close
+    Emit(Left, &Right, &Ends);
+  }
+
+private:
+  // One closed contour: Head, then Back reversed, then Tail. Its segments are
+  // counted against the budget as they are made.
+  void Emit(const TChain& Head, const TChain* Back, const TChain* Tail) {
+    const std::size_t Size = Head.size() + (Back ? Back->size() : 0) + (Tail ? Tail->size() : 0);
+    TPathContour& C = Out.emplace_back();
+    C.Closed = true;
+    C.Segments.reserve(Size);
+    C.Segments.insert(C.Segments.end(), Head.begin(), Head.end());
+    if (Back) AppendReversed(C.Segments, *Back);
+    if (Tail) C.Segments.insert(C.Segments.end(), Tail->begin(), Tail->end());
+    C.Start = C.Segments.front().Start();
+  }
+
+  const TZKStroke& Stroke;
+  const double R;
+  std::vector<TPathContour>& Out;
+  std::size_t Budget = MaxResultEntries;
+  TChain Left, Right, Ends;
+};
+
+} // namespace
+} // namespace zk::stroke
+
+namespace zk {
+
+std::unique_ptr<TZKPathData> StrokeOutline(const TZKPathData& Path, const TZKStroke& Stroke) {
+  ValidateStroke(Stroke);
+  if (Stroke.Width == 0) return std::make_unique<TZKPathData>();
+  std::vector<TPathContour> Contours;
+  stroke::TOutliner Outliner(Stroke, Contours);
+  for (const stroke::TStrokePiece& P : stroke::StrokePieces(Path, Stroke)) Outliner.Piece(P);
+  return ContoursToPath(Contours);
+}
+
+} // namespace zk

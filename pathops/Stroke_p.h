@@ -1,0 +1,72 @@
+#pragma once
+// The stroker's parts, shared by the outline and the hit test. A piece (a
+// contour, or a dash of one) is stroked as a sum of closed parts that all
+// wind the same way: a ribbon per segment (its left offset forward, its
+// right offset back), a pie per corner (the corner point and the join's
+// outer edge), a cap at each end of an open piece, and a lobe (counted
+// twice) where a curve turns tighter than half the width and its inner
+// offset folds back. The outline chains these parts into one contour per
+// side, which adds up to the same winding at every point.
+#include <cstddef>
+#include <vector>
+
+#include "pathops/PathContours.h"
+#include "pathops/Stroke.h"
+
+namespace zk::stroke {
+
+using TChain = std::vector<TContourSegment>;
+
+/// One piece to stroke: its segments of non-zero length, closed or open. A
+/// piece without segments is a dot, turned along Direction (a unit vector).
+struct TStrokePiece {
+  std::vector<TContourSegment> Segments;
+  bool Closed = false;
+  TPointD At;                 // the dot's centre
+  TPointD Direction{1, 0};
+};
+
+/// The path's contours cut into pieces: dashed by the style's pattern, with
+/// segments of zero length left out and lone moves dropped; a zero-length
+/// contour or dash becomes a dot when the caps are round or square. Raises
+/// `EResultTooLarge` when the pattern would make more than 2^20 dashes.
+std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke& Stroke);
+
+/// Takes N from the segments still allowed in an outline, or raises
+/// `EResultTooLarge` when fewer are left.
+void ConsumeBudget(std::size_t& Budget, std::size_t N);
+
+/// The unit direction in which a segment leaves its start and reaches its end.
+TPointD StartDirection(const TContourSegment& S) noexcept;
+TPointD EndDirection(const TContourSegment& S) noexcept;
+
+/// The left normal of a unit direction (turned a quarter counterclockwise in
+/// y-up terms): the side the outline's first chain runs on.
+constexpr TPointD LeftNormal(const TPointD& D) noexcept { return {-D.Y, D.X}; }
+
+/// The segment's offsets at +R (Left) and -R (Right), both in the segment's
+/// direction, appended as lines or cubics within Tolerance of the true
+/// offsets; where a side folds back (a curvature radius below R), the folded
+/// lobe is appended to Lobes, wound like the ribbons. Budget counts the
+/// segments still allowed and raises `EResultTooLarge` when it runs out.
+void OffsetSegment(const TContourSegment& S, double R, double Tolerance, TChain& Left, TChain& Right,
+                   std::vector<TPathContour>& Lobes, std::size_t& Budget);
+
+/// Appends the join at P between a segment arriving in unit direction D0 and
+/// one leaving in D1: to Left a chain from P + R*n0 to P + R*n1, to Right one
+/// from P - R*n0 to P - R*n1 (n the left normals); the outer side follows the
+/// join (miter, bevel past the limit, round), the inner one goes through P.
+/// Appends nothing where the corner is too flat to matter (and returns
+/// false); otherwise returns true with OuterIsLeft saying which side is outer.
+bool AppendJoin(TChain& Left, TChain& Right, bool& OuterIsLeft, const TPointD& P, const TPointD& D0,
+                const TPointD& D1, double R, const TZKStroke& Stroke);
+
+/// Appends the cap at an end P where the piece runs in unit direction D: at
+/// the end from P + R*n to P - R*n, at the start from P - R*n to P + R*n.
+void AppendEndCap(TChain& Out, const TPointD& P, const TPointD& D, double R, const TZKStroke& Stroke);
+void AppendStartCap(TChain& Out, const TPointD& P, const TPointD& D, double R, const TZKStroke& Stroke);
+
+/// Appends the chain reversed: last segment first, each running backwards.
+void AppendReversed(TChain& Out, const TChain& Chain);
+
+} // namespace zk::stroke
