@@ -30,15 +30,15 @@ public:
 
 class TBitmap;
 
-///@{
 /// What a drawing backend gives a bitmap: a canvas that paints on the
 /// bitmap's own pixels. The bitmap tells it when its buffer is about to be
 /// replaced (`Release`) and when the new one is in place (`Attach`).
 class TBitmapSurface {
 public:
   virtual ~TBitmapSurface() = default;
+  /// The canvas on the bitmap's pixels, the same object for the life of the
+  /// surface; while the bitmap is empty it draws nothing.
   virtual TCanvas& Canvas() noexcept = 0;
-///@}
   /// Stops painting on the bitmap's current buffer; drawing made so far is in it.
   virtual void Release() = 0;
   /// Paints on the bitmap's current buffer from now on (nothing while it is empty).
@@ -73,8 +73,11 @@ public:
 
   int Width() const noexcept override { return FWidth; }
   int Height() const noexcept override { return FHeight; }
+  ///@{
+  /// `SetSize` with the other side kept as it is.
   void SetWidth(int Value) { SetSize(Value, Height()); }
   void SetHeight(int Value) { SetSize(Width(), Value); }
+  ///@}
   /// Resizes, keeping the pixels that stay inside. Negative sizes count as 0;
   /// a size above 2^28 pixels, or one the memory cannot hold, leaves an empty
   /// bitmap.
@@ -112,16 +115,21 @@ public:
   TImageList(int AWidth = 16, int AHeight = 16);
   ~TImageList();
 
+  ///@{
+  /// The size in pixels of every image, fixed at construction (0 when a
+  /// negative size was given).
   int Width() const noexcept { return FWidth; }
   int Height() const noexcept { return FHeight; }
+  ///@}
+  /// The number of images; valid indices run 0..Count-1.
   int Count() const noexcept { return static_cast<int>(FImages.size()); }
 
-  ///@{
   /// Appends a copy of Image, cut or padded (white) to the list's size, and
-  /// returns its index.
+  /// returns its index. Image is composed over white, so its translucent
+  /// pixels come out blended with white.
   int Add(const TBitmap& Image);
+  /// Removes every image; Count becomes 0 and the size stays.
   void Clear() noexcept { FImages.clear(); }
-  ///@}
 
   /// Copies image Index into Image (resized to the list's size); false, and
   /// Image untouched, for an index outside 0..Count-1.

@@ -18,7 +18,6 @@ enum TBiDiMode : std::uint8_t {
   bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly
 };
 
-///@{
 /// A frameless tool-tip window (`Qt::ToolTip`) that never takes the focus.
 /// Its text is laid out in lines: a line break always starts a new line, and
 /// a line wider than the maximum width breaks at blanks (a word wider than
@@ -26,9 +25,11 @@ enum TBiDiMode : std::uint8_t {
 /// `MarginX` pixels left and right and `MarginY` top and bottom.
 class THintWindow : public QWidget, public TPersistent {
 public:
+  /// The margin in pixels between the box's left and right edges and the
+  /// text: `CalcHintRect` adds it on both sides, `Paint` insets the lines by it.
   static constexpr int MarginX = 3;
+  /// The margin in pixels above the first line and below the last.
   static constexpr int MarginY = 1;
-///@}
 
   /// Hidden, coloured with the application's hint colour (`clInfoBk`), its
   /// text in `clInfoText`.

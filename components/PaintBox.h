@@ -19,6 +19,8 @@ public:
   std::function<void(TPaintBox& Sender, TCanvas& Canvas)> OnPaint;
 
 protected:
+  /// Calls `OnPaint` with a canvas made for this paint and dropped after it;
+  /// without a handler nothing is painted.
   void paintEvent(QPaintEvent* Event) override;
 };
 

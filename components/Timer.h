@@ -24,9 +24,14 @@ public:
 
   std::string ClassName() const override { return "TTimer"; }
 
+  ///@{
+  /// Whether the timer is meant to tick (true for a new timer); it counts only
+  /// with a positive `Interval` as well (`Running`). Enabling counts the
+  /// interval from now, disabling drops a pending tick, and setting the value
+  /// it has changes nothing.
   bool Enabled() const noexcept { return FEnabled; }
-  /// Starting counts the interval from now; stopping drops a pending tick.
   void SetEnabled(bool Value);
+  ///@}
   ///@{
   /// Milliseconds between ticks. An enabled timer with interval 0 does not
   /// run (Qt would fire on every pass of the event loop); negative values are

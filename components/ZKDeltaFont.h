@@ -10,6 +10,9 @@
 
 namespace zk {
 
+/// A font attribute in which a delta font may differ from its reference
+/// font: the bold, italic, strike-out and underline style flags, the colour,
+/// the face name and the point size.
 enum TDeltaAttribute : std::uint8_t {
   daBold, daColor, daFace, daItalic, daSize, daStrikeOut, daUnderline
 };
@@ -30,6 +33,9 @@ class TZKCustomDeltaFont : public TFont {
 public:
   std::string ClassName() const override { return "TZKCustomDeltaFont"; }
 
+  /// The attributes in which the font differs from the reference font, as
+  /// the last recomputation found them (or as `SetDeltas` stored them); empty
+  /// for a new font.
   TDeltaAttributes Deltas() const noexcept { return FDeltas; }
   /// Stores the set as it is: nothing is recomputed or copied (a form file
   /// restores the deltas this way).

@@ -39,9 +39,13 @@ public:
   /// The timer's handler: stops the timer, then `HideHint`.
   virtual void TimeOut(TObject* Sender);
 
+  ///@{
+  /// The corner of the hint placed at the point `ActivateHint` is given
+  /// (`crTopLeft` for a new window). A change takes effect at the next
+  /// activation; a hint on screen does not move.
   TZKCorner Corner() const noexcept { return FCorner; }
-  /// Takes effect at the next activation; nothing moves now.
   void SetCorner(TZKCorner Value) noexcept { FCorner = Value; }
+  ///@}
   ///@{
   /// The timer's interval in milliseconds.
   std::int32_t Interval() const noexcept { return FTimer.Interval(); }

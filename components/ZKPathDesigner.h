@@ -18,7 +18,6 @@ namespace zk {
 class TCanvas;
 class TPaintBox;
 
-///@{
 /// The dialog, titled "Path Designer", client area 634 x 451 pixels at 96
 /// dots per inch (scaled with the screen's logical density), fixed in size.
 /// Its controls carry object names for scripts and tests: `Bevel1`,
@@ -35,9 +34,10 @@ class TPaintBox;
 /// was read before the stop; text that draws nothing leaves it empty.
 class TPathDesignerForm : public QDialog {
 public:
+  /// The dialog with its controls and actions in place, an empty path and
+  /// an empty text box that has the focus; not shown until `exec` or `show`.
   explicit TPathDesignerForm(QWidget* Parent = nullptr);
   ~TPathDesignerForm() override;
-///@}
 
   ///@{
   /// The dialog's own path, which OK replaces by the parsed text and Cancel
@@ -53,6 +53,11 @@ public:
   void Change();
 
 protected:
+  /// Keeps the preview fitted to the group box when its client area changes,
+  /// redraws the preview on Enter in the text box (the line break still goes
+  /// in), and hands the text box's keys for cut, paste, select all and undo to
+  /// the dialog's actions so that they refresh the preview. Copy and Delete
+  /// stay with the text box; every other event goes on as usual.
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:

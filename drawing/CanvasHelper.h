@@ -8,14 +8,14 @@ namespace zk {
 
 class TZKPathData;
 
-///@{
 /// Extension operations on a canvas it refers to (and does not own). Points
 /// are rounded by `ZKPointToPoint` (nearest, halves to even; NaN, infinite or
 /// beyond the 64-bit range raise `EInvalidOp` before anything is drawn).
 class TVclCanvasHelper {
 public:
+  /// A helper drawing on Canvas, which must outlive it; nothing on the
+  /// canvas changes until an operation is called.
   explicit TVclCanvasHelper(TCanvas& Canvas) noexcept : FCanvas(Canvas) {}
-///@}
 
   /// Canvas `MoveTo`(P1 rounded), then `LineTo`(P2 rounded).
   void DrawLine(const TPointF& P1, const TPointF& P2);
@@ -36,6 +36,7 @@ public:
   void SetPenWidth(int Value) { FCanvas.Pen().SetWidth(Value); }
   ///@}
 
+  /// The canvas the helper draws on, as given to the constructor.
   TCanvas& Canvas() const noexcept { return FCanvas; }
 
 private:

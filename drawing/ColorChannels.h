@@ -7,17 +7,17 @@
 
 namespace zk {
 
-///@{
-/// A colour split into bytes, red first.
+/// A colour split into bytes, red first, three bytes without padding (black
+/// by default).
 struct TRGB {
-  std::uint8_t R = 0;
-  std::uint8_t G = 0;
-  std::uint8_t B = 0;
+  std::uint8_t R = 0;  ///< red, 0..255
+  std::uint8_t G = 0;  ///< green, 0..255
+  std::uint8_t B = 0;  ///< blue, 0..255
   friend constexpr bool operator==(const TRGB&, const TRGB&) = default;
 };
+/// A pointer to a `TRGB`, for rows of pixels walked three bytes at a time.
 using PRGB = TRGB*;
 static_assert(sizeof(TRGB) == 3);
-///@}
 
 /// The bytes of the raw value: R bits 0-7, G bits 8-15, B bits 16-23; the
 /// high byte is ignored, so a system colour is split as it stands

@@ -15,32 +15,33 @@
 
 namespace zk {
 
-///@{
-/// A palette entry as the platform stores it: red, green, blue, flags.
+/// A palette entry as the platform stores it: red, green, blue, flags, one
+/// byte each (all zero by default).
 struct TPaletteEntry {
-  std::uint8_t peRed = 0;
-  std::uint8_t peGreen = 0;
-  std::uint8_t peBlue = 0;
-  std::uint8_t peFlags = 0;
+  std::uint8_t peRed = 0;    ///< red, 0..255
+  std::uint8_t peGreen = 0;  ///< green, 0..255
+  std::uint8_t peBlue = 0;   ///< blue, 0..255
+  std::uint8_t peFlags = 0;  ///< how the palette uses the entry; no conversion here keeps it
   friend constexpr bool operator==(const TPaletteEntry&, const TPaletteEntry&) = default;
-///@}
 };
 static_assert(sizeof(TPaletteEntry) == 4);
 
-///@{
-/// A bitmap colour-table entry: blue, green, red, reserved.
+/// A bitmap colour-table entry: blue, green, red, reserved, one byte each
+/// (all zero by default).
 struct TRGBQuad {
-  std::uint8_t rgbBlue = 0;
-  std::uint8_t rgbGreen = 0;
-  std::uint8_t rgbRed = 0;
-  std::uint8_t rgbReserved = 0;
+  std::uint8_t rgbBlue = 0;      ///< blue, 0..255
+  std::uint8_t rgbGreen = 0;     ///< green, 0..255
+  std::uint8_t rgbRed = 0;       ///< red, 0..255
+  std::uint8_t rgbReserved = 0;  ///< 0 in a colour table; no conversion here keeps it
   friend constexpr bool operator==(const TRGBQuad&, const TRGBQuad&) = default;
-///@}
 };
 static_assert(sizeof(TRGBQuad) == 4);
 
+/// A full 256-entry palette, indexed by the 8-bit pixel value.
 using TPaletteEntries = std::array<TPaletteEntry, 256>;
+/// A pointer to a full palette.
 using PPaletteEntries = TPaletteEntries*;
+/// A full 256-entry bitmap colour table, indexed by the 8-bit pixel value.
 using TRGBQuads = std::array<TRGBQuad, 256>;
 
 ///@{

@@ -35,13 +35,11 @@ std::string WrapCanvasText(TCanvas& Canvas, std::string_view Text, std::string_v
 /// The same with BreakStr CR LF and `DefaultWrapBreakChars`.
 std::string WrapCanvasText(TCanvas& Canvas, std::string_view Text, float MaxWidth);
 
-///@{
-/// A width and height in `float` pixels.
+/// A width and height in `float` pixels (0 x 0 by default).
 struct TSizeF {
-  float cx = 0;
-  float cy = 0;
+  float cx = 0;  ///< the width in pixels
+  float cy = 0;  ///< the height in pixels
   friend constexpr bool operator==(const TSizeF&, const TSizeF&) = default;
-///@}
 };
 
 /// The box that holds Text turned by Angle degrees, and in Offset where its

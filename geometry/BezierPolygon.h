@@ -10,7 +10,6 @@ namespace zk {
 /// no drawing of real size comes near it.
 inline constexpr int MaxPointsPerSplinePiece = 1 << 20;
 
-///@{
 /// Samples a uniform cubic spline over the control polygon Points.
 ///
 /// UseBSpline selects the approximating B-spline (the curve stays inside the
@@ -31,16 +30,16 @@ inline constexpr int MaxPointsPerSplinePiece = 1 << 20;
 /// Fewer than 2 points give an empty result; a closed curve needs 3 points
 /// and returns the points unchanged when it has 2.
 ///
-/// The integer form measures spans exactly (no 32-bit overflow on far-apart
+/// This integer form measures spans exactly (no 32-bit overflow on far-apart
 /// points) and rounds every output coordinate to the nearest integer, ties to
-/// even, keeping its low 32 bits as canvas coordinates do; the float form
-/// stores each coordinate as a float, clamped to the float range: the
-/// overshoot of a Catmull-Rom spline near the ends of that range never turns
-/// finite points into infinite ones.
+/// even, keeping its low 32 bits as canvas coordinates do.
 TCanvasPoints BezierPolygonPoints(const TCanvasPoints& Points, bool UseBSpline, bool Closed,
                                   int StepLength);
+/// The float form of the above, sampled alike: each coordinate is stored as a
+/// float, clamped to the float range, so the overshoot of a Catmull-Rom
+/// spline near the ends of that range never turns finite points into
+/// infinite ones.
 TZKPoints BezierPolygonPoints(const TZKPoints& Points, bool UseBSpline, bool Closed,
                               int StepLength);
-///@}
 
 } // namespace zk

@@ -20,8 +20,8 @@ namespace zk {
 
 /// A point or vector in double precision.
 struct TPointD {
-  double X = 0;
-  double Y = 0;
+  double X = 0;  ///< the horizontal coordinate, growing to the right
+  double Y = 0;  ///< the vertical coordinate, growing downwards
   friend constexpr bool operator==(const TPointD&, const TPointD&) = default;
   friend constexpr TPointD operator+(const TPointD& A, const TPointD& B) { return {A.X + B.X, A.Y + B.Y}; }
   friend constexpr TPointD operator-(const TPointD& A, const TPointD& B) { return {A.X - B.X, A.Y - B.Y}; }
@@ -42,7 +42,10 @@ inline double Length(const TPointD& V) noexcept { return std::hypot(V.X, V.Y); }
 
 /// A cubic Bezier curve: start P0, controls P1 and P2, end P3.
 struct TCubicBezier {
-  TPointD P0, P1, P2, P3;
+  TPointD P0,  ///< the start point, at t = 0
+      P1,      ///< the first control point; the curve leaves P0 towards it
+      P2,      ///< the second control point; the curve reaches P3 from it
+      P3;      ///< the end point, at t = 1
   friend constexpr bool operator==(const TCubicBezier&, const TCubicBezier&) = default;
 };
 static_assert(std::is_trivially_copyable_v<TCubicBezier>);
@@ -128,8 +131,15 @@ int CubicRayCrossings(const TCubicBezier& C, const TPointD& P) noexcept;
 /// The power-basis coefficients of one coordinate, A t^3 + B t^2 + C t + D,
 /// from its four Bezier values.
 struct TCubicCoefficients {
-  double A, B, C, D;
+  double A,  ///< of t^3: P3 - P0 + 3 (P1 - P2)
+      B,     ///< of t^2: 3 (P0 - 2 P1 + P2)
+      C,     ///< of t: 3 (P1 - P0)
+      D;     ///< the constant term, P0
 };
+/// The coefficients of the coordinate whose Bezier values are P0..P3, so that
+/// A t^3 + B t^2 + C t + D equals the curve's coordinate at every t. D is
+/// exact, the others are rounded in double; non-finite values give
+/// non-finite coefficients.
 constexpr TCubicCoefficients CubicCoefficientsOf(double P0, double P1, double P2, double P3) noexcept {
   return {P3 - P0 + 3 * (P1 - P2), 3 * (P0 - 2 * P1 + P2), 3 * (P1 - P0), P0};
 }

@@ -36,13 +36,14 @@ enum TConnectionPoint : std::uint8_t {
 
 // --- Centring and fitting -------------------------------------------------------
 
-///@{
 /// The rectangle of width and height W, H (each halved by truncation) centred
 /// on P: (X − W div 2, Y − H div 2, X + W div 2, Y + H div 2). An odd size
 /// loses one unit: centred on (10, 10), 5 by 5 gives (8, 8, 12, 12).
 TRect CenterRect(const TPoint& P, int W, int H) noexcept;
+/// The same centred on (X, Y). Each side wraps to 32 bits as canvas
+/// coordinates do instead of overflowing; a negative W or H gives a
+/// rectangle with its sides swapped.
 TRect CenterRect(int X, int Y, int W, int H) noexcept;
-///@}
 ///@{
 /// (X − W/2, Y − H/2, X + W/2, Y + H/2).
 TRectF CenterRect(const TPointF& P, float W, float H) noexcept;

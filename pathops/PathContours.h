@@ -15,11 +15,17 @@ namespace zk {
 /// One segment of a contour: a straight line from `Curve.P0` to `Curve.P3`
 /// (its controls equal its ends), or a cubic Bezier curve.
 struct TContourSegment {
-  bool IsCurve = false;
+  bool IsCurve = false;  ///< true for a curve, false for a straight line
+  /// The segment's points; a line keeps its controls on its ends (`Line`),
+  /// so curve routines treat it exactly as the straight segment it is.
   TCubicBezier Curve;
 
+  ///@{
+  /// Where the segment starts (`Curve.P0`) and ends (`Curve.P3`), for lines
+  /// and curves alike.
   TPointD Start() const noexcept { return Curve.P0; }
   TPointD End() const noexcept { return Curve.P3; }
+  ///@}
   /// A straight line from A to B.
   static constexpr TContourSegment Line(const TPointD& A, const TPointD& B) noexcept {
     return {false, {A, A, B, B}};
@@ -31,8 +37,11 @@ struct TContourSegment {
 /// back to `Start` (a line of length zero when the last segment already ends
 /// there), so that every consumer sees the segment the close adds.
 struct TPathContour {
-  TPointD Start;
+  TPointD Start;  ///< the point of the move that begins the contour
+  /// The segments in drawing order; empty for a lone move.
   std::vector<TContourSegment> Segments;
+  /// True when a close ended the contour; its closing line is then the last
+  /// segment.
   bool Closed = false;
 };
 
@@ -44,6 +53,7 @@ struct TPathContour {
 /// Entries of unknown kind are skipped and a curve cut short at the end is
 /// left out, as everywhere else. Memory grows with the entries only.
 std::vector<TPathContour> PathContours(std::span<const TZKPathPoint> Entries);
+/// The contours of Path's entries, as above; an empty path gives none.
 inline std::vector<TPathContour> PathContours(const TZKPathData& Path) { return PathContours(Path.Entries()); }
 
 /// The most entries a path made by `ContoursToPath` may hold; an operation

@@ -14,9 +14,13 @@
 
 namespace zk {
 
+/// The same pixel position as a QPoint; both hold 32-bit coordinates, so the
+/// conversion is exact both ways.
 inline QPoint ToQPoint(const TPoint& P) noexcept { return QPoint(P.X, P.Y); }
+/// The same pixel position as a TPoint, exactly.
 inline TPoint ToPoint(const QPoint& P) noexcept { return {P.x(), P.y()}; }
 
+/// The point widened to Qt's doubles, exactly; NaN and infinities carry over.
 inline QPointF ToQPointF(const TPointF& P) noexcept { return QPointF(P.X, P.Y); }
 ///@{
 /// A pixel position as Qt's floating point, for paths built from canvas points.

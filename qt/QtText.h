@@ -14,15 +14,16 @@ class QPaintDevice;
 
 namespace zk {
 
-///@{
-/// How text is painted: font, ink, background (`Qt::NoBrush` for none) and
-/// the angle of its base line in degrees, counter-clockwise on screen.
+/// How text is painted: font, ink, background and the angle of its base line.
 struct TQtTextStyle {
-  QFont Font;
-  QColor Color;
+  QFont Font;         ///< the font, measured on the painter's device
+  QColor Color;       ///< the ink of the glyphs (the painter's pen)
+  /// Fills the laid-out box behind the text; `Qt::NoBrush` (the default)
+  /// leaves what is there.
   QBrush Background;
+  /// The angle of the base line in degrees, counter-clockwise on screen; 0
+  /// (the default) draws unturned.
   double Angle = 0;
-///@}
 };
 
 /// Draws Text (UTF-8) in Rect as `DrawTextW` promises for Format and answers

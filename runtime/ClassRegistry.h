@@ -11,13 +11,14 @@
 
 namespace zk {
 
-///@{
 /// A registered class: its name as registered and its ancestor (null only for
 /// `TObject`). Entries live as long as the program and never move.
 struct TClassInfo {
+  /// The name with the letter case it was first registered in; lookups
+  /// ignore ASCII case.
   std::string Name;
+  /// The ancestor's entry; null only for `TObject`, the root of every chain.
   const TClassInfo* Ancestor = nullptr;
-///@}
 };
 
 /// No class of that name is registered.

@@ -6,12 +6,14 @@
 
 namespace zk {
 
-///@{
 /// The separators a number conversion uses.
 struct TFormatSettings {
+  /// Written before the fraction digits and the only decimal point parsing
+  /// accepts; '.' unless a locale says otherwise.
   char DecimalSeparator = '.';
+  /// Written between groups of three integer digits where a format picture
+  /// asks for them (','); parsing does not accept it.
   char ThousandSeparator = ',';
-///@}
 
   /// The settings of a named locale ("en-us", "de-de", ...), ignoring ASCII
   /// case and reading '_' as '-'. Unknown names give the "en-us" settings.

@@ -22,6 +22,8 @@
 
 namespace zk {
 
+/// The kind of a published property: how its value is held in a
+/// `TPropertyValue` and how a form file writes it.
 enum class TPropertyKind {
   Integer,      ///< a 32-bit signed integer
   Float,        ///< a Single
@@ -44,7 +46,10 @@ struct TPropertyInfo {
   TPropertyInfo(std::string AName, TPropertyKind AKind, std::vector<std::string> ANames = {})
       : Name(std::move(AName)), Kind(AKind), Names(std::move(ANames)) {}
 
+  /// The name a form file writes; the reader finds it ignoring ASCII case.
   std::string Name;
+  /// Which alternative of `TPropertyValue` Get answers and Set takes
+  /// (Enumeration and Set hold integers; Object uses Nested instead).
   TPropertyKind Kind = TPropertyKind::Integer;
   /// Enumeration identifiers by ordinal, or set member names by bit.
   std::vector<std::string> Names;
@@ -104,6 +109,10 @@ auto GetterOf(G Get) {
 }
 } // namespace detail
 
+/// Get returns an integer type that widens to 64 bits without narrowing; Set
+/// takes an `std::int32_t`, which is all a form file's integer may hold (the
+/// reader refuses text outside that range). A value equal to Default is not
+/// written; without a Default every value is.
 template <class C, class G, class S>
 TPropertyInfo IntegerProperty(std::string Name, G Get, S Set,
                               std::optional<std::int32_t> Default = std::nullopt) {
@@ -117,6 +126,9 @@ TPropertyInfo IntegerProperty(std::string Name, G Get, S Set,
   return P;
 }
 
+/// Get returns a value converted to float (a double is rounded to the
+/// nearest Single); Set takes a float. A value equal to Default is not
+/// written; a NaN value never equals it, so it is always written.
 template <class C, class G, class S>
 TPropertyInfo FloatProperty(std::string Name, G Get, S Set,
                             std::optional<float> Default = std::nullopt) {
@@ -162,6 +174,9 @@ TPropertyInfo SetProperty(std::string Name, std::vector<std::string> Names, G Ge
   return P;
 }
 
+/// Get returns anything an `std::string` is made from (a string, a view, a
+/// C string); Set takes an `std::string` of UTF-8 text. A value equal to
+/// Default is not written (Default "" leaves out empty text).
 template <class C, class G, class S>
 TPropertyInfo StringProperty(std::string Name, G Get, S Set,
                              std::optional<std::string> Default = std::nullopt) {
@@ -175,6 +190,8 @@ TPropertyInfo StringProperty(std::string Name, G Get, S Set,
   return P;
 }
 
+/// Get returns a bool (or a value converted to one); Set takes a bool. A
+/// value equal to Default is not written.
 template <class C, class G, class S>
 TPropertyInfo BooleanProperty(std::string Name, G Get, S Set,
                               std::optional<bool> Default = std::nullopt) {

@@ -41,13 +41,20 @@ public:
   /// Every ordinal 0..N-1.
   static constexpr TSet All() noexcept { return FromBits(AllBits); }
 
+  /// The stored form, bit n for ordinal n; bits beyond N are always 0, so
+  /// `FromBits(Bits())` gives the same set back.
   constexpr TBits Bits() const noexcept { return FBits; }
+  ///@{
+  /// True when Element is in the set; an ordinal outside 0..N-1 never is.
   constexpr bool Contains(E Element) const noexcept { return (FBits & Bit(Element)) != 0; }
   constexpr bool operator[](E Element) const noexcept { return Contains(Element); }
+  ///@}
+  /// True when the set holds no element (as a new set does).
   constexpr bool Empty() const noexcept { return FBits == 0; }
 
   ///@{
-  /// Adds Element; an ordinal outside 0..N-1 changes nothing.
+  /// Adds (`Include`) or removes (`Exclude`) Element and returns the set; an
+  /// ordinal outside 0..N-1 changes nothing.
   constexpr TSet& Include(E Element) noexcept {
     FBits = static_cast<TBits>(FBits | Bit(Element));
     return *this;
