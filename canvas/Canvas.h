@@ -2,7 +2,7 @@
 /// The canvas: a drawing surface with a current pen, brush and font, integer
 /// drawing operations, text measurement and a device context for path calls.
 ///
-/// `TCanvas` is abstract; `TQtCanvas` (canvas/qt/QtCanvas.h) paints through Qt
+/// `TCanvas` is abstract; `TQtCanvas` (qt/QtCanvas.h) paints through Qt
 /// and `TRecordingCanvas` (canvas/RecordingCanvas.h) records every call. The
 /// operations follow the platform's conventions, which every backend honours:
 ///

@@ -3,7 +3,7 @@
 /// and `TImageList`, a row of equally sized bitmaps.
 ///
 /// `TBitmap` keeps its pixels in a plain buffer of its own; a drawing backend
-/// (the Gui library's canvas/qt) paints on that buffer in place through the
+/// (the Gui library's qt/ folder) paints on that buffer in place through the
 /// bitmap surface it installs, so this header and the bitmap need no toolkit.
 #include <cstdint>
 #include <memory>

@@ -2,7 +2,7 @@
 /// Conversions between the colour records the drawing routines meet: the
 /// 32-bit `TColor` ($00BBGGRR), a three-byte RGB record, palette entries and
 /// bitmap colour-table entries. The split of a colour into bytes (`TRGB`,
-/// `ColorToTRGB`, `RGBToColor`) comes from graphics/ColorChannels.h, where the
+/// `ColorToTRGB`, `RGBToColor`) comes from drawing/ColorChannels.h, where the
 /// gradients use it; the 16-bit-per-channel gradient vertex (`TTriVertex`) is
 /// the device context's, in canvas/DeviceContext.h.
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 /// A gradient in one of eight directions: the axis directions are banded
-/// linear gradients (graphics/Gradients.h), the diagonals one triangle
+/// linear gradients (drawing/Gradients.h), the diagonals one triangle
 /// gradient fill of the device context.
 #include <array>
 #include <cstdint>

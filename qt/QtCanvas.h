@@ -53,7 +53,7 @@ public:
 
   /// System colours from the application palette when a GUI application
   /// exists (window, button face, highlight, ...), else the classic scheme
-  /// (`ResolveColor` of canvas/qt/QtConversions.h).
+  /// (`ResolveColor` of qt/QtConversions.h).
   TColor ColorToRGB(TColor Color) const override;
 
   /// The Qt colour of a canvas colour (system colours resolved), `zk::ToQColor`.
