@@ -29,8 +29,12 @@ struct TStrokePiece {
 /// The path's contours cut into pieces: dashed by the style's pattern, with
 /// segments of zero length left out and lone moves dropped; a zero-length
 /// contour or dash becomes a dot when the caps are round or square. Raises
-/// `EResultTooLarge` when the pattern would make more than 2^20 dashes.
-std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke& Stroke);
+/// `EResultTooLarge` when the pattern would make more than 2^20 dashes, or
+/// more than MaxPieces (`MaxOutlinePieces` for an outline, whose every piece
+/// takes at least 6 entries).
+std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke& Stroke,
+                                       std::size_t MaxPieces = MaxResultEntries);
+inline constexpr std::size_t MaxOutlinePieces = MaxResultEntries / 6;
 
 /// Takes N from the segments still allowed in an outline, or raises
 /// `EResultTooLarge` when fewer are left.
