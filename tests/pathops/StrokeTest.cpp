@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "pathops/PathContours.h"
+#include "pathops/PathWinding.h"
 #include "pathops/Stroke.h"
 
 namespace zk {
@@ -19,12 +20,7 @@ namespace {
 constexpr double Pi = std::numbers::pi;
 
 // The winding number of the outline at P (nonzero: painted).
-int Winding(const std::vector<TPathContour>& Outline, const TPointD& P) {
-  int W = 0;
-  for (const TPathContour& C : Outline)
-    for (const TContourSegment& S : C.Segments) W += CubicRayCrossings(S.Curve, P);
-  return W;
-}
+int Winding(const std::vector<TPathContour>& Outline, const TPointD& P) { return WindingNumber(Outline, P); }
 
 // The painted area of the outline, sampled at the centres of a grid of Step
 // over its control box (and the origin): within about the perimeter times Step / 2.
