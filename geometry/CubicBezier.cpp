@@ -216,32 +216,4 @@ int PolynomialRootsInUnitInterval(double A, double B, double C, double D, double
   return N;
 }
 
-int CubicRayCrossings(const TCubicBezier& C, const TPointD& P) noexcept {
-  const double MinY = std::min({C.P0.Y, C.P1.Y, C.P2.Y, C.P3.Y});
-  const double MaxY = std::max({C.P0.Y, C.P1.Y, C.P2.Y, C.P3.Y});
-  if (!(P.Y >= MinY && P.Y <= MaxY) || std::max({C.P0.X, C.P1.X, C.P2.X, C.P3.X}) < P.X) return 0;
-  double Breaks[6] = {0};
-  const int NE = CubicExtrema(C, Breaks + 1);
-  Breaks[NE + 1] = 1;
-  int Crossings = 0;
-  double T0 = 0, Y0 = C.P0.Y;
-  for (int I = 1; I <= NE + 1; ++I) {
-    const double T1 = Breaks[I];
-    const double Y1 = I == NE + 1 ? C.P3.Y : CubicPoint(C, T1).Y;
-    const bool Up = Y0 <= P.Y && P.Y < Y1, Down = Y1 <= P.Y && P.Y < Y0;
-    if (Up || Down) {
-      // y is monotone on [T0, T1]: bisect for y = P.Y.
-      double Lo = T0, Hi = T1;
-      for (int Step = 0; Step < 64 && Hi - Lo > 1e-17; ++Step) {
-        const double Mid = 0.5 * (Lo + Hi);
-        if ((CubicPoint(C, Mid).Y < P.Y) == Up) Lo = Mid;
-        else Hi = Mid;
-      }
-      if (CubicPoint(C, 0.5 * (Lo + Hi)).X >= P.X) Crossings += Up ? 1 : -1;
-    }
-    T0 = T1, Y0 = Y1;
-  }
-  return Crossings;
-}
-
 } // namespace zk

@@ -118,16 +118,6 @@ double CubicControlLength(const TCubicBezier& C) noexcept;
 /// everywhere has no isolated roots: the result is 0.
 int PolynomialRootsInUnitInterval(double A, double B, double C, double D, double Out[3]) noexcept;
 
-/// The signed number of times C crosses the ray from P towards +x: +1 for
-/// each crossing going up (y increasing), -1 going down. Summed over the
-/// segments of a closed contour it is the contour's winding number at P.
-/// Half-open rule, as for polygon edges: a crossing counts where the curve
-/// passes from y < P.Y to y >= P.Y or back, so that pieces meeting at a point
-/// count it once; the curve is split at its extrema into monotone pieces and
-/// each crossing is located by bisection to full double precision. A point
-/// exactly on the curve counts as right of it.
-int CubicRayCrossings(const TCubicBezier& C, const TPointD& P) noexcept;
-
 /// The power-basis coefficients of one coordinate, A t^3 + B t^2 + C t + D,
 /// from its four Bezier values.
 struct TCubicCoefficients {

@@ -8,9 +8,10 @@
 /// at every corner (also at a closed contour's start) and a cap at both ends
 /// of an open contour. Precision: lines and joins are exact; offset curves,
 /// round joins and round caps are cubics within `TZKStroke::Tolerance` of the
-/// true offset; dash ends are placed within a tenth of the tolerance
-/// along the contour. The outline is a union of positively wound pieces, so
-/// overlaps never cancel under the nonzero rule (under even-odd they would).
+/// true offset; dashes are cut by the exact contour measure
+/// (`TContourMeasure`: lengths to 1e-13 relative, curves cut as curves).
+/// The outline is a union of pieces that all wind the same way, so overlaps
+/// never cancel under the nonzero rule (under even-odd they would).
 #include <memory>
 #include <vector>
 
@@ -22,9 +23,17 @@
 namespace zk {
 
 /// How two segments meet at a corner.
-enum class TZKLineJoin { Miter, Round, Bevel };
+enum class TZKLineJoin {
+  Miter,  ///< the outer edges extended to their meeting point (within the miter limit)
+  Round,  ///< a circular arc round the corner
+  Bevel   ///< a straight line across the outer edges' ends
+};
 /// How an open contour or a dash ends.
-enum class TZKLineCap { Butt, Round, Square };
+enum class TZKLineCap {
+  Butt,   ///< square at the end point
+  Round,  ///< a half disc beyond the end
+  Square  ///< a half square beyond the end, as long as half the width
+};
 
 /// A stroke style that cannot be used (negative or non-finite width, a miter
 /// limit below 1, a negative or non-finite dash entry or offset, a tolerance
@@ -39,8 +48,10 @@ public:
 struct TZKStroke {
   /// The stroke's full width in path units; 0 paints nothing.
   double Width = 1;
-  TZKLineJoin Join = TZKLineJoin::Miter;  ///< how segments meet at corners
-  TZKLineCap Cap = TZKLineCap::Butt;      ///< how open contours and dashes end
+  /// The join at every corner.
+  TZKLineJoin Join = TZKLineJoin::Miter;
+  /// The caps of open contours and dashes (and the shape of zero-length ones).
+  TZKLineCap Cap = TZKLineCap::Butt;
   /// The largest ratio of a miter's length (corner to tip, doubled) to the
   /// width, as SVG and the canvas define it: 1 / sin(theta / 2) for segments
   /// meeting at the angle theta. A corner past it is bevelled; one exactly at
@@ -83,12 +94,12 @@ public:
   /// Prepares the test; raises as `StrokeOutline` does for the style and the
   /// dash count.
   TZKStrokeHitTest(const TZKPathData& Path, const TZKStroke& Stroke);
+  /// Releases the prepared pieces.
   ~TZKStrokeHitTest();
-  ///@{
-  /// Movable (the prepared pieces move along), not copyable.
+  /// Takes over another test's pieces; the other may only be destroyed or assigned.
   TZKStrokeHitTest(TZKStrokeHitTest&&) noexcept;
+  /// Takes over another test's pieces, as the move constructor.
   TZKStrokeHitTest& operator=(TZKStrokeHitTest&&) noexcept;
-  ///@}
 
   /// The point lies on the stroke: inside a piece of `StrokeOutline`'s
   /// outline (the same pieces, so the answers agree with filling the outline

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <span>
 
+#include "pathops/PathWinding.h"
 #include "pathops/Stroke_p.h"
 
 namespace zk {
@@ -21,24 +23,11 @@ namespace {
 
 using stroke::TChain;
 
-int LineCrossings(const TPointD& A, const TPointD& B, const TPointD& P) {
-  const bool Up = A.Y <= P.Y && P.Y < B.Y, Down = B.Y <= P.Y && P.Y < A.Y;
-  if (!Up && !Down) return 0;
-  const double X = A.X + (P.Y - A.Y) * (B.X - A.X) / (B.Y - A.Y);
-  return X >= P.X ? (Up ? 1 : -1) : 0;
-}
-
-int Crossings(const TChain& Chain, const TPointD& P) {
-  int W = 0;
-  for (const TContourSegment& S : Chain)
-    W += S.IsCurve ? CubicRayCrossings(S.Curve, P) : LineCrossings(S.Start(), S.End(), P);
-  return W;
-}
-
-// The winding at P of the chain closed by a line back to its start.
+// Chain closed by a line back to its start holds P (a nonzero winding).
 bool InClosedChain(const TChain& Chain, const TPointD& P) {
   if (Chain.empty()) return false;
-  return Crossings(Chain, P) + LineCrossings(Chain.back().End(), Chain.front().Start(), P) != 0;
+  const TPathContour C{Chain.front().Start(), Chain, false};  // open: closed by the implicit line
+  return WindingNumber(std::span(&C, 1), P) != 0;
 }
 
 bool Near(const TPointD& A, const TPointD& P, double Reach) {
@@ -58,11 +47,10 @@ bool InRibbon(const TContourSegment& S, const TPointD& P, const TZKStrokeHitTest
   std::vector<TPathContour> Lobes;  // the ribbon itself winds non-zero over its lobes
   std::size_t Budget = MaxResultEntries;
   stroke::OffsetSegment(S, D.R, D.Stroke.Tolerance, Left, Right, Lobes, Budget);
-  int W = Crossings(Left, P) + Crossings(Right, P) * -1;
-  // Right is traversed backwards in the ribbon: its crossings change sign.
-  W += LineCrossings(Left.back().End(), Right.back().End(), P);
-  W += LineCrossings(Right.front().Start(), Left.front().Start(), P);
-  return W != 0;
+  // The left offset forward, across the end, the right offset back.
+  Left.push_back(TContourSegment::Line(Left.back().End(), Right.back().End()));
+  stroke::AppendReversed(Left, Right);
+  return InClosedChain(Left, P);
 }
 
 bool InJoin(const TContourSegment& S, const TContourSegment& Next, const TPointD& P,

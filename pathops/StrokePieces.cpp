@@ -2,6 +2,7 @@
 // stroker draws: dashes, zero-length dots, whole contours.
 #include <cmath>
 #include <numeric>
+#include <string>
 
 #include "pathops/ContourMeasure.h"
 #include "pathops/Stroke_p.h"
@@ -35,6 +36,11 @@ bool ZeroLength(const TContourSegment& S) {
   return C.P0 == C.P3 && (!S.IsCurve || (C.P1 == C.P0 && C.P2 == C.P0));
 }
 
+std::string TooManyPieces(std::size_t MaxPieces) {
+  return MaxPieces < MaxResultEntries ? "The stroke outline would hold more than 2^20 path entries"
+                                      : "The dash pattern would make more than 2^20 dashes";
+}
+
 TStrokePiece WholePiece(const TPathContour& C) {
   TStrokePiece P;
   P.Closed = C.Closed;
@@ -55,7 +61,7 @@ void AppendCut(const TContourMeasure& Measure, std::size_t I, double A, double B
 // [0, total)). A dash on at both ends of a closed contour runs on over its
 // start as one dash, with a join there.
 void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vector<double>& Pattern, double Offset,
-                 std::vector<TStrokePiece>& Out) {
+                 std::size_t MaxPieces, std::vector<TStrokePiece>& Out) {
   const TPathContour& Contour = Measure.Contours()[I];
   const double Length = Measure.ContourLength(I);
   // Find where the offset falls in the pattern; an entry ending exactly there
@@ -90,8 +96,7 @@ void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vecto
         P.At = P.Segments.front().Start(), P.Direction = StartDirection(P.Segments.front());
       }
       RunsToEnd = End >= Length;
-      if (Out.size() - First > MaxResultEntries)
-        throw EResultTooLarge("The dash pattern would make more than 2^20 dashes");
+      if (Out.size() > MaxPieces) throw EResultTooLarge(TooManyPieces(MaxPieces));
     }
     if (End >= Length) {
       // Zero-length entries due just at the end: their dashes are dots there.
@@ -118,7 +123,7 @@ void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vecto
 
 } // namespace
 
-std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke& Stroke) {
+std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke& Stroke, std::size_t MaxPieces) {
   std::vector<double> Pattern = Stroke.Dashes;
   if (Pattern.size() % 2 == 1) Pattern.insert(Pattern.end(), Stroke.Dashes.begin(), Stroke.Dashes.end());
   const double Total = std::accumulate(Pattern.begin(), Pattern.end(), 0.0);
@@ -133,13 +138,13 @@ std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke&
     for (std::size_t I = 0; I < Measure.ContourCount(); ++I)
       if (!Measure.Contours()[I].Segments.empty())
         Dashes += (Measure.ContourLength(I) / Total + 1) * static_cast<double>(Pattern.size() / 2);
-    if (!(Dashes <= static_cast<double>(MaxResultEntries)))
-      throw EResultTooLarge("The dash pattern would make more than 2^20 dashes");
+    if (!(Dashes <= static_cast<double>(MaxResultEntries))) throw EResultTooLarge(TooManyPieces(MaxResultEntries));
+    if (!(Dashes <= static_cast<double>(MaxPieces))) throw EResultTooLarge(TooManyPieces(MaxPieces));
     double Offset = std::fmod(Stroke.DashOffset, Total);
     if (Offset < 0) Offset += Total;
     if (!(Offset < Total)) Offset = 0;
     for (std::size_t I = 0; I < Measure.ContourCount(); ++I)
-      if (!Measure.Contours()[I].Segments.empty()) DashContour(Measure, I, Pattern, Offset, Pieces);
+      if (!Measure.Contours()[I].Segments.empty()) DashContour(Measure, I, Pattern, Offset, MaxPieces, Pieces);
     for (TStrokePiece& P : Pieces) std::erase_if(P.Segments, ZeroLength);
   }
   // Dots are drawn only by caps that reach beyond the end.

@@ -29,8 +29,18 @@ struct TStrokePiece {
 /// The path's contours cut into pieces: dashed by the style's pattern, with
 /// segments of zero length left out and lone moves dropped; a zero-length
 /// contour or dash becomes a dot when the caps are round or square. Raises
-/// `EResultTooLarge` when the pattern would make more than 2^20 dashes.
-std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke& Stroke);
+/// `EResultTooLarge` when the pattern would make more than 2^20 dashes, or
+/// more than MaxPieces (`MaxOutlinePieces` for an outline).
+std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke& Stroke,
+                                       std::size_t MaxPieces = MaxResultEntries);
+
+/// The most pieces an outline of at most 2^20 entries can hold: a piece
+/// takes at least a move, its caps and a close, and two offsets when it has
+/// a length: 6 entries with butt caps (which draw no dots), 8 with square
+/// ones (a dot's square) and 14 with round ones (a dot's four cubic arcs).
+constexpr std::size_t MaxOutlinePieces(TZKLineCap Cap) noexcept {
+  return MaxResultEntries / (Cap == TZKLineCap::Round ? 14 : Cap == TZKLineCap::Square ? 8 : 6);
+}
 
 /// Takes N from the segments still allowed in an outline, or raises
 /// `EResultTooLarge` when fewer are left.

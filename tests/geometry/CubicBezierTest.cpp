@@ -116,21 +116,5 @@ INSTANTIATE_TEST_SUITE_P(
     }),
     [](const auto& Info) { return Info.param.Name; });
 
-// A closed lens of two cubics: the crossings summed are its winding number;
-// an S curve's three crossings of one row net to one.
-TEST(CubicBezierTest, RayCrossings_SumToTheWindingNumber) {
-  const TCubicBezier Upper{{0, 0}, {0, 4}, {8, 4}, {8, 0}}, Lower{{8, 0}, {8, -4}, {0, -4}, {0, 0}};
-  const auto Winding = [&](TPointD P) { return CubicRayCrossings(Upper, P) + CubicRayCrossings(Lower, P); };
-  EXPECT_EQ(Winding({4, 0}), -1);    // inside; the figure turns clockwise in y-up terms
-  EXPECT_EQ(Winding({4, 2.9}), -1);  // near the top (the lens reaches y = 3)
-  EXPECT_EQ(Winding({4, 3.1}), 0);
-  EXPECT_EQ(Winding({-0.01, 0}), 0); // left of the shared end, on its row: counted once each way
-  EXPECT_EQ(Winding({9, 0}), 0);
-  // An S curve crossing the row y = 1 three times (up, down, up).
-  const TCubicBezier S{{0, 0}, {10, 6}, {-6, -4}, {4, 2}};
-  EXPECT_EQ(CubicRayCrossings(S, {-10, 1}), 1);
-  EXPECT_EQ(CubicRayCrossings(S, {20, 1}), 0);
-}
-
 } // namespace
 } // namespace zk

@@ -9,17 +9,13 @@
 #include <vector>
 
 #include "pathops/PathContours.h"
+#include "pathops/PathWinding.h"
 #include "pathops/Stroke.h"
 
 namespace zk {
 namespace {
 
-bool Painted(const std::vector<TPathContour>& Outline, const TPointD& P) {
-  int W = 0;
-  for (const TPathContour& C : Outline)
-    for (const TContourSegment& S : C.Segments) W += CubicRayCrossings(S.Curve, P);
-  return W != 0;
-}
+bool Painted(const std::vector<TPathContour>& Outline, const TPointD& P) { return WindingNumber(Outline, P) != 0; }
 
 TEST(StrokeHitTestTest, IconStrokes_AgreeWithTheFilledOutline) {
   std::ifstream In(std::string(ZK_CORPUS_DIR) + "/bootstrap-icons.txt");
