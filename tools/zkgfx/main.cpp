@@ -16,9 +16,10 @@ namespace {
 
 using namespace zk::zkgfx;
 
-constexpr std::array<const Command*, 8> Commands{&NormalizeCommand, &InfoCommand, &FlattenCommand,
-                                                 &SplitCommand, &ArcCommand,
-                                                 &RenderCommand, &DesignerCommand, &GalleryCommand};
+constexpr std::array<const Command*, 10> Commands{&NormalizeCommand, &InfoCommand,    &FlattenCommand,
+                                                  &SplitCommand,     &ArcCommand,     &CombineCommand,
+                                                  &SimplifyCommand,  &RenderCommand,  &DesignerCommand,
+                                                  &GalleryCommand};
 
 void PrintOverview(std::ostream& Out) {
   Out << "Usage: zkgfx COMMAND [ARGUMENTS]\n"
