@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <unordered_map>
 
 #include "pathops/PathBoolean.h"
 #include "runtime/Exceptions.h"
@@ -25,6 +27,13 @@ constexpr double GridFlatness = GridSteps * BooleanFlatness;
 // many grid steps of it: the clipper rounds the crossings it computes to the
 // grid, and its splitting of touching contours moves them by a step or so.
 constexpr double OnEdgeSteps = 4;
+
+constexpr std::uint32_t NoRun = ~std::uint32_t(0);
+
+std::size_t Hash(const IntPoint& P) noexcept {
+  const auto H = std::uint64_t(P.X) * 0x9E3779B97F4A7C15ull ^ std::uint64_t(P.Y) * 0xC2B2AE3D27D4EB4Full;
+  return std::size_t(H ^ (H >> 29));
+}
 
 bool Before(const IntPoint& A, const IntPoint& B) noexcept { return A.X < B.X || (A.X == B.X && A.Y < B.Y); }
 
@@ -105,9 +114,62 @@ double DistanceToEdge(const IntPoint& P, const IntPoint& A, const IntPoint& B, d
   return std::hypot(PX - Along * DX, PY - Along * DY);
 }
 
+// Pieces of a curve that meets no other segment (see the constructor).
+constexpr int IsolatedCurvePieces = 4;
+
+// Work allowed to the search for meeting boxes, per segment; a path whose
+// boxes overlap more than that (a hostile one) has all its curves crowded.
+constexpr std::size_t CrowdWorkPerSegment = 64;
+
 } // namespace
 
 // ---- Flattening ---------------------------------------------------------------
+
+// Marks every segment whose box of control points meets the box of another
+// segment: of either operand, or of its own contour other than its two
+// neighbours, which share an end point with it and count only when their
+// boxes overlap beyond touching. A sweep over the boxes sorted by left side.
+template <class TPending>
+void MarkCrowded(std::vector<TPending>& Pending, const std::vector<std::pair<int, std::size_t>>& Contours) {
+  struct TBox {
+    double X0, Y0, X1, Y1;
+    std::uint32_t Index;
+  };
+  std::vector<TBox> Boxes(Pending.size());
+  for (std::size_t I = 0; I < Pending.size(); ++I) {
+    const TCubicBezier& K = Pending[I].Segment.Curve;
+    Boxes[I] = {std::min({K.P0.X, K.P1.X, K.P2.X, K.P3.X}), std::min({K.P0.Y, K.P1.Y, K.P2.Y, K.P3.Y}),
+                std::max({K.P0.X, K.P1.X, K.P2.X, K.P3.X}), std::max({K.P0.Y, K.P1.Y, K.P2.Y, K.P3.Y}),
+                std::uint32_t(I)};
+  }
+  // Neighbours within a contour: consecutive, the last and the first too.
+  const auto Neighbours = [&](std::uint32_t I, std::uint32_t J) {
+    if (Pending[I].Contour != Pending[J].Contour) return false;
+    const std::size_t First = Contours[Pending[I].Contour].second;
+    const std::size_t End =
+        Pending[I].Contour + 1 < Contours.size() ? Contours[Pending[I].Contour + 1].second : Pending.size();
+    const auto [Lo, Hi] = std::minmax(I, J);
+    return Hi == Lo + 1 || (Lo == First && Hi + 1 == End);
+  };
+  std::sort(Boxes.begin(), Boxes.end(), [](const TBox& L, const TBox& R) { return L.X0 < R.X0; });
+  std::size_t Work = 0;
+  const std::size_t Budget = CrowdWorkPerSegment * Boxes.size() + 1024;
+  for (std::size_t I = 0; I < Boxes.size(); ++I) {
+    const TBox& P = Boxes[I];
+    for (std::size_t J = I + 1; J < Boxes.size() && Boxes[J].X0 <= P.X1; ++J) {
+      if (++Work > Budget) {
+        for (TPending& S : Pending) S.Crowded = true;
+        return;
+      }
+      const TBox& Q = Boxes[J];
+      if (Q.Y0 > P.Y1 || P.Y0 > Q.Y1) continue;
+      if (Neighbours(P.Index, Q.Index) &&
+          !(Q.X0 < P.X1 && P.X0 < Q.X1 && Q.Y0 < P.Y1 && P.Y0 < Q.Y1))
+        continue;  // neighbours that only touch
+      Pending[P.Index].Crowded = Pending[Q.Index].Crowded = true;
+    }
+  }
+}
 
 TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPathContour> B) {
   double MinX = std::numeric_limits<double>::infinity(), MinY = MinX;
@@ -131,28 +193,74 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   FCentre = {MinX + (MaxX - MinX) / 2, MinY + (MaxY - MinY) / 2};
   FScale = GridSteps / FExtent;
 
+  // Every segment of both operands (an open contour's implied closing line
+  // included), in contour order.
+  struct TPending {
+    TContourSegment Segment;
+    std::uint32_t Contour;  // counted over both operands
+    int Pieces = 1;
+    bool Crowded = false;
+  };
+  std::vector<TPending> Pending;
+  std::vector<std::pair<int, std::size_t>> Contours;  // operand, first pending segment
+  for (int Operand = 0; Operand < 2; ++Operand)
+    for (const TPathContour& C : Operand == 0 ? A : B) {
+      if (C.Segments.empty()) continue;
+      const auto Index = std::uint32_t(Contours.size());
+      Contours.push_back({Operand, Pending.size()});
+      for (const TContourSegment& S : C.Segments) Pending.push_back({S, Index});
+      if (!C.Closed) Pending.push_back({TContourSegment::Line(C.Segments.back().End(), C.Start), Index});
+    }
+  MarkCrowded(Pending, Contours);
+
   // Pieces per curve: the chord of a piece of parameter length h strays at
   // most h^2/8 max|B''| from the curve, and |B''| <= 6 max |second
   // differences of the control points|; so n = sqrt(0.75 D2 / tolerance).
+  // A curve whose box meets no other segment's box can neither cross
+  // anything nor change on which side of it another segment lies, whatever
+  // its polygon: it gets a few pieces, enough to show a loop of its own.
   std::size_t Total = 0;
-  for (std::span<const TPathContour> Operand : {A, B})
-    for (const TPathContour& C : Operand) {
-      Total += C.Segments.size() + 1;
-      for (const TContourSegment& S : C.Segments) {
-        if (!S.IsCurve) continue;
-        const TCubicBezier& K = S.Curve;
-        const double D2 = std::max(Length(K.P0 - 2 * K.P1 + K.P2), Length(K.P1 - 2 * K.P2 + K.P3)) * FScale;
-        Total += std::size_t(std::ceil(std::sqrt(0.75 * D2 / GridFlatness)));
+  for (TPending& S : Pending) {
+    if (S.Segment.IsCurve) {
+      const TCubicBezier& K = S.Segment.Curve;
+      const double D2 = std::max(Length(K.P0 - 2 * K.P1 + K.P2), Length(K.P1 - 2 * K.P2 + K.P3)) * FScale;
+      const double N = std::ceil(std::sqrt(0.75 * D2 / GridFlatness));
+      S.Pieces = int(std::clamp(S.Crowded ? N : std::min(N, double(IsolatedCurvePieces)), 1.0, 1e9));
+    }
+    Total += std::size_t(S.Pieces);
+  }
+  const double PieceFactor = Total > MaxBooleanVertices ? double(MaxBooleanVertices) / double(Total) : 1.0;
+  FVertices.reserve(std::min(Total, MaxBooleanVertices) + Pending.size() + 64);
+  for (std::size_t C = 0; C < Contours.size(); ++C) {
+    const std::size_t End = C + 1 < Contours.size() ? Contours[C + 1].second : Pending.size();
+    ClipperLib::Path Polygon;
+    for (std::size_t I = Contours[C].second; I < End; ++I) {
+      const TContourSegment& S = Pending[I].Segment;
+      const int N = std::max(1, int(Pending[I].Pieces * PieceFactor));
+      const auto Source = std::uint32_t(FSources.size());
+      FSources.push_back({S, std::uint32_t(FVertices.size()), std::uint32_t(N + 1)});
+      for (int K = 0; K <= N; ++K) {
+        const double T = K == N ? 1.0 : double(K) / N;
+        const TPointD Exact = K == 0 ? S.Start() : K == N ? S.End() : SegmentPoint(S, T);
+        FVertices.push_back({ToGrid(Exact), Exact, T, Source});
+        // A segment's start is the previous one's end: the polygon takes it once.
+        if (K > 0) Polygon.push_back(FVertices.back().P);
       }
     }
-  const double PieceFactor = Total > MaxBooleanVertices ? double(MaxBooleanVertices) / double(Total) : 1.0;
-  FVertices.reserve(std::min(Total, MaxBooleanVertices) + 64);
-  AddOperand(A, 0, PieceFactor);
-  AddOperand(B, 1, PieceFactor);
+    Polygons[Contours[C].first].push_back(std::move(Polygon));
+  }
   FByPoint.resize(FVertices.size());
-  for (std::uint32_t I = 0; I < FByPoint.size(); ++I) FByPoint[I] = I;
-  std::sort(FByPoint.begin(), FByPoint.end(),
-            [&](std::uint32_t L, std::uint32_t R) { return Before(FVertices[L].P, FVertices[R].P); });
+  for (std::uint32_t I = 0; I < FByPoint.size(); ++I) FByPoint[I] = {FVertices[I].P, I};
+  std::sort(FByPoint.begin(), FByPoint.end(), [](const TKeyed& L, const TKeyed& R) { return Before(L.P, R.P); });
+  std::size_t Slots = 16;
+  while (Slots < 2 * FByPoint.size()) Slots *= 2;
+  FRunAt.assign(Slots, NoRun);
+  for (std::uint32_t I = 0; I < FByPoint.size(); ++I) {
+    if (I > 0 && FByPoint[I].P == FByPoint[I - 1].P) continue;
+    std::size_t Slot = Hash(FByPoint[I].P) & (Slots - 1);
+    while (FRunAt[Slot] != NoRun) Slot = (Slot + 1) & (Slots - 1);
+    FRunAt[Slot] = I;
+  }
 }
 
 IntPoint TBooleanGrid::ToGrid(const TPointD& P) const noexcept {
@@ -163,39 +271,17 @@ TPointD TBooleanGrid::FromGrid(const IntPoint& P) const noexcept {
   return {FCentre.X + double(P.X) / FScale, FCentre.Y + double(P.Y) / FScale};
 }
 
-void TBooleanGrid::AddOperand(std::span<const TPathContour> Operand, int Index, double PieceFactor) {
-  for (const TPathContour& C : Operand) {
-    if (C.Segments.empty()) continue;
-    ClipperLib::Path Polygon;
-    const auto AddSource = [&](const TContourSegment& S) {
-      int N = 1;
-      if (S.IsCurve) {
-        const TCubicBezier& K = S.Curve;
-        const double D2 = std::max(Length(K.P0 - 2 * K.P1 + K.P2), Length(K.P1 - 2 * K.P2 + K.P3)) * FScale;
-        N = std::max(1, int(std::ceil(std::sqrt(0.75 * D2 / GridFlatness)) * PieceFactor));
-      }
-      const auto Source = std::uint32_t(FSources.size());
-      FSources.push_back({S, std::uint32_t(FVertices.size()), std::uint32_t(N + 1)});
-      for (int K = 0; K <= N; ++K) {
-        const double T = K == N ? 1.0 : double(K) / N;
-        const TPointD Exact = K == 0 ? S.Start() : K == N ? S.End() : SegmentPoint(S, T);
-        FVertices.push_back({ToGrid(Exact), Exact, T, Source});
-        // A segment's start is the previous one's end: the polygon takes it once.
-        if (K > 0) Polygon.push_back(FVertices.back().P);
-      }
-    };
-    for (const TContourSegment& S : C.Segments) AddSource(S);
-    if (!C.Closed) AddSource(TContourSegment::Line(C.Segments.back().End(), C.Start));
-    Polygons[Index].push_back(std::move(Polygon));
+std::span<const TBooleanGrid::TKeyed> TBooleanGrid::VerticesAt(const IntPoint& P) const {
+  if (FRunAt.empty()) return {};
+  const std::size_t Mask = FRunAt.size() - 1;
+  for (std::size_t Slot = Hash(P) & Mask; FRunAt[Slot] != NoRun; Slot = (Slot + 1) & Mask) {
+    const std::uint32_t Lo = FRunAt[Slot];
+    if (FByPoint[Lo].P != P) continue;
+    std::uint32_t Hi = Lo + 1;
+    while (Hi < FByPoint.size() && FByPoint[Hi].P == P) ++Hi;
+    return {FByPoint.data() + Lo, Hi - Lo};
   }
-}
-
-std::span<const std::uint32_t> TBooleanGrid::VerticesAt(const IntPoint& P) const {
-  const auto Less = [&](std::uint32_t V, const IntPoint& Q) { return Before(FVertices[V].P, Q); };
-  const auto Lo = std::lower_bound(FByPoint.begin(), FByPoint.end(), P, Less);
-  auto Hi = Lo;
-  while (Hi != FByPoint.end() && FVertices[*Hi].P == P) ++Hi;
-  return {FByPoint.data() + (Lo - FByPoint.begin()), std::size_t(Hi - Lo)};
+  return {};
 }
 
 // ---- Rebuilding ---------------------------------------------------------------
@@ -256,9 +342,9 @@ struct TRebuilder {
 
   // The chords through P: the edges on both sides of an operand vertex, or
   // the edges a crossing lies on.
-  void ChordsAt(const IntPoint& P, std::vector<std::uint32_t>& Out) const {
+  void ChordsAt(const IntPoint& P, std::span<const TBooleanGrid::TKeyed> AtP, std::vector<std::uint32_t>& Out) const {
     Out.clear();
-    for (std::uint32_t V : G.VerticesAt(P)) {
+    for (const auto& [Point, V] : AtP) {
       const TBooleanGrid::TSource& S = G.FSources[G.FVertices[V].Source];
       if (V > S.First) Out.push_back(V - 1);
       if (V + 1 < S.First + S.Count) Out.push_back(V);
@@ -282,17 +368,32 @@ struct TRebuilder {
     return A.T + Along * (B.T - A.T);
   }
 
-  TEdge EdgeBetween(const IntPoint& P, const IntPoint& Q, std::int64_t Previous,
+  // Whether the straight edge from vertex From to vertex To (of one source)
+  // passes every sample between them.
+  bool Follows(std::uint32_t From, std::uint32_t To) const {
+    const auto [Lo, Hi] = std::minmax(From, To);
+    for (std::uint32_t V = Lo + 1; V < Hi; ++V) {
+      double Along;
+      if (DistanceToEdge(G.FVertices[V].P, G.FVertices[From].P, G.FVertices[To].P, Along) > OnEdgeSteps) return false;
+    }
+    return true;
+  }
+
+  TEdge EdgeBetween(const IntPoint& P, const IntPoint& Q, std::span<const TBooleanGrid::TKeyed> AtP,
+                    std::span<const TBooleanGrid::TKeyed> AtQ, std::int64_t Previous,
                     std::vector<std::uint32_t>& ChordsP, std::vector<std::uint32_t>& ChordsQ) const {
-    // Both ends are samples of one source: the piece between them (the
-    // clipper may have dropped collinear samples in between).
+    // Both ends are samples of one source and the edge runs along the
+    // samples between them: the piece between them (the clipper drops
+    // samples that lie on a line with their neighbours). Two samples of one
+    // source that the edge merely joins (while it runs along another
+    // operand's edge) do not count.
     TEdge Best;
     double BestSpan = 2;
-    for (std::uint32_t VP : G.VerticesAt(P))
-      for (std::uint32_t VQ : G.VerticesAt(Q)) {
+    for (const auto& [PointP, VP] : AtP)
+      for (const auto& [PointQ, VQ] : AtQ) {
         const auto& A = G.FVertices[VP];
         const auto& B = G.FVertices[VQ];
-        if (A.Source != B.Source || VP == VQ) continue;
+        if (A.Source != B.Source || VP == VQ || !Follows(VP, VQ)) continue;
         const double Span = std::fabs(B.T - A.T) - (A.Source == Previous ? 1 : 0);
         if (Span < BestSpan) {
           BestSpan = Span;
@@ -301,8 +402,8 @@ struct TRebuilder {
       }
     if (Best.Source >= 0) return Best;
     // Otherwise a chord through one end that passes the other.
-    ChordsAt(P, ChordsP);
-    ChordsAt(Q, ChordsQ);
+    ChordsAt(P, AtP, ChordsP);
+    ChordsAt(Q, AtQ, ChordsQ);
     for (const auto* Chords : {&ChordsP, &ChordsQ})
       for (std::uint32_t V : *Chords) {
         double Along;
@@ -326,10 +427,14 @@ struct TRebuilder {
   void Polygon(const ClipperLib::Path& Poly, std::vector<TPathContour>& Out, std::size_t& Entries) const {
     const std::size_t M = Poly.size();
     if (M < 3) return;
+    std::vector<std::span<const TBooleanGrid::TKeyed>> At(M);
+    for (std::size_t I = 0; I < M; ++I) At[I] = G.VerticesAt(Poly[I]);
     std::vector<TEdge> Edges(M);
     std::vector<std::uint32_t> ChordsP, ChordsQ;
-    for (std::size_t I = 0; I < M; ++I)
-      Edges[I] = EdgeBetween(Poly[I], Poly[(I + 1) % M], I > 0 ? Edges[I - 1].Source : -1, ChordsP, ChordsQ);
+    for (std::size_t I = 0; I < M; ++I) {
+      const std::size_t J = (I + 1) % M;
+      Edges[I] = EdgeBetween(Poly[I], Poly[J], At[I], At[J], I > 0 ? Edges[I - 1].Source : -1, ChordsP, ChordsQ);
+    }
     const auto Continues = [&](const TEdge& E, const TEdge& F) {
       return E.Source >= 0 && E.Source == F.Source && std::fabs(E.T1 - F.T0) <= 1e-12 &&
              (E.T1 - E.T0) * (F.T1 - F.T0) > 0;
@@ -357,18 +462,18 @@ struct TRebuilder {
       TPiece& Before = Pieces[(K + N - 1) % N];
       TPiece& After = Pieces[K];
       const IntPoint& V = Poly[After.First];
-      const auto At = G.VerticesAt(V);
+      const auto AtV = At[After.First];
       const auto ExactFor = [&](const TPiece& P, double T) {
-        for (std::uint32_t I : At)
+        for (const auto& [Point, I] : AtV)
           if (G.FVertices[I].Source == P.Source && G.FVertices[I].T == T) return true;
         return false;
       };
       const TContourSegment* SB = Before.Source >= 0 ? &G.FSources[std::size_t(Before.Source)].Segment : nullptr;
       const TContourSegment* SA = After.Source >= 0 ? &G.FSources[std::size_t(After.Source)].Segment : nullptr;
       TPointD J;
-      if (!At.empty()) {
-        J = G.FVertices[At[0]].Exact;
-        for (std::uint32_t I : At)
+      if (!AtV.empty()) {
+        J = G.FVertices[AtV[0].Vertex].Exact;
+        for (const auto& [Point, I] : AtV)
           if (G.FVertices[I].Source == After.Source || G.FVertices[I].Source == Before.Source) {
             J = G.FVertices[I].Exact;
             break;
@@ -431,7 +536,48 @@ struct TRebuilder {
   }
 };
 
-std::vector<TPathContour> TBooleanGrid::Rebuild(const ClipperLib::Paths& Result) const {
+namespace {
+
+// Ring as simple rings: where the clipper's ring passes one point twice (a
+// hole that touches its outline, two parts that meet at a corner), the loop
+// between the two passes becomes a ring of its own. The edges stay as they
+// are, so every point keeps its winding number: outlines keep running one
+// way and holes the other. Loops of fewer than three points (a spike out
+// and back) enclose nothing and are left out.
+void SplitTouching(const ClipperLib::Path& Ring, ClipperLib::Paths& Out) {
+  std::vector<IntPoint> Sorted(Ring);
+  std::sort(Sorted.begin(), Sorted.end(), Before);
+  if (std::adjacent_find(Sorted.begin(), Sorted.end()) == Sorted.end()) {
+    Out.push_back(Ring);
+    return;
+  }
+  struct THash {
+    std::size_t operator()(const IntPoint& P) const noexcept { return Hash(P); }
+  };
+  std::unordered_map<IntPoint, std::size_t, THash> At;  // position on the stack
+  ClipperLib::Path Stack;
+  const auto Close = [&](std::size_t From) {
+    if (Stack.size() - From >= 3) Out.emplace_back(Stack.begin() + std::ptrdiff_t(From), Stack.end());
+    for (std::size_t K = From + 1; K < Stack.size(); ++K) At.erase(Stack[K]);
+    Stack.resize(From + 1);
+  };
+  for (const IntPoint& P : Ring) {
+    const auto It = At.find(P);
+    if (It != At.end()) {
+      Close(It->second);
+    } else {
+      At.emplace(P, Stack.size());
+      Stack.push_back(P);
+    }
+  }
+  if (Stack.size() >= 3) Out.push_back(std::move(Stack));
+}
+
+} // namespace
+
+std::vector<TPathContour> TBooleanGrid::Rebuild(const ClipperLib::Paths& Clipped) const {
+  ClipperLib::Paths Result;
+  for (const ClipperLib::Path& P : Clipped) SplitTouching(P, Result);
   std::vector<TPathContour> Out;
   std::size_t Vertices = 0;
   for (const ClipperLib::Path& P : Result) Vertices += P.size();

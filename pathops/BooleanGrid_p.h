@@ -27,9 +27,10 @@ public:
   /// The operands as the clipper's closed polygons.
   ClipperLib::Paths Polygons[2];
 
-  /// The clipper's result polygons as closed contours on the operands'
-  /// segments (see PathBoolean.h). Raises `EResultTooLarge` when they would
-  /// hold more than `MaxResultEntries` path entries.
+  /// The clipper's result polygons (which may touch themselves at a vertex)
+  /// as simple closed contours on the operands' segments (see
+  /// PathBoolean.h). Raises `EResultTooLarge` when they would hold more than
+  /// `MaxResultEntries` path entries.
   std::vector<TPathContour> Rebuild(const ClipperLib::Paths& Result) const;
 
 private:
@@ -50,16 +51,22 @@ private:
 
   ClipperLib::IntPoint ToGrid(const TPointD& P) const noexcept;
   TPointD FromGrid(const ClipperLib::IntPoint& P) const noexcept;
-  void AddOperand(std::span<const TPathContour> Operand, int Index, double PieceFactor);
+  // A vertex index under its grid point, for the search by point.
+  struct TKeyed {
+    ClipperLib::IntPoint P;
+    std::uint32_t Vertex;
+  };
   // The vertices whose grid point is P, as a range of `FByPoint`.
-  std::span<const std::uint32_t> VerticesAt(const ClipperLib::IntPoint& P) const;
+  std::span<const TKeyed> VerticesAt(const ClipperLib::IntPoint& P) const;
 
   TPointD FCentre;
   double FScale = 0;   // grid steps per path unit
   double FExtent = 0;  // the larger side of the operands' box, path units
   std::vector<TSource> FSources;
   std::vector<TVertex> FVertices;
-  std::vector<std::uint32_t> FByPoint;  // vertex indices sorted by grid point
+  std::vector<TKeyed> FByPoint;  // every vertex, sorted by grid point
+  // Open addressing from a grid point to the start of its run in FByPoint.
+  std::vector<std::uint32_t> FRunAt;
   friend struct TRebuilder;
 };
 

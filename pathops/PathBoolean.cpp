@@ -28,12 +28,26 @@ std::vector<TPathContour> Run(std::span<const TPathContour> A, std::span<const T
   const TBooleanGrid Grid(A, B);
   ClipperLib::Paths Result;
   try {
+    // Not strictly simple: rings that touch themselves are split by
+    // Rebuild in n log n rather than by the clipper's quadratic pass.
     ClipperLib::Clipper Clipper;
-    // Strictly simple: contours that touch at a vertex come out as two.
-    Clipper.StrictlySimple(true);
     Clipper.AddPaths(Grid.Polygons[0], ClipperLib::ptSubject, true);
     Clipper.AddPaths(Grid.Polygons[1], ClipperLib::ptClip, true);
-    Clipper.Execute(Op, Result, ClipperRule(RuleA), ClipperRule(RuleB));
+    if (Op != ClipperLib::ctXor) {
+      Clipper.Execute(Op, Result, ClipperRule(RuleA), ClipperRule(RuleB));
+    } else {
+      // The clipper's own exclusive or takes every edge of an operand as a
+      // boundary, which is wrong where an operand covers an area twice
+      // (nonzero) or has edges inside its area; the union without the
+      // intersection is right for every operand.
+      ClipperLib::Paths Union, Intersection;
+      Clipper.Execute(ClipperLib::ctUnion, Union, ClipperRule(RuleA), ClipperRule(RuleB));
+      Clipper.Execute(ClipperLib::ctIntersection, Intersection, ClipperRule(RuleA), ClipperRule(RuleB));
+      ClipperLib::Clipper Outer;
+      Outer.AddPaths(Union, ClipperLib::ptSubject, true);
+      Outer.AddPaths(Intersection, ClipperLib::ptClip, true);
+      Outer.Execute(ClipperLib::ctDifference, Result, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    }
   } catch (const ClipperLib::clipperException& E) {
     throw Exception(std::string("Boolean operation failed: ") + E.what());
   }

@@ -24,8 +24,8 @@
 /// exist is made to `BooleanFlatness`: two curves that come closer than it
 /// without crossing may be taken as touching, and a sliver thinner than it
 /// may be lost or kept. The tolerance is relative, so it is the same fraction
-/// of the drawing at every scale: 2^-18 of the extent is 1/16 pixel on a
-/// drawing 16,000 pixels wide.
+/// of the drawing at every scale: 2^-16 of the extent is 1/16 pixel on a
+/// drawing 4,000 pixels wide.
 #include <memory>
 #include <span>
 #include <vector>
@@ -44,8 +44,8 @@ enum class TPathOp : std::uint8_t {
 };
 
 /// The flattening tolerance of the region decision, as a fraction of the
-/// operands' extent (see the precision model above): 2^-18.
-inline constexpr double BooleanFlatness = 1.0 / (1 << 18);
+/// operands' extent (see the precision model above): 2^-16.
+inline constexpr double BooleanFlatness = 1.0 / (1 << 16);
 
 /// The most polygon vertices the operands of one operation are flattened
 /// into. Operands whose curves would need more get every curve's piece count
