@@ -114,62 +114,144 @@ double DistanceToEdge(const IntPoint& P, const IntPoint& A, const IntPoint& B, d
   return std::hypot(PX - Along * DX, PY - Along * DY);
 }
 
-// Pieces of a curve that meets no other segment (see the constructor).
-constexpr int IsolatedCurvePieces = 4;
+// A box of control points; a curve lies inside the box of its controls.
+struct TBox {
+  double X0, Y0, X1, Y1;
+};
 
-// Work allowed to the search for meeting boxes, per segment; a path whose
-// boxes overlap more than that (a hostile one) has all its curves crowded.
-constexpr std::size_t CrowdWorkPerSegment = 64;
+// The box of the curve itself: its ends and its horizontal and vertical
+// extrema. It holds every polygon through points of the curve in order.
+TBox TightBoxOf(const TCubicBezier& K) noexcept {
+  TBox B{std::min(K.P0.X, K.P3.X), std::min(K.P0.Y, K.P3.Y), std::max(K.P0.X, K.P3.X), std::max(K.P0.Y, K.P3.Y)};
+  double Ts[4];
+  const int N = CubicExtrema(K, Ts);
+  for (int I = 0; I < N; ++I) {
+    const TPointD P = CubicPoint(K, Ts[I]);
+    B = {std::min(B.X0, P.X), std::min(B.Y0, P.Y), std::max(B.X1, P.X), std::max(B.Y1, P.Y)};
+  }
+  return B;
+}
+
+// Whether the boxes share a point (Strict: an inner point of both).
+bool Overlap(const TBox& A, const TBox& B, bool Strict) noexcept {
+  if (Strict) return A.X0 < B.X1 && B.X0 < A.X1 && A.Y0 < B.Y1 && B.Y0 < A.Y1;
+  return A.X0 <= B.X1 && B.X0 <= A.X1 && A.Y0 <= B.Y1 && B.Y0 <= A.Y1;
+}
+
+// Whether the straight segment A-B shares a point with the box (Strict: an
+// inner point), by clipping it to the box's slabs (Liang-Barsky).
+bool LineMeetsBox(const TPointD& A, const TPointD& B, const TBox& Box, bool Strict) noexcept {
+  double T0 = 0, T1 = 1;
+  const double D[2] = {B.X - A.X, B.Y - A.Y};
+  const double Lo[2] = {Box.X0 - A.X, Box.Y0 - A.Y}, Hi[2] = {Box.X1 - A.X, Box.Y1 - A.Y};
+  for (int K = 0; K < 2; ++K) {
+    if (D[K] == 0) {
+      if (Lo[K] > 0 || Hi[K] < 0) return false;
+      continue;
+    }
+    double E = Lo[K] / D[K], F = Hi[K] / D[K];
+    if (E > F) std::swap(E, F);
+    T0 = std::max(T0, E);
+    T1 = std::min(T1, F);
+    if (T0 > T1) return false;
+  }
+  if (!Strict) return true;
+  const TPointD M = Lerp(A, B, (T0 + T1) / 2);
+  return Box.X0 < M.X && M.X < Box.X1 && Box.Y0 < M.Y && M.Y < Box.Y1;
+}
+
+// Whether the curve's derivative keeps within an open half-plane, so that
+// the curve runs on in one direction: its derivative is a combination with
+// non-negative weights of P1 - P0, P2 - P1 and P3 - P2, and these lie in an
+// open half-plane when the largest angle between neighbouring ones exceeds
+// a half turn. Such a curve has no loop, and a polygon through its points
+// in order runs on the same way, so it cannot cross itself either.
+bool RunsOneWay(const TCubicBezier& K) noexcept {
+  const TPointD D[3] = {K.P1 - K.P0, K.P2 - K.P1, K.P3 - K.P2};
+  double Angles[3];
+  int N = 0;
+  for (const TPointD& V : D)
+    if (V.X != 0 || V.Y != 0) Angles[N++] = std::atan2(V.Y, V.X);
+  if (N < 2) return true;
+  for (int I = 1; I < N; ++I)  // three at most: insertion sort
+    for (int J = I; J > 0 && Angles[J] < Angles[J - 1]; --J) std::swap(Angles[J], Angles[J - 1]);
+  constexpr double Pi = 3.14159265358979323846;
+  double Gap = Angles[0] + 2 * Pi - Angles[N - 1];
+  for (int I = 1; I < N; ++I) Gap = std::max(Gap, Angles[I] - Angles[I - 1]);
+  return Gap > Pi + 1e-9;
+}
+
+// The boxes of all segments, found by a grid of cells over their frame.
+class TBoxIndex {
+public:
+  TBoxIndex(std::span<const TBox> Boxes, const TBox& Frame)
+      : FBoxes(Boxes), FFrame(Frame), FCells(std::clamp(int(std::sqrt(double(Boxes.size()))), 1, 256)) {
+    FScaleX = FCells / std::max(Frame.X1 - Frame.X0, std::numeric_limits<double>::min());
+    FScaleY = FCells / std::max(Frame.Y1 - Frame.Y0, std::numeric_limits<double>::min());
+    std::vector<std::uint32_t> Count(std::size_t(FCells) * FCells + 1, 0);
+    const auto ForCells = [&](const TBox& B, auto&& Do) {
+      const auto [X0, X1] = Columns(B);
+      const auto [Y0, Y1] = Rows(B);
+      for (int Y = Y0; Y <= Y1; ++Y)
+        for (int X = X0; X <= X1; ++X) Do(std::size_t(Y) * FCells + X);
+    };
+    const auto Big = [&](const TBox& B) {
+      const auto [X0, X1] = Columns(B);
+      const auto [Y0, Y1] = Rows(B);
+      return (X1 - X0 + 1) * (Y1 - Y0 + 1) > MaxCellsPerBox;
+    };
+    for (std::uint32_t I = 0; I < Boxes.size(); ++I) {
+      if (Big(Boxes[I])) {
+        FBig.push_back(I);
+        continue;
+      }
+      ForCells(Boxes[I], [&](std::size_t C) { ++Count[C + 1]; });
+    }
+    for (std::size_t C = 1; C < Count.size(); ++C) Count[C] += Count[C - 1];
+    FStart = Count;
+    FItems.resize(Count.back());
+    for (std::uint32_t I = 0; I < Boxes.size(); ++I)
+      if (!Big(Boxes[I])) ForCells(Boxes[I], [&](std::size_t C) { FItems[Count[C]++] = I; });
+  }
+
+  // Whether Meets(I) holds for some box I that shares a point with B.
+  template <class TMeets>
+  bool Any(const TBox& B, TMeets&& Meets) const {
+    for (std::uint32_t I : FBig)
+      if (Overlap(B, FBoxes[I], false) && Meets(I)) return true;
+    const auto [X0, X1] = Columns(B);
+    const auto [Y0, Y1] = Rows(B);
+    for (int Y = Y0; Y <= Y1; ++Y)
+      for (int X = X0; X <= X1; ++X) {
+        const std::size_t C = std::size_t(Y) * FCells + X;
+        for (std::uint32_t K = FStart[C]; K < FStart[C + 1]; ++K)
+          if (Overlap(B, FBoxes[FItems[K]], false) && Meets(FItems[K])) return true;
+      }
+    return false;
+  }
+
+private:
+  static constexpr int MaxCellsPerBox = 64;  // larger boxes are looked at by every query
+  std::pair<int, int> Columns(const TBox& B) const noexcept { return {Cell(B.X0 - FFrame.X0, FScaleX), Cell(B.X1 - FFrame.X0, FScaleX)}; }
+  std::pair<int, int> Rows(const TBox& B) const noexcept { return {Cell(B.Y0 - FFrame.Y0, FScaleY), Cell(B.Y1 - FFrame.Y0, FScaleY)}; }
+  int Cell(double Offset, double Scale) const noexcept {
+    const double C = Offset * Scale;
+    return C <= 0 ? 0 : C >= FCells - 1 ? FCells - 1 : int(C);
+  }
+
+  std::span<const TBox> FBoxes;
+  TBox FFrame;
+  int FCells;
+  double FScaleX = 0, FScaleY = 0;
+  std::vector<std::uint32_t> FStart, FItems, FBig;
+};
+
+// Deepest halving of a curve while looking for the parts near others.
+constexpr int MaxRefineDepth = 20;
 
 } // namespace
 
 // ---- Flattening ---------------------------------------------------------------
-
-// Marks every segment whose box of control points meets the box of another
-// segment: of either operand, or of its own contour other than its two
-// neighbours, which share an end point with it and count only when their
-// boxes overlap beyond touching. A sweep over the boxes sorted by left side.
-template <class TPending>
-void MarkCrowded(std::vector<TPending>& Pending, const std::vector<std::pair<int, std::size_t>>& Contours) {
-  struct TBox {
-    double X0, Y0, X1, Y1;
-    std::uint32_t Index;
-  };
-  std::vector<TBox> Boxes(Pending.size());
-  for (std::size_t I = 0; I < Pending.size(); ++I) {
-    const TCubicBezier& K = Pending[I].Segment.Curve;
-    Boxes[I] = {std::min({K.P0.X, K.P1.X, K.P2.X, K.P3.X}), std::min({K.P0.Y, K.P1.Y, K.P2.Y, K.P3.Y}),
-                std::max({K.P0.X, K.P1.X, K.P2.X, K.P3.X}), std::max({K.P0.Y, K.P1.Y, K.P2.Y, K.P3.Y}),
-                std::uint32_t(I)};
-  }
-  // Neighbours within a contour: consecutive, the last and the first too.
-  const auto Neighbours = [&](std::uint32_t I, std::uint32_t J) {
-    if (Pending[I].Contour != Pending[J].Contour) return false;
-    const std::size_t First = Contours[Pending[I].Contour].second;
-    const std::size_t End =
-        Pending[I].Contour + 1 < Contours.size() ? Contours[Pending[I].Contour + 1].second : Pending.size();
-    const auto [Lo, Hi] = std::minmax(I, J);
-    return Hi == Lo + 1 || (Lo == First && Hi + 1 == End);
-  };
-  std::sort(Boxes.begin(), Boxes.end(), [](const TBox& L, const TBox& R) { return L.X0 < R.X0; });
-  std::size_t Work = 0;
-  const std::size_t Budget = CrowdWorkPerSegment * Boxes.size() + 1024;
-  for (std::size_t I = 0; I < Boxes.size(); ++I) {
-    const TBox& P = Boxes[I];
-    for (std::size_t J = I + 1; J < Boxes.size() && Boxes[J].X0 <= P.X1; ++J) {
-      if (++Work > Budget) {
-        for (TPending& S : Pending) S.Crowded = true;
-        return;
-      }
-      const TBox& Q = Boxes[J];
-      if (Q.Y0 > P.Y1 || P.Y0 > Q.Y1) continue;
-      if (Neighbours(P.Index, Q.Index) &&
-          !(Q.X0 < P.X1 && P.X0 < Q.X1 && Q.Y0 < P.Y1 && P.Y0 < Q.Y1))
-        continue;  // neighbours that only touch
-      Pending[P.Index].Crowded = Pending[Q.Index].Crowded = true;
-    }
-  }
-}
 
 TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPathContour> B) {
   double MinX = std::numeric_limits<double>::infinity(), MinY = MinX;
@@ -198,8 +280,6 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   struct TPending {
     TContourSegment Segment;
     std::uint32_t Contour;  // counted over both operands
-    int Pieces = 1;
-    bool Crowded = false;
   };
   std::vector<TPending> Pending;
   std::vector<std::pair<int, std::size_t>> Contours;  // operand, first pending segment
@@ -211,38 +291,98 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
       for (const TContourSegment& S : C.Segments) Pending.push_back({S, Index});
       if (!C.Closed) Pending.push_back({TContourSegment::Line(C.Segments.back().End(), C.Start), Index});
     }
-  MarkCrowded(Pending, Contours);
+  // What a curve must keep clear of: every segment, a curve cut at its
+  // extrema into parts that each fill the box of their ends, so that the
+  // boxes hug the curves.
+  std::vector<TBox> Boxes;
+  std::vector<std::uint32_t> BoxSegment;
+  for (std::size_t I = 0; I < Pending.size(); ++I) {
+    const TCubicBezier& K = Pending[I].Segment.Curve;
+    double Cuts[6] = {0};
+    const int N = Pending[I].Segment.IsCurve ? CubicExtrema(K, Cuts + 1) : 0;
+    Cuts[N + 1] = 1;
+    TPointD From = K.P0;
+    for (int C = 1; C <= N + 1; ++C) {
+      const TPointD To = C == N + 1 ? K.P3 : CubicPoint(K, Cuts[C]);
+      Boxes.push_back({std::min(From.X, To.X), std::min(From.Y, To.Y), std::max(From.X, To.X), std::max(From.Y, To.Y)});
+      BoxSegment.push_back(std::uint32_t(I));
+      From = To;
+    }
+  }
+  const TBoxIndex Index(Boxes, {MinX, MinY, MaxX, MaxY});
+  // Neighbours within a contour: consecutive, the last and the first too.
+  const auto Neighbours = [&](std::size_t I, std::size_t J) {
+    if (Pending[I].Contour != Pending[J].Contour) return false;
+    const std::size_t First = Contours[Pending[I].Contour].second;
+    const std::size_t End =
+        Pending[I].Contour + 1 < Contours.size() ? Contours[Pending[I].Contour + 1].second : Pending.size();
+    const auto [Lo, Hi] = std::minmax(I, J);
+    return Hi == Lo + 1 || (Lo == First && Hi + 1 == End);
+  };
 
-  // Pieces per curve: the chord of a piece of parameter length h strays at
+  // Pieces of a curve: the chord of a piece of parameter length h strays at
   // most h^2/8 max|B''| from the curve, and |B''| <= 6 max |second
   // differences of the control points|; so n = sqrt(0.75 D2 / tolerance).
-  // A curve whose box meets no other segment's box can neither cross
-  // anything nor change on which side of it another segment lies, whatever
-  // its polygon: it gets a few pieces, enough to show a loop of its own.
+  // That many are needed only near other segments: a part of a curve that
+  // runs one way and whose box meets no other segment (nor a neighbour
+  // beyond the end they share) can neither cross anything nor change on
+  // which side of it another segment lies, whatever its polygon inside that
+  // box, so it is one chord. Such a curve is halved until its parts are
+  // either that or flat enough; other curves are cut evenly.
+  const auto Pieces = [&](const TCubicBezier& K, double Tolerance) {
+    const double D2 = std::max(Length(K.P0 - 2 * K.P1 + K.P2), Length(K.P1 - 2 * K.P2 + K.P3)) * FScale;
+    return std::min(std::ceil(std::sqrt(0.75 * D2 / Tolerance)), 1e9);
+  };
   std::size_t Total = 0;
-  for (TPending& S : Pending) {
-    if (S.Segment.IsCurve) {
-      const TCubicBezier& K = S.Segment.Curve;
-      const double D2 = std::max(Length(K.P0 - 2 * K.P1 + K.P2), Length(K.P1 - 2 * K.P2 + K.P3)) * FScale;
-      const double N = std::ceil(std::sqrt(0.75 * D2 / GridFlatness));
-      S.Pieces = int(std::clamp(S.Crowded ? N : std::min(N, double(IsolatedCurvePieces)), 1.0, 1e9));
+  for (const TPending& S : Pending) Total += S.Segment.IsCurve ? std::size_t(std::max(1.0, Pieces(S.Segment.Curve, GridFlatness))) : 1;
+  // Over the vertex budget every curve gets fewer pieces by one factor.
+  const double Coarser = Total > MaxBooleanVertices ? double(Total) / double(MaxBooleanVertices) : 1.0;
+  const double Tolerance = GridFlatness * Coarser * Coarser;
+  std::vector<double> Ts;
+  const auto Refine = [&](auto&& Self, std::size_t Segment, double T0, double T1, int Depth) -> void {
+    const TCubicBezier Part = SubCubic(Pending[Segment].Segment.Curve, T0, T1);
+    const double N = Pieces(Part, Tolerance);
+    const TBox Box = TightBoxOf(Part);
+    const bool Alone = N <= 1 || !Index.Any(Box, [&](std::uint32_t K) {
+      const std::uint32_t J = BoxSegment[K];
+      if (J == Segment) return false;
+      // A neighbour shares an end with the curve: touching it is no meeting.
+      const bool Strict = Neighbours(Segment, J);
+      const TContourSegment& Other = Pending[J].Segment;
+      return Other.IsCurve ? Overlap(Box, Boxes[K], Strict) : LineMeetsBox(Other.Start(), Other.End(), Box, Strict);
+    });
+    if (Alone) {
+      Ts.push_back(T1);
+    } else if (N <= 4 || Depth >= MaxRefineDepth) {
+      for (int K = 1; K <= int(N); ++K) Ts.push_back(K == int(N) ? T1 : T0 + (T1 - T0) * K / N);
+    } else {
+      const double Mid = T0 + (T1 - T0) / 2;
+      Self(Self, Segment, T0, Mid, Depth + 1);
+      Self(Self, Segment, Mid, T1, Depth + 1);
     }
-    Total += std::size_t(S.Pieces);
-  }
-  const double PieceFactor = Total > MaxBooleanVertices ? double(MaxBooleanVertices) / double(Total) : 1.0;
+  };
+
   FVertices.reserve(std::min(Total, MaxBooleanVertices) + Pending.size() + 64);
   for (std::size_t C = 0; C < Contours.size(); ++C) {
     const std::size_t End = C + 1 < Contours.size() ? Contours[C + 1].second : Pending.size();
     ClipperLib::Path Polygon;
     for (std::size_t I = Contours[C].second; I < End; ++I) {
       const TContourSegment& S = Pending[I].Segment;
-      const int N = std::max(1, int(Pending[I].Pieces * PieceFactor));
+      Ts.assign(1, 0.0);
+      if (!S.IsCurve) {
+        Ts.push_back(1);
+      } else if (RunsOneWay(S.Curve)) {
+        Refine(Refine, I, 0, 1, 0);
+      } else {
+
+        const int N = int(std::max(1.0, Pieces(S.Curve, Tolerance)));
+        for (int K = 1; K <= N; ++K) Ts.push_back(K == N ? 1.0 : double(K) / N);
+      }
       const auto Source = std::uint32_t(FSources.size());
-      FSources.push_back({S, std::uint32_t(FVertices.size()), std::uint32_t(N + 1)});
-      for (int K = 0; K <= N; ++K) {
-        const double T = K == N ? 1.0 : double(K) / N;
-        const TPointD Exact = K == 0 ? S.Start() : K == N ? S.End() : SegmentPoint(S, T);
-        FVertices.push_back({ToGrid(Exact), Exact, T, Source});
+      FSources.push_back({S, std::uint32_t(FVertices.size()), std::uint32_t(Ts.size())});
+      for (std::size_t K = 0; K < Ts.size(); ++K) {
+        const TPointD Exact = K == 0 ? S.Start() : K + 1 == Ts.size() ? S.End() : SegmentPoint(S, Ts[K]);
+        FVertices.push_back({ToGrid(Exact), Exact, Ts[K], Source});
         // A segment's start is the previous one's end: the polygon takes it once.
         if (K > 0) Polygon.push_back(FVertices.back().P);
       }

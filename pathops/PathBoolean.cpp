@@ -31,6 +31,10 @@ std::vector<TPathContour> Run(std::span<const TPathContour> A, std::span<const T
     // Not strictly simple: rings that touch themselves are split by
     // Rebuild in n log n rather than by the clipper's quadratic pass.
     ClipperLib::Clipper Clipper;
+    // Collinear vertices stay: a vertex between two segments that happen to
+    // lie on one line (two arcs flattened to one chord each) is where the
+    // result passes from one segment to the next.
+    Clipper.PreserveCollinear(true);
     Clipper.AddPaths(Grid.Polygons[0], ClipperLib::ptSubject, true);
     Clipper.AddPaths(Grid.Polygons[1], ClipperLib::ptClip, true);
     if (Op != ClipperLib::ctXor) {
@@ -44,6 +48,7 @@ std::vector<TPathContour> Run(std::span<const TPathContour> A, std::span<const T
       Clipper.Execute(ClipperLib::ctUnion, Union, ClipperRule(RuleA), ClipperRule(RuleB));
       Clipper.Execute(ClipperLib::ctIntersection, Intersection, ClipperRule(RuleA), ClipperRule(RuleB));
       ClipperLib::Clipper Outer;
+      Outer.PreserveCollinear(true);
       Outer.AddPaths(Union, ClipperLib::ptSubject, true);
       Outer.AddPaths(Intersection, ClipperLib::ptClip, true);
       Outer.Execute(ClipperLib::ctDifference, Result, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
