@@ -249,6 +249,10 @@ private:
 // Deepest halving of a curve while looking for the parts near others.
 constexpr int MaxRefineDepth = 20;
 
+// Pairs of curve parts looked at, per segment; operands whose curves crowd
+// each other more than that (a hostile path) have every curve cut evenly.
+constexpr std::size_t RefineWorkPerSegment = 512;
+
 } // namespace
 
 // ---- Flattening ---------------------------------------------------------------
@@ -338,27 +342,97 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   // Over the vertex budget every curve gets fewer pieces by one factor.
   const double Coarser = Total > MaxBooleanVertices ? double(Total) / double(MaxBooleanVertices) : 1.0;
   const double Tolerance = GridFlatness * Coarser * Coarser;
-  std::vector<double> Ts;
-  const auto Refine = [&](auto&& Self, std::size_t Segment, double T0, double T1, int Depth) -> void {
-    const TCubicBezier Part = SubCubic(Pending[Segment].Segment.Curve, T0, T1);
-    const double N = Pieces(Part, Tolerance);
-    const TBox Box = TightBoxOf(Part);
-    const bool Alone = N <= 1 || !Index.Any(Box, [&](std::uint32_t K) {
-      const std::uint32_t J = BoxSegment[K];
-      if (J == Segment) return false;
-      // A neighbour shares an end with the curve: touching it is no meeting.
-      const bool Strict = Neighbours(Segment, J);
-      const TContourSegment& Other = Pending[J].Segment;
-      return Other.IsCurve ? Overlap(Box, Boxes[K], Strict) : LineMeetsBox(Other.Start(), Other.End(), Box, Strict);
-    });
-    if (Alone) {
-      Ts.push_back(T1);
-    } else if (N <= 4 || Depth >= MaxRefineDepth) {
-      for (int K = 1; K <= int(N); ++K) Ts.push_back(K == int(N) ? T1 : T0 + (T1 - T0) * K / N);
+  // Curves that run one way are halved against each other (and against
+  // lines and other curves, which stay whole) while their parts' boxes
+  // meet: a part that comes clear of the other's part is left whole, a part
+  // that is flat enough while they still meet is marked fine. Each curve
+  // is then cut where any of its pairs cut it, and a piece is one chord,
+  // or cut evenly by the tolerance where it was marked fine.
+  std::vector<char> Splits(Pending.size());
+  for (std::size_t I = 0; I < Pending.size(); ++I)
+    Splits[I] = Pending[I].Segment.IsCurve && RunsOneWay(Pending[I].Segment.Curve);
+  std::vector<std::vector<double>> Cuts(Pending.size());
+  std::vector<std::vector<std::pair<double, double>>> Fine(Pending.size());
+  std::size_t Work = 0;
+  const std::size_t Budget = RefineWorkPerSegment * Pending.size() + 4096;
+  struct TPart {
+    std::uint32_t Segment;
+    double T0, T1;
+    TBox Box;
+    double N;
+  };
+  const auto PartOf = [&](std::uint32_t Segment, double T0, double T1) {
+    const TContourSegment& S = Pending[Segment].Segment;
+    if (!Splits[Segment]) return TPart{Segment, T0, T1, TightBoxOf(S.Curve), 0};
+    const TCubicBezier K = SubCubic(S.Curve, T0, T1);
+    return TPart{Segment, T0, T1, TightBoxOf(K), Pieces(K, Tolerance)};
+  };
+  const auto Pair = [&](auto&& Self, const TPart& P, const TPart& Q, int Depth) -> void {
+    if (++Work > Budget) return;
+    const bool Strict = Neighbours(P.Segment, Q.Segment);
+    const TContourSegment& Other = Pending[Q.Segment].Segment;
+    const bool Meets = Other.IsCurve ? Overlap(P.Box, Q.Box, Strict)
+                                     : LineMeetsBox(Other.Start(), Other.End(), P.Box, Strict);
+    if (!Meets) return;
+    if ((P.N <= 4 && Q.N <= 4) || Depth >= MaxRefineDepth) {
+      Fine[P.Segment].push_back({P.T0, P.T1});
+      if (Splits[Q.Segment]) Fine[Q.Segment].push_back({Q.T0, Q.T1});
+      return;
+    }
+    if (P.N >= Q.N) {
+      const double Mid = P.T0 + (P.T1 - P.T0) / 2;
+      Cuts[P.Segment].push_back(Mid);
+      Self(Self, PartOf(P.Segment, P.T0, Mid), Q, Depth + 1);
+      Self(Self, PartOf(P.Segment, Mid, P.T1), Q, Depth + 1);
     } else {
-      const double Mid = T0 + (T1 - T0) / 2;
-      Self(Self, Segment, T0, Mid, Depth + 1);
-      Self(Self, Segment, Mid, T1, Depth + 1);
+      const double Mid = Q.T0 + (Q.T1 - Q.T0) / 2;
+      Cuts[Q.Segment].push_back(Mid);
+      Self(Self, P, PartOf(Q.Segment, Q.T0, Mid), Depth + 1);
+      Self(Self, P, PartOf(Q.Segment, Mid, Q.T1), Depth + 1);
+    }
+  };
+  std::vector<std::uint32_t> Met;
+  for (std::uint32_t I = 0; I < Pending.size() && Work <= Budget; ++I) {
+    if (!Splits[I]) continue;
+    const TPart Whole = PartOf(I, 0, 1);
+    if (Whole.N <= 1) continue;  // flat enough for one chord anyway
+    Met.clear();
+    Index.Any(Whole.Box, [&](std::uint32_t K) {
+      const std::uint32_t J = BoxSegment[K];
+      // A pair of curves that both split is taken once.
+      if (J != I && !(Splits[J] && J < I)) Met.push_back(J);
+      return false;
+    });
+    std::sort(Met.begin(), Met.end());
+    Met.erase(std::unique(Met.begin(), Met.end()), Met.end());
+    for (std::uint32_t J : Met) Pair(Pair, Whole, PartOf(J, 0, 1), 0);
+  }
+  const bool Refined = Work <= Budget;  // otherwise every curve is cut evenly
+
+  std::vector<double> Ts;
+  const auto Sample = [&](std::size_t I) {
+    const TCubicBezier& K = Pending[I].Segment.Curve;
+    const auto Even = [&](double T0, double T1) {
+      const int N = int(std::max(1.0, Pieces(SubCubic(K, T0, T1), Tolerance)));
+      for (int J = 1; J <= N; ++J) Ts.push_back(J == N ? T1 : T0 + (T1 - T0) * J / N);
+    };
+    if (!Refined || !Splits[I]) return Even(0, 1);
+    std::vector<double>& C = Cuts[I];
+    C.push_back(0);
+    C.push_back(1);
+    std::sort(C.begin(), C.end());
+    C.erase(std::unique(C.begin(), C.end()), C.end());
+    auto& F = Fine[I];
+    std::sort(F.begin(), F.end());
+    std::size_t Next = 0;
+    double Reach = -1;  // the end of the fine intervals that start before this piece's middle
+    for (std::size_t J = 1; J < C.size(); ++J) {
+      const double Mid = C[J - 1] + (C[J] - C[J - 1]) / 2;
+      for (; Next < F.size() && F[Next].first < Mid; ++Next) Reach = std::max(Reach, F[Next].second);
+      if (Reach > Mid)
+        Even(C[J - 1], C[J]);
+      else
+        Ts.push_back(C[J]);
     }
   };
 
@@ -371,12 +445,8 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
       Ts.assign(1, 0.0);
       if (!S.IsCurve) {
         Ts.push_back(1);
-      } else if (RunsOneWay(S.Curve)) {
-        Refine(Refine, I, 0, 1, 0);
       } else {
-
-        const int N = int(std::max(1.0, Pieces(S.Curve, Tolerance)));
-        for (int K = 1; K <= N; ++K) Ts.push_back(K == N ? 1.0 : double(K) / N);
+        Sample(I);
       }
       const auto Source = std::uint32_t(FSources.size());
       FSources.push_back({S, std::uint32_t(FVertices.size()), std::uint32_t(Ts.size())});
