@@ -116,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   TReader R{Data, Size};
   const auto A = Contours(R), B = Contours(R);
   const double E = Extent(A, B);
-  // Sliver decisions (2^-14 of the extent along each edge) and the
+  // Sliver decisions (2^-16 of the extent along each edge) and the
   // sampling of curves in Area make the identities hold only roughly.
   const double Tolerance = 1e-2 * E * E + 1e-9;
   for (TZKFillMode Rule : {fmNonZero, fmEvenOdd}) {

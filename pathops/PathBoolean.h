@@ -12,20 +12,25 @@
 /// `SubCubic`) at the parameters where the boundary leaves it; straight
 /// edges stay lines.
 ///
-/// Precision model. The regions are decided on polygons: the operands'
-/// curves flattened within `BooleanFlatness` times the operands' extent
-/// (their common bounding box's larger side), on an integer grid of 2^30
-/// steps across that extent, where the polygon clipper's arithmetic is exact.
-/// The boundary is then rebuilt from the operands' own segments: the points
-/// where it passes from one segment to another are solved on the exact
-/// segments by Newton's method (to double precision, about 1e-15 of the
-/// extent), and the parameters of the cut follow from them. So the result's
-/// curves are the operands' curves, and only the decision of which regions
-/// exist is made to `BooleanFlatness`: two curves that come closer than it
-/// without crossing may be taken as touching, and a sliver thinner than it
-/// may be lost or kept. The tolerance is relative, so it is the same fraction
-/// of the drawing at every scale: 2^-16 of the extent is 1/16 pixel on a
-/// drawing 4,000 pixels wide.
+/// Precision model. The regions are decided on polygons, on an integer grid
+/// of 2^30 steps across the operands' extent (their common bounding box's
+/// larger side), where the polygon clipper's arithmetic is exact. Where a
+/// curve comes near another segment it is flattened within
+/// `BooleanFlatness` times the extent; elsewhere a part of it that runs one
+/// way is a single chord, which changes no decision, since nothing lies
+/// between the chord and the curve. The boundary is then rebuilt from the
+/// operands' own segments: the points where it passes from one segment to
+/// another are solved on the exact segments by Newton's method (converged
+/// to double precision, accepted within 1e-9 of the extent), and the
+/// parameters of the cut follow from them. So the result's curves are the
+/// operands' curves, and only the decision of which regions exist is made
+/// to `BooleanFlatness`: a sliver between two curves thinner than it may be
+/// lost (two crossings close together not seen) or made (a near touch taken
+/// for two crossings); a single crossing is always seen, as the polygons
+/// follow the curves to either side of it. The tolerance is relative, so it is the same
+/// fraction of the drawing at every scale: 2^-16 of the extent is 1/16 pixel
+/// on a drawing 4,000 pixels wide, and on the 16-unit icons drawn at 16
+/// pixels per unit it is 1/256 pixel.
 #include <memory>
 #include <span>
 #include <vector>

@@ -28,7 +28,7 @@ constexpr int Side = 16 * Scale;
 // and down, because icon edges (axis-parallel and diagonal) run exactly
 // through half-pixel centres, where the last bit of a crossing decides.
 constexpr double OffX = 0.5013, OffY = 0.5029;
-std::vector<bool> Mask(const std::vector<TPathContour>& Contours, TZKFillMode Rule) {
+std::vector<int> Windings(const std::vector<TPathContour>& Contours) {
   std::vector<std::vector<std::pair<double, int>>> Rows(Side);
   const auto Add = [&](const TContourSegment& S) {
     const TCubicBezier& K = S.Curve;
@@ -55,7 +55,7 @@ std::vector<bool> Mask(const std::vector<TPathContour>& Contours, TZKFillMode Ru
     for (const TContourSegment& S : C.Segments) Add(S);
     if (!C.Closed) Add(TContourSegment::Line(C.Segments.back().End(), C.Start));
   }
-  std::vector<bool> Bits(Side * Side);
+  std::vector<int> Bits(Side * Side);
   for (int R = 0; R < Side; ++R) {
     auto& Row = Rows[R];
     std::sort(Row.begin(), Row.end());
@@ -64,9 +64,18 @@ std::vector<bool> Mask(const std::vector<TPathContour>& Contours, TZKFillMode Ru
     for (int X = 0; X < Side; ++X) {
       const double CX = (X + OffX) / Scale;
       for (; Next < Row.size() && Row[Next].first < CX; ++Next) Winding += Row[Next].second;
-      Bits[R * Side + X] = Rule == fmEvenOdd ? (Winding & 1) != 0 : Winding != 0;
+      Bits[R * Side + X] = Winding;
     }
   }
+  return Bits;
+}
+
+bool Covers(int Winding, TZKFillMode Rule) { return Rule == fmEvenOdd ? (Winding & 1) != 0 : Winding != 0; }
+
+std::vector<bool> Mask(const std::vector<TPathContour>& Contours, TZKFillMode Rule) {
+  const std::vector<int> W = Windings(Contours);
+  std::vector<bool> Bits(W.size());
+  for (std::size_t I = 0; I < W.size(); ++I) Bits[I] = Covers(W[I], Rule);
   return Bits;
 }
 
@@ -91,15 +100,15 @@ std::vector<std::vector<TPathContour>> Icons() {
   return Out;
 }
 
-// Pixels that differ between the expected mask and the result under each rule.
+// Pixels that differ between the expected mask and the result drawn with
+// each rule.
 struct TTally {
   int Results = 0, Identical = 0, Worst = 0;
   void Add(const std::vector<bool>& Expected, const std::vector<TPathContour>& Result) {
     int Differ = 0;
-    for (TZKFillMode Rule : {fmNonZero, fmEvenOdd}) {
-      const std::vector<bool> Got = Mask(Result, Rule);
-      for (std::size_t I = 0; I < Got.size(); ++I) Differ += Got[I] != Expected[I];
-    }
+    const std::vector<int> Got = Windings(Result);
+    for (TZKFillMode Rule : {fmNonZero, fmEvenOdd})
+      for (std::size_t I = 0; I < Got.size(); ++I) Differ += Covers(Got[I], Rule) != Expected[I];
     ++Results;
     Identical += Differ == 0;
     Worst = std::max(Worst, Differ);
@@ -110,16 +119,13 @@ struct TTally {
   }
 };
 
-// A result may differ from the composite where the region decision (2^-14
-// of the icon's extent) meets a pixel centre. Measured: unions and
-// simplifications identical on every icon; intersections, differences and
-// exclusive ors on 99.6-99.8% of the pairs, the worst a misplaced piece of
-// up to 232 pixels (pair 384, exclusive or: a region at an edge that both
-// operands share on the icon's border is kept) - a known fault these
-// bounds hold from growing.
-constexpr int MostDifferentPixels = 240;
-constexpr int MostDifferentPixelsUnion = 0;
-constexpr double LeastIdenticalShare = 0.99;
+// A result may differ from the composite only where the region decision
+// (2^-16 of the icon's extent, 1/256 pixel here) meets a pixel centre: at a
+// near touch of two curves. Measured: unions, intersections and
+// simplifications identical on every icon and pair, differences on 99.8%
+// and exclusive ors on 99.9% of the pairs, the worst 2 pixels.
+constexpr int MostDifferentPixels = 4;
+constexpr double LeastIdenticalShare = 0.995;
 
 TEST(BooleanCorpusTest, IconPairs_CoverTheCompositedPixels) {
   const auto All = Icons();
@@ -142,7 +148,7 @@ TEST(BooleanCorpusTest, IconPairs_CoverTheCompositedPixels) {
                                                               : "xor");
       Tally.Print(What.c_str());
       EXPECT_GE(Tally.Identical, LeastIdenticalShare * Tally.Results) << What;
-      EXPECT_LE(Tally.Worst, Op == TPathOp::Union ? MostDifferentPixelsUnion : MostDifferentPixels) << What;
+      EXPECT_LE(Tally.Worst, MostDifferentPixels) << What;
     }
   }
 }
@@ -155,7 +161,7 @@ TEST(BooleanCorpusTest, EveryIcon_SimplifiesToItsOwnPixels) {
     for (const auto& Icon : All) Tally.Add(Mask(Icon, Rule), Simplify(Icon, Rule));
     Tally.Print(Rule == fmEvenOdd ? "evenodd simplify" : "nonzero simplify");
     EXPECT_GE(Tally.Identical, LeastIdenticalShare * Tally.Results);
-    EXPECT_LE(Tally.Worst, MostDifferentPixelsUnion);
+    EXPECT_LE(Tally.Worst, MostDifferentPixels);
   }
 }
 

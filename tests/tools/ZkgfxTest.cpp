@@ -47,7 +47,7 @@ const Case kCases[] = {
      "3.39999995214436E38\nlength: too long to measure (an edge exceeds the range of a Single)\nempty: no\n"},
     {"SplitLenZeroEndsWithOneLineFeed", "split --len 0 'M0,0 L1,1'", "", "M0,0 \nL1,1 \n"},
     {"SimplifyFigureEightIntoTwoLoops", "simplify --fill-rule evenodd", "M0,0 L2,2 H0 L2,0 Z\n\n",
-     "M2,2 L0,2 L1,1 Z M0,0 L2,0 L1,1 Z \n\n"},
+     "M1,1 L2,2 L0,2 Z M1,1 L0,0 L2,0 Z \n\n"},
 };
 
 class ZkgfxTest : public testing::TestWithParam<Case> {};
