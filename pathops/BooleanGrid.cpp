@@ -192,8 +192,14 @@ class TBoxIndex {
 public:
   TBoxIndex(std::span<const TBox> Boxes, const TBox& Frame)
       : FBoxes(Boxes), FFrame(Frame), FCells(std::clamp(int(std::sqrt(double(Boxes.size()))), 1, 256)) {
-    FScaleX = FCells / std::max(Frame.X1 - Frame.X0, std::numeric_limits<double>::min());
-    FScaleY = FCells / std::max(Frame.Y1 - Frame.Y0, std::numeric_limits<double>::min());
+    // A frame without width or height (every point on one line) is one
+    // column or row of cells.
+    const auto ScaleOf = [&](double Extent) {
+      const double S = FCells / Extent;
+      return Extent > 0 && std::isfinite(S) ? S : 0.0;
+    };
+    FScaleX = ScaleOf(Frame.X1 - Frame.X0);
+    FScaleY = ScaleOf(Frame.Y1 - Frame.Y0);
     std::vector<std::uint32_t> Count(std::size_t(FCells) * FCells + 1, 0);
     const auto ForCells = [&](const TBox& B, auto&& Do) {
       const auto [X0, X1] = Columns(B);
@@ -242,7 +248,8 @@ private:
   std::pair<int, int> Rows(const TBox& B) const noexcept { return {Cell(B.Y0 - FFrame.Y0, FScaleY), Cell(B.Y1 - FFrame.Y0, FScaleY)}; }
   int Cell(double Offset, double Scale) const noexcept {
     const double C = Offset * Scale;
-    return C <= 0 ? 0 : C >= FCells - 1 ? FCells - 1 : int(C);
+    if (!(C > 0)) return 0;
+    return C >= FCells - 1 ? FCells - 1 : int(C);
   }
 
   std::span<const TBox> FBoxes;

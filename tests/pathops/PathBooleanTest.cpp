@@ -148,6 +148,20 @@ TEST(PathBooleanLimitsTest, NonFinitePoint_Raises) {
   EXPECT_THROW(Simplify(A), EInvalidOp);
 }
 
+// Fuzzer findings: inputs that once broke an operation.
+TEST(PathBooleanLimitsTest, DegenerateOperands_GiveEmptyResults) {
+  const struct {
+    const char *Name, *A, *B;
+  } Rows[] = {
+      // Every point on one vertical line: the search grid had no width.
+      {"CurvesOnOneVerticalLine", "M0,0 C0,1 0,3 0,4 Z", "M0,1 C0,2 0,2 0,3 Z"},
+      {"OnePoint", "M2,2 C2,2 2,2 2,2 Z", "M2,2 L2,2 Z"},
+  };
+  for (const auto& Row : Rows)
+    for (TPathOp Op : {TPathOp::Union, TPathOp::Intersection, TPathOp::Difference, TPathOp::Xor})
+      EXPECT_TRUE(Combine(Contours(Row.A), Contours(Row.B), Op).empty()) << Row.Name;
+}
+
 TEST(PathBooleanLimitsTest, WholeFloatRange_GivesFiniteResult) {
   // Squares spanning the float range, one with a curved side.
   const std::string Big = "M-3e38,-3e38 H3e38 C3.4e38,-1e38 3.4e38,1e38 3e38,3e38 H-3e38 Z";
