@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -69,8 +70,11 @@ std::vector<TPathContour> Contours(TReader& R) {
   return Out;
 }
 
-void Check(bool Condition) {
-  if (!Condition) std::abort();
+// Aborts, naming the property that failed, so a finding says what broke.
+void Check(bool Condition, const char* What) {
+  if (Condition) return;
+  std::fprintf(stderr, "property failed: %s\n", What);
+  std::abort();
 }
 
 // The signed area of closed contours, curves sampled; checks every point.
@@ -78,23 +82,23 @@ double Area(const std::vector<TPathContour>& Cs) {
   std::size_t Entries = 0;
   double A = 0;
   for (const TPathContour& C : Cs) {
-    Check(C.Closed && !C.Segments.empty());
+    Check(C.Closed && !C.Segments.empty(), "closed contours with segments");
     Entries += 2;
     TPointD Pen = C.Start;
     for (const TContourSegment& S : C.Segments) {
-      Check(S.Start() == Pen);
+      Check(S.Start() == Pen, "segments joined");
       Entries += S.IsCurve ? 3 : 1;
       const int N = S.IsCurve ? 16 : 1;
       for (int I = 1; I <= N; ++I) {
         const TPointD Q = I == N ? S.End() : CubicPoint(S.Curve, double(I) / N);
-        Check(std::isfinite(Q.X) && std::isfinite(Q.Y));
+        Check(std::isfinite(Q.X) && std::isfinite(Q.Y), "finite points");
         A += (Pen.X * Q.Y - Q.X * Pen.Y) / 2;
         Pen = Q;
       }
     }
-    Check(Pen == C.Start);
+    Check(Pen == C.Start, "contour closed at its start");
   }
-  Check(Entries <= MaxResultEntries);
+  Check(Entries <= MaxResultEntries, "bounded result");
   return A;
 }
 
@@ -115,6 +119,20 @@ double Extent(const std::vector<TPathContour>& A, const std::vector<TPathContour
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   TReader R{Data, Size};
   const auto A = Contours(R), B = Contours(R);
+  if (std::getenv("ZK_FUZZ_VERBOSE"))
+    for (const auto* Cs : {&A, &B}) {
+      for (const TPathContour& C : *Cs) {
+        std::fprintf(stderr, "M%.9g,%.9g", C.Start.X, C.Start.Y);
+        for (const TContourSegment& S : C.Segments)
+          if (S.IsCurve)
+            std::fprintf(stderr, " C%.9g,%.9g %.9g,%.9g %.9g,%.9g", S.Curve.P1.X, S.Curve.P1.Y, S.Curve.P2.X,
+                         S.Curve.P2.Y, S.Curve.P3.X, S.Curve.P3.Y);
+          else
+            std::fprintf(stderr, " L%.9g,%.9g", S.End().X, S.End().Y);
+        std::fprintf(stderr, C.Closed ? " Z " : " ");
+      }
+      std::fprintf(stderr, "\n");
+    }
   const double E = Extent(A, B);
   // Sliver decisions (2^-16 of the extent along each edge) and the
   // sampling of curves in Area make the identities hold only roughly.
@@ -127,9 +145,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
       const double D = Area(Combine(A, B, TPathOp::Difference, Rule, Rule));
       const double X = Area(Combine(A, B, TPathOp::Xor, Rule, Rule));
       if (std::isfinite(Tolerance)) {
-        Check(std::fabs(U + I - SA - SB) <= Tolerance);
-        Check(std::fabs(X - (U - I)) <= Tolerance);
-        Check(std::fabs(D - (SA - I)) <= Tolerance);
+        if (std::getenv("ZK_FUZZ_VERBOSE"))
+          std::fprintf(stderr, "A %g B %g union %g intersection %g difference %g xor %g (tolerance %g)\n", SA, SB, U,
+                       I, D, X, Tolerance);
+        Check(std::fabs(U + I - SA - SB) <= Tolerance, "|A or B| + |A and B| = |A| + |B|");
+        Check(std::fabs(X - (U - I)) <= Tolerance, "|A xor B| = |A or B| - |A and B|");
+        Check(std::fabs(D - (SA - I)) <= Tolerance, "|A - B| = |A| - |A and B|");
       }
     } catch (const EResultTooLarge&) {
     }

@@ -138,15 +138,19 @@ TBox TightBoxOf(const TCubicBezier& K) noexcept {
   return B;
 }
 
-// Whether the boxes share a point (Strict: an inner point of both).
-bool Overlap(const TBox& A, const TBox& B, bool Strict) noexcept {
-  if (Strict) return A.X0 < B.X1 && B.X0 < A.X1 && A.Y0 < B.Y1 && B.Y0 < A.Y1;
-  return A.X0 <= B.X1 && B.X0 <= A.X1 && A.Y0 <= B.Y1 && B.Y0 <= A.Y1;
+// Whether the boxes share a point (MoreThanAPoint: more than one point;
+// two segments that share an end, whose boxes meet only there, cannot
+// cross or overlap).
+bool Overlap(const TBox& A, const TBox& B, bool MoreThanAPoint) noexcept {
+  const double W = std::min(A.X1, B.X1) - std::max(A.X0, B.X0);
+  const double H = std::min(A.Y1, B.Y1) - std::max(A.Y0, B.Y0);
+  return W >= 0 && H >= 0 && (!MoreThanAPoint || W > 0 || H > 0);
 }
 
-// Whether the straight segment A-B shares a point with the box (Strict: an
-// inner point), by clipping it to the box's slabs (Liang-Barsky).
-bool LineMeetsBox(const TPointD& A, const TPointD& B, const TBox& Box, bool Strict) noexcept {
+// Whether the straight segment A-B shares a point with the box
+// (MoreThanAPoint: more than one point), by clipping it to the box's slabs
+// (Liang-Barsky).
+bool LineMeetsBox(const TPointD& A, const TPointD& B, const TBox& Box, bool MoreThanAPoint) noexcept {
   double T0 = 0, T1 = 1;
   const double D[2] = {B.X - A.X, B.Y - A.Y};
   const double Lo[2] = {Box.X0 - A.X, Box.Y0 - A.Y}, Hi[2] = {Box.X1 - A.X, Box.Y1 - A.Y};
@@ -161,9 +165,7 @@ bool LineMeetsBox(const TPointD& A, const TPointD& B, const TBox& Box, bool Stri
     T1 = std::min(T1, F);
     if (T0 > T1) return false;
   }
-  if (!Strict) return true;
-  const TPointD M = Lerp(A, B, (T0 + T1) / 2);
-  return Box.X0 < M.X && M.X < Box.X1 && Box.Y0 < M.Y && M.Y < Box.Y1;
+  return !MoreThanAPoint || T1 > T0;
 }
 
 // Whether the curve's derivative keeps within an open half-plane, so that
@@ -385,10 +387,11 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   };
   const auto Pair = [&](auto&& Self, const TPart& P, const TPart& Q, int Depth) -> void {
     if (++Work > Budget) return;
-    const bool Strict = Neighbours(P.Segment, Q.Segment);
+    // Neighbours share an end: meeting only there is no meeting.
+    const bool Neighbour = Neighbours(P.Segment, Q.Segment);
     const TContourSegment& Other = Pending[Q.Segment].Segment;
-    const bool Meets = Other.IsCurve ? Overlap(P.Box, Q.Box, Strict)
-                                     : LineMeetsBox(Other.Start(), Other.End(), P.Box, Strict);
+    const bool Meets = Other.IsCurve ? Overlap(P.Box, Q.Box, Neighbour)
+                                     : LineMeetsBox(Other.Start(), Other.End(), P.Box, Neighbour);
     if (!Meets) return;
     if ((P.N <= 4 && Q.N <= 4) || Depth >= MaxRefineDepth) {
       Fine[P.Segment].push_back({P.T0, P.T1});

@@ -162,6 +162,16 @@ TEST(PathBooleanLimitsTest, DegenerateOperands_GiveEmptyResults) {
       EXPECT_TRUE(Combine(Contours(Row.A), Contours(Row.B), Op).empty()) << Row.Name;
 }
 
+// A curve whose chord lies along its neighbour: flattened to that chord it
+// would enclose nothing (fuzzer finding).
+TEST(PathBooleanLimitsTest, CurveClosedAlongItsChord_KeepsItsArea) {
+  const auto Lens = Contours("M2,0 C0,7 0,0 0,0 Z");
+  const double Area = std::fabs(SignedArea(Lens));
+  ASSERT_GT(Area, 1);
+  EXPECT_NEAR(SignedArea(Simplify(Lens)), Area, 1e-3);
+  EXPECT_NEAR(SignedArea(Combine(Lens, Contours("M1,0 L2,4 L1,0 Z"), TPathOp::Union)), Area, 1e-3);
+}
+
 TEST(PathBooleanLimitsTest, WholeFloatRange_GivesFiniteResult) {
   // Squares spanning the float range, one with a curved side.
   const std::string Big = "M-3e38,-3e38 H3e38 C3.4e38,-1e38 3.4e38,1e38 3e38,3e38 H-3e38 Z";
