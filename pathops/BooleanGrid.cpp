@@ -261,6 +261,27 @@ private:
   std::vector<std::uint32_t> FStart, FItems, FBig;
 };
 
+// Whether every vertex lies within a grid step or so of the line through
+// the first vertex and the one farthest from it.
+bool OnOneLine(const ClipperLib::Path& Polygon) noexcept {
+  if (Polygon.size() < 3) return true;
+  const IntPoint& A = Polygon.front();
+  std::size_t Far = 0;
+  double FarDistance = 0;
+  for (std::size_t I = 1; I < Polygon.size(); ++I) {
+    const double D = std::hypot(double(Polygon[I].X - A.X), double(Polygon[I].Y - A.Y));
+    if (D > FarDistance) {
+      FarDistance = D;
+      Far = I;
+    }
+  }
+  if (FarDistance == 0) return true;
+  const double DX = double(Polygon[Far].X - A.X), DY = double(Polygon[Far].Y - A.Y);
+  for (const IntPoint& P : Polygon)
+    if (std::fabs(DX * double(P.Y - A.Y) - DY * double(P.X - A.X)) > 1.5 * FarDistance) return false;
+  return true;
+}
+
 // Deepest halving of a curve while looking for the parts near others.
 constexpr int MaxRefineDepth = 20;
 
@@ -476,7 +497,9 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
         if (K > 0) Polygon.push_back(FVertices.back().P);
       }
     }
-    Polygons[Contours[C].first].push_back(std::move(Polygon));
+    // A contour that runs along one line (out and back, or not at all)
+    // encloses nothing; the clipper mishandles such edges lying on others.
+    if (!OnOneLine(Polygon)) Polygons[Contours[C].first].push_back(std::move(Polygon));
   }
   FByPoint.resize(FVertices.size());
   for (std::uint32_t I = 0; I < FByPoint.size(); ++I) FByPoint[I] = {FVertices[I].P, I};

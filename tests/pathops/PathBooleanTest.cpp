@@ -172,6 +172,15 @@ TEST(PathBooleanLimitsTest, CurveClosedAlongItsChord_KeepsItsArea) {
   EXPECT_NEAR(SignedArea(Combine(Lens, Contours("M1,0 L2,4 L1,0 Z"), TPathOp::Union)), Area, 1e-3);
 }
 
+// A contour out and back along an edge of another encloses nothing and
+// changes nothing; beside it a loop once came out as a hole (fuzzer finding).
+TEST(PathBooleanLimitsTest, ZeroWidthContour_ChangesNothing) {
+  const std::string Shape = "M4,2 L0,0 C0,2 4,9 0,0 L2,4 L4,2 Z";  // a triangle and a loop, both nonzero-filled
+  const double Area = SignedArea(Simplify(Contours(Shape)));
+  EXPECT_GT(Area, 6.5);
+  EXPECT_NEAR(SignedArea(Simplify(Contours(Shape + " M2,4 C0,0 0,0 0,0"))), Area, 1e-9);
+}
+
 TEST(PathBooleanLimitsTest, WholeFloatRange_GivesFiniteResult) {
   // Squares spanning the float range, one with a curved side.
   const std::string Big = "M-3e38,-3e38 H3e38 C3.4e38,-1e38 3.4e38,1e38 3e38,3e38 H-3e38 Z";
