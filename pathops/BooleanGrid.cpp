@@ -261,6 +261,42 @@ private:
   std::vector<std::uint32_t> FStart, FItems, FBig;
 };
 
+// Whether the turn A-B-C goes back the way it came (within a grid step or
+// so of it), or B repeats A: B is then the tip of a spike and encloses
+// nothing.
+bool Spike(const IntPoint& A, const IntPoint& B, const IntPoint& C) noexcept {
+  if (A == B || B == C) return true;
+  const double X1 = double(B.X - A.X), Y1 = double(B.Y - A.Y), X2 = double(C.X - B.X), Y2 = double(C.Y - B.Y);
+  const double Cross = std::fabs(X1 * Y2 - Y1 * X2), Shorter = std::min(std::hypot(X1, Y1), std::hypot(X2, Y2));
+  return X1 * X2 + Y1 * Y2 < 0 && Cross <= 1.5 * std::max(std::hypot(X1, Y1), std::hypot(X2, Y2)) && Shorter > 0;
+}
+
+// The polygon without its spikes (out and back along a line) and repeated
+// vertices, around the closing corner too: the clipper mishandles spikes
+// that lie along other edges.
+void RemoveSpikes(ClipperLib::Path& Polygon) {
+  ClipperLib::Path Out;
+  Out.reserve(Polygon.size());
+  for (const IntPoint& P : Polygon) {
+    Out.push_back(P);
+    while (Out.size() >= 3 && Spike(Out[Out.size() - 3], Out[Out.size() - 2], Out.back())) Out.erase(Out.end() - 2);
+    if (Out.size() == 2 && Out[0] == Out[1]) Out.pop_back();
+  }
+  // Around the corner where the polygon closes.
+  std::size_t First = 0;
+  while (Out.size() - First >= 3) {
+    const std::size_t N = Out.size();
+    if (Spike(Out[N - 2], Out[N - 1], Out[First])) {
+      Out.pop_back();
+    } else if (Spike(Out[N - 1], Out[First], Out[First + 1])) {
+      ++First;
+    } else {
+      break;
+    }
+  }
+  Polygon.assign(Out.begin() + std::ptrdiff_t(First), Out.end());
+}
+
 // Whether every vertex lies within a grid step or so of the line through
 // the first vertex and the one farthest from it.
 bool OnOneLine(const ClipperLib::Path& Polygon) noexcept {
@@ -498,7 +534,9 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
       }
     }
     // A contour that runs along one line (out and back, or not at all)
-    // encloses nothing; the clipper mishandles such edges lying on others.
+    // encloses nothing; the clipper mishandles such edges lying on others,
+    // and spikes too.
+    RemoveSpikes(Polygon);
     if (!OnOneLine(Polygon)) Polygons[Contours[C].first].push_back(std::move(Polygon));
   }
   FByPoint.resize(FVertices.size());

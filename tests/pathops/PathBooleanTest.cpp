@@ -181,6 +181,13 @@ TEST(PathBooleanLimitsTest, ZeroWidthContour_ChangesNothing) {
   EXPECT_NEAR(SignedArea(Simplify(Contours(Shape + " M2,4 C0,0 0,0 0,0"))), Area, 1e-9);
 }
 
+// A curve out and back along the edge that follows it is a spike, which
+// once turned the triangle beside it into a hole (fuzzer finding).
+TEST(PathBooleanLimitsTest, SpikeAlongAnEdge_ChangesNothing) {
+  const double Area = SignedArea(Simplify(Contours("M4,0 L4,4 L0,2 Z")));
+  EXPECT_NEAR(SignedArea(Simplify(Contours("M4,0 C0,2 4,0 4,0 L4,4 L0,2 L4,0 Z"))), Area, 1e-6);
+}
+
 TEST(PathBooleanLimitsTest, WholeFloatRange_GivesFiniteResult) {
   // Squares spanning the float range, one with a curved side.
   const std::string Big = "M-3e38,-3e38 H3e38 C3.4e38,-1e38 3.4e38,1e38 3e38,3e38 H-3e38 Z";
