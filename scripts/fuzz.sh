@@ -4,14 +4,15 @@
 # (default 60). Findings are written to build/fuzz/findings/<target>/.
 # Usage: scripts/fuzz.sh [seconds] [target...]
 #   (targets: PathTextFuzz FormReaderFuzz PathGeometryFuzz TextLayoutFuzz HelpersFuzz ContourMeasureFuzz
-#    StrokeFuzz)
+#    StrokeFuzz PathBooleanFuzz)
 # Every target runs with -rss_limit_mb=2048: an allocation that grows with
 # the numbers in its input rather than with the input is a finding.
 set -euo pipefail
 seconds=${1:-60}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(PathTextFuzz FormReaderFuzz PathGeometryFuzz TextLayoutFuzz HelpersFuzz ContourMeasureFuzz StrokeFuzz)
+((${#targets[@]})) || targets=(PathTextFuzz FormReaderFuzz PathGeometryFuzz TextLayoutFuzz HelpersFuzz ContourMeasureFuzz StrokeFuzz
+                               PathBooleanFuzz)
 cd "$(dirname "$0")/.."
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

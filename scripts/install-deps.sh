@@ -7,7 +7,7 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-svg-dev libgl-dev clang libclang-rt-dev libcairo2-dev
-          doxygen graphviz dpkg-dev file lintian)
+          libpolyclipping-dev doxygen graphviz dpkg-dev file lintian)
 lock_wait=${ZK_APT_LOCK_WAIT:-300}
 
 # Runs apt-get with the arguments; while it fails because another process

@@ -69,6 +69,8 @@ const Case kCases[] = {
     {"NormalizeDefaultShowsTheNoise", "normalize", "M0,0 L4.7500005,.1\n", "M0,0 L4.750000477,0.100000001 \n"},
     {"FlattenShortest", "flatten --shortest 'M0,0 L4.7500005,.1'", "", "M0,0 L4.7500005,0.1 \n"},
     {"SplitShortest", "split --shortest --len 0 'M.1,0 L1e-7,1'", "", "M0.1,0 \nL1e-7,1 \n"},
+    {"SimplifyFigureEightIntoTwoLoops", "simplify --fill-rule evenodd", "M0,0 L2,2 H0 L2,0 Z\n\n",
+     "M1,1 L2,2 L0,2 Z M1,1 L0,0 L2,0 Z \n\n"},
 };
 
 class ZkgfxTest : public testing::TestWithParam<Case> {};
@@ -101,6 +103,9 @@ TEST(ZkgfxUsageTest, BadArgumentsExitWithTwoAndSayWhy) {
       {"", "Usage: zkgfx"},
       {"bogus", "unknown command 'bogus'"},
       {"info", "missing PATHDATA"},
+      {"combine --op union", "missing A.txt B.txt"},
+      {"combine --op nand /dev/null /dev/null", "unknown --op 'nand'"},
+      {"simplify --fill-rule odd", "unknown --fill-rule 'odd'"},
       {"info M0,0 M1,1", "unexpected argument 'M1,1'"},
       {"normalize extra", "unexpected argument 'extra'"},
       {"flatten --flatness x M0,0", "--flatness must be a number, not 'x'"},
@@ -137,7 +142,7 @@ TEST(ZkgfxUsageTest, BadArgumentsExitWithTwoAndSayWhy) {
 TEST(ZkgfxFailureTest, InputAndOutputFailuresNameFileAndReason) {
   const std::string Dir = testing::TempDir() + "zkgfx_fail_" + std::to_string(getpid());
   ASSERT_EQ(std::system(("mkdir -p '" + Dir + "' && ln -sf /dev/full '" + Dir + "/full.png' && ln -sf /dev/full '" +
-                         Dir + "/full.pdf' && ln -sf /dev/full '" + Dir + "/full.svg'").c_str()), 0);
+                         Dir + "/full.pdf' && ln -sf /dev/full '" + Dir + "/full.svg' && echo M0,0 >'" + Dir + "/one.txt'").c_str()), 0);
   const std::string Square = " 'M0,0 L10,0 L10,10 Z' ";
   const struct {
     std::string Args;
@@ -151,6 +156,8 @@ TEST(ZkgfxFailureTest, InputAndOutputFailuresNameFileAndReason) {
       {"render --file /dev/zero '" + Dir + "/a.png'", "'/dev/zero' is larger than 64 MiB"},
       {"render --file '" + Dir + "/none.txt' '" + Dir + "/a.png'", "cannot open '" + Dir + "/none.txt': No such file"},
       {"info M0,0 >/dev/full", "cannot write standard output: No space left on device"},
+      {"combine --op union '" + Dir + "/none.txt' /dev/null", "cannot open '" + Dir + "/none.txt': No such file"},
+      {"combine --op union '" + Dir + "/one.txt' /dev/null", "one.txt has 1 lines but /dev/null has 0"},
   };
   for (const auto& Row : Rows) ExpectFailure(Row.Args, 1, Row.Message);
   EXPECT_NE(std::system(("test -e '" + Dir + "/a.png'").c_str()), 0);

@@ -76,6 +76,13 @@ int CountArgument(std::string_view Text, std::string_view What, int Max) {
   return Value;
 }
 
+TZKFillMode FillRuleArgument(const ParsedArguments& Parsed) {
+  const std::string_view Rule = Parsed.Option("--fill-rule", "nonzero");
+  if (Rule == "nonzero") return fmNonZero;
+  if (Rule == "evenodd") return fmEvenOdd;
+  throw UsageError("unknown --fill-rule '" + std::string(Rule) + "' (nonzero or evenodd)");
+}
+
 std::string FormatNumber(double Value) { return FormatFloat(DefaultPathFormat, Value, USFormatSettings); }
 
 std::string FormatShortest(double Value) {

@@ -6,11 +6,14 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "path/PathTypes.h"
 
 namespace zk {
 class TZKPathData;
@@ -93,6 +96,18 @@ int CountArgument(std::string_view Text, std::string_view What, int Max);
 /// (pipes and devices too); see `ReadInputFile` for the failures it names.
 std::string ReadPathFile(std::string_view Name);
 
+/// The option of the commands that fill paths: "--fill-rule nonzero|evenodd".
+inline constexpr std::string_view FillRuleOptions[] = {"--fill-rule"};
+
+/// The rule "--fill-rule" names (nonzero when not given), or raises naming
+/// the unknown one.
+TZKFillMode FillRuleArgument(const ParsedArguments& Parsed);
+
+/// The path Make returns, as text; a result that cannot be made (too large,
+/// outside the float range) raises with Context first ("line 3: ").
+std::string BooleanResultText(const std::function<std::unique_ptr<TZKPathData>()>& Make,
+                              std::string_view Context);
+
 /// A number as the library writes path numbers ("0.#########").
 std::string FormatNumber(double Value);
 
@@ -112,5 +127,7 @@ extern const Command MeasureCommand;
 extern const Command TrimCommand;
 extern const Command ContainsCommand;
 extern const Command StrokeCommand;
+extern const Command CombineCommand;
+extern const Command SimplifyCommand;
 
 } // namespace zk::zkgfx

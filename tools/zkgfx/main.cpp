@@ -16,10 +16,10 @@ namespace {
 
 using namespace zk::zkgfx;
 
-constexpr std::array<const Command*, 12> Commands{&NormalizeCommand, &InfoCommand, &FlattenCommand,
-                                                  &SplitCommand, &ArcCommand, &MeasureCommand,
-                                                  &TrimCommand, &ContainsCommand, &StrokeCommand,
-                                                  &RenderCommand, &DesignerCommand, &GalleryCommand};
+constexpr std::array<const Command*, 14> Commands{
+    &NormalizeCommand, &InfoCommand,    &FlattenCommand, &SplitCommand,   &ArcCommand,
+    &MeasureCommand,   &TrimCommand,    &ContainsCommand, &StrokeCommand, &CombineCommand,
+    &SimplifyCommand,  &RenderCommand,  &DesignerCommand, &GalleryCommand};
 
 void PrintOverview(std::ostream& Out) {
   Out << "Usage: zkgfx COMMAND [ARGUMENTS]\n"

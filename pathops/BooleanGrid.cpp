@@ -1,0 +1,885 @@
+// Operands flattened onto the clipper's integer grid, and the clipper's
+// polygons rebuilt on the operands' exact segments.
+#include "pathops/BooleanGrid_p.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <unordered_map>
+
+#include "pathops/PathBoolean.h"
+#include "runtime/Exceptions.h"
+
+namespace zk {
+
+namespace {
+
+using ClipperLib::cInt;
+using ClipperLib::IntPoint;
+
+// The grid spans 2^30 steps across the operands' extent, centred, so every
+// coordinate stays within the clipper's fast range (below 2^30 in magnitude).
+constexpr double GridSteps = double(1 << 30);
+// Flattening tolerance in grid steps.
+constexpr double GridFlatness = GridSteps * BooleanFlatness;
+// A result vertex lies on an operand's polygon edge when it is within this
+// many grid steps of it: the clipper rounds the crossings it computes to the
+// grid, and its splitting of touching contours moves them by a step or so.
+constexpr double OnEdgeSteps = 4;
+
+constexpr std::uint32_t NoRun = ~std::uint32_t(0);
+
+std::size_t Hash(const IntPoint& P) noexcept {
+  const auto H = std::uint64_t(P.X) * 0x9E3779B97F4A7C15ull ^ std::uint64_t(P.Y) * 0xC2B2AE3D27D4EB4Full;
+  return std::size_t(H ^ (H >> 29));
+}
+
+bool Before(const IntPoint& A, const IntPoint& B) noexcept { return A.X < B.X || (A.X == B.X && A.Y < B.Y); }
+
+TPointD SegmentPoint(const TContourSegment& S, double T) noexcept {
+  return S.IsCurve ? CubicPoint(S.Curve, T) : Lerp(S.Curve.P0, S.Curve.P3, T);
+}
+
+TPointD SegmentDerivative(const TContourSegment& S, double T) noexcept {
+  return S.IsCurve ? CubicDerivative(S.Curve, T) : S.Curve.P3 - S.Curve.P0;
+}
+
+double Dot(const TPointD& A, const TPointD& B) noexcept { return A.X * B.X + A.Y * B.Y; }
+
+// The parameter of S nearest to Target, by Newton's method on
+// (S(t) - Target) . S'(t) = 0 from T (exact projection for a line); T itself
+// when no step brings the point closer.
+double NearestParameter(const TContourSegment& S, const TPointD& Target, double T) noexcept {
+  if (!S.IsCurve) {
+    const TPointD D = S.Curve.P3 - S.Curve.P0;
+    const double L2 = Dot(D, D);
+    return L2 > 0 ? std::clamp(Dot(Target - S.Curve.P0, D) / L2, 0.0, 1.0) : T;
+  }
+  double Best = T;
+  double BestDistance = Length(CubicPoint(S.Curve, T) - Target);
+  for (int I = 0; I < 8; ++I) {
+    const TPointD E = CubicPoint(S.Curve, T) - Target;
+    const TPointD D1 = CubicDerivative(S.Curve, T);
+    const double G = Dot(E, D1);
+    const double G1 = Dot(D1, D1) + Dot(E, CubicSecondDerivative(S.Curve, T));
+    if (!(G1 > 0)) break;
+    T = std::clamp(T - G / G1, 0.0, 1.0);
+    const double Distance = Length(CubicPoint(S.Curve, T) - Target);
+    if (Distance < BestDistance) {
+      Best = T;
+      BestDistance = Distance;
+    } else if (Distance > BestDistance) {
+      break;
+    }
+  }
+  return Best;
+}
+
+// Where segments S1 and S2 cross near parameters T1 and T2: Newton's method
+// on S1(t1) - S2(t2) = 0. False when it does not converge inside both
+// segments (tangent or parallel there), leaving T1 and T2 unchanged.
+bool SolveCrossing(const TContourSegment& S1, double& T1, const TContourSegment& S2, double& T2,
+                   double Extent) noexcept {
+  double U = T1, V = T2;
+  for (int I = 0; I < 12; ++I) {
+    const TPointD F = SegmentPoint(S1, U) - SegmentPoint(S2, V);
+    const TPointD A = SegmentDerivative(S1, U);
+    const TPointD B = SegmentDerivative(S2, V);
+    // Solve [A, -B] (dU, dV) = F by Cramer's rule.
+    const double Det = B.X * A.Y - A.X * B.Y;
+    if (!(std::fabs(Det) > 1e-300)) return false;
+    const double DU = (B.X * F.Y - F.X * B.Y) / Det;
+    const double DV = (A.X * F.Y - A.Y * F.X) / Det;
+    U -= DU;
+    V -= DV;
+    if (!(U >= -1e-9 && U <= 1 + 1e-9 && V >= -1e-9 && V <= 1 + 1e-9)) return false;
+    if (std::fabs(DU) < 1e-15 && std::fabs(DV) < 1e-15) break;
+  }
+  U = std::clamp(U, 0.0, 1.0);
+  V = std::clamp(V, 0.0, 1.0);
+  if (!(Length(SegmentPoint(S1, U) - SegmentPoint(S2, V)) <= 1e-9 * Extent)) return false;
+  T1 = U;
+  T2 = V;
+  return true;
+}
+
+// The distance from P to the segment A-B in grid steps, and the position of
+// its foot along the segment (0 at A, 1 at B).
+double DistanceToEdge(const IntPoint& P, const IntPoint& A, const IntPoint& B, double& Along) noexcept {
+  const double DX = double(B.X - A.X), DY = double(B.Y - A.Y);
+  const double PX = double(P.X - A.X), PY = double(P.Y - A.Y);
+  const double L2 = DX * DX + DY * DY;
+  Along = L2 > 0 ? std::clamp((PX * DX + PY * DY) / L2, 0.0, 1.0) : 0.0;
+  return std::hypot(PX - Along * DX, PY - Along * DY);
+}
+
+// A box of control points; a curve lies inside the box of its controls.
+struct TBox {
+  double X0, Y0, X1, Y1;
+};
+
+// The box of the control points, which holds the curve.
+TBox ControlBoxOf(const TCubicBezier& K) noexcept {
+  return {std::min({K.P0.X, K.P1.X, K.P2.X, K.P3.X}), std::min({K.P0.Y, K.P1.Y, K.P2.Y, K.P3.Y}),
+          std::max({K.P0.X, K.P1.X, K.P2.X, K.P3.X}), std::max({K.P0.Y, K.P1.Y, K.P2.Y, K.P3.Y})};
+}
+
+// The box of the curve itself: its ends and its horizontal and vertical
+// extrema. It holds every polygon through points of the curve in order.
+TBox TightBoxOf(const TCubicBezier& K) noexcept {
+  TBox B{std::min(K.P0.X, K.P3.X), std::min(K.P0.Y, K.P3.Y), std::max(K.P0.X, K.P3.X), std::max(K.P0.Y, K.P3.Y)};
+  double Ts[4];
+  const int N = CubicExtrema(K, Ts);
+  for (int I = 0; I < N; ++I) {
+    const TPointD P = CubicPoint(K, Ts[I]);
+    B = {std::min(B.X0, P.X), std::min(B.Y0, P.Y), std::max(B.X1, P.X), std::max(B.Y1, P.Y)};
+  }
+  return B;
+}
+
+// Whether the boxes share a point (MoreThanAPoint: more than one point;
+// two segments that share an end, whose boxes meet only there, cannot
+// cross or overlap).
+bool Overlap(const TBox& A, const TBox& B, bool MoreThanAPoint) noexcept {
+  const double W = std::min(A.X1, B.X1) - std::max(A.X0, B.X0);
+  const double H = std::min(A.Y1, B.Y1) - std::max(A.Y0, B.Y0);
+  return W >= 0 && H >= 0 && (!MoreThanAPoint || W > 0 || H > 0);
+}
+
+// Whether the straight segment A-B shares a point with the box
+// (MoreThanAPoint: more than one point), by clipping it to the box's slabs
+// (Liang-Barsky).
+bool LineMeetsBox(const TPointD& A, const TPointD& B, const TBox& Box, bool MoreThanAPoint) noexcept {
+  double T0 = 0, T1 = 1;
+  const double D[2] = {B.X - A.X, B.Y - A.Y};
+  const double Lo[2] = {Box.X0 - A.X, Box.Y0 - A.Y}, Hi[2] = {Box.X1 - A.X, Box.Y1 - A.Y};
+  for (int K = 0; K < 2; ++K) {
+    if (D[K] == 0) {
+      if (Lo[K] > 0 || Hi[K] < 0) return false;
+      continue;
+    }
+    double E = Lo[K] / D[K], F = Hi[K] / D[K];
+    if (E > F) std::swap(E, F);
+    T0 = std::max(T0, E);
+    T1 = std::min(T1, F);
+    if (T0 > T1) return false;
+  }
+  return !MoreThanAPoint || T1 > T0;
+}
+
+// Whether the curve's derivative keeps within an open half-plane, so that
+// the curve runs on in one direction: its derivative is a combination with
+// non-negative weights of P1 - P0, P2 - P1 and P3 - P2, and these lie in an
+// open half-plane when the largest angle between neighbouring ones exceeds
+// a half turn. Such a curve has no loop, and a polygon through its points
+// in order runs on the same way, so it cannot cross itself either.
+bool RunsOneWay(const TCubicBezier& K) noexcept {
+  const TPointD D[3] = {K.P1 - K.P0, K.P2 - K.P1, K.P3 - K.P2};
+  double Angles[3];
+  int N = 0;
+  for (const TPointD& V : D)
+    if (V.X != 0 || V.Y != 0) Angles[N++] = std::atan2(V.Y, V.X);
+  if (N < 2) return true;
+  for (int I = 1; I < N; ++I)  // three at most: insertion sort
+    for (int J = I; J > 0 && Angles[J] < Angles[J - 1]; --J) std::swap(Angles[J], Angles[J - 1]);
+  constexpr double Pi = 3.14159265358979323846;
+  double Gap = Angles[0] + 2 * Pi - Angles[N - 1];
+  for (int I = 1; I < N; ++I) Gap = std::max(Gap, Angles[I] - Angles[I - 1]);
+  return Gap > Pi + 1e-9;
+}
+
+// The boxes of all segments, found by a grid of cells over their frame.
+class TBoxIndex {
+public:
+  TBoxIndex(std::span<const TBox> Boxes, const TBox& Frame)
+      : FBoxes(Boxes), FFrame(Frame), FCells(std::clamp(int(std::sqrt(double(Boxes.size()))), 1, 256)) {
+    // A frame without width or height (every point on one line) is one
+    // column or row of cells.
+    const auto ScaleOf = [&](double Extent) {
+      const double S = FCells / Extent;
+      return Extent > 0 && std::isfinite(S) ? S : 0.0;
+    };
+    FScaleX = ScaleOf(Frame.X1 - Frame.X0);
+    FScaleY = ScaleOf(Frame.Y1 - Frame.Y0);
+    std::vector<std::uint32_t> Count(std::size_t(FCells) * FCells + 1, 0);
+    const auto ForCells = [&](const TBox& B, auto&& Do) {
+      const auto [X0, X1] = Columns(B);
+      const auto [Y0, Y1] = Rows(B);
+      for (int Y = Y0; Y <= Y1; ++Y)
+        for (int X = X0; X <= X1; ++X) Do(std::size_t(Y) * FCells + X);
+    };
+    const auto Big = [&](const TBox& B) {
+      const auto [X0, X1] = Columns(B);
+      const auto [Y0, Y1] = Rows(B);
+      return (X1 - X0 + 1) * (Y1 - Y0 + 1) > MaxCellsPerBox;
+    };
+    for (std::uint32_t I = 0; I < Boxes.size(); ++I) {
+      if (Big(Boxes[I])) {
+        FBig.push_back(I);
+        continue;
+      }
+      ForCells(Boxes[I], [&](std::size_t C) { ++Count[C + 1]; });
+    }
+    for (std::size_t C = 1; C < Count.size(); ++C) Count[C] += Count[C - 1];
+    FStart = Count;
+    FItems.resize(Count.back());
+    for (std::uint32_t I = 0; I < Boxes.size(); ++I)
+      if (!Big(Boxes[I])) ForCells(Boxes[I], [&](std::size_t C) { FItems[Count[C]++] = I; });
+  }
+
+  // Whether Meets(I) holds for some box I that shares a point with B.
+  template <class TMeets>
+  bool Any(const TBox& B, TMeets&& Meets) const {
+    for (std::uint32_t I : FBig)
+      if (Overlap(B, FBoxes[I], false) && Meets(I)) return true;
+    const auto [X0, X1] = Columns(B);
+    const auto [Y0, Y1] = Rows(B);
+    for (int Y = Y0; Y <= Y1; ++Y)
+      for (int X = X0; X <= X1; ++X) {
+        const std::size_t C = std::size_t(Y) * FCells + X;
+        for (std::uint32_t K = FStart[C]; K < FStart[C + 1]; ++K)
+          if (Overlap(B, FBoxes[FItems[K]], false) && Meets(FItems[K])) return true;
+      }
+    return false;
+  }
+
+private:
+  static constexpr int MaxCellsPerBox = 64;  // larger boxes are looked at by every query
+  std::pair<int, int> Columns(const TBox& B) const noexcept { return {Cell(B.X0 - FFrame.X0, FScaleX), Cell(B.X1 - FFrame.X0, FScaleX)}; }
+  std::pair<int, int> Rows(const TBox& B) const noexcept { return {Cell(B.Y0 - FFrame.Y0, FScaleY), Cell(B.Y1 - FFrame.Y0, FScaleY)}; }
+  int Cell(double Offset, double Scale) const noexcept {
+    const double C = Offset * Scale;
+    if (!(C > 0)) return 0;
+    return C >= FCells - 1 ? FCells - 1 : int(C);
+  }
+
+  std::span<const TBox> FBoxes;
+  TBox FFrame;
+  int FCells;
+  double FScaleX = 0, FScaleY = 0;
+  std::vector<std::uint32_t> FStart, FItems, FBig;
+};
+
+// Whether the turn A-B-C goes back the way it came (within a grid step or
+// so of it), or B repeats A: B is then the tip of a spike and encloses
+// nothing.
+bool Spike(const IntPoint& A, const IntPoint& B, const IntPoint& C) noexcept {
+  if (A == B || B == C) return true;
+  const double X1 = double(B.X - A.X), Y1 = double(B.Y - A.Y), X2 = double(C.X - B.X), Y2 = double(C.Y - B.Y);
+  const double Cross = std::fabs(X1 * Y2 - Y1 * X2), Shorter = std::min(std::hypot(X1, Y1), std::hypot(X2, Y2));
+  return X1 * X2 + Y1 * Y2 < 0 && Cross <= 1.5 * std::max(std::hypot(X1, Y1), std::hypot(X2, Y2)) && Shorter > 0;
+}
+
+// The polygon without its spikes (out and back along a line) and repeated
+// vertices, around the closing corner too: the clipper mishandles spikes
+// that lie along other edges.
+void RemoveSpikes(ClipperLib::Path& Polygon) {
+  ClipperLib::Path Out;
+  Out.reserve(Polygon.size());
+  for (const IntPoint& P : Polygon) {
+    Out.push_back(P);
+    while (Out.size() >= 3 && Spike(Out[Out.size() - 3], Out[Out.size() - 2], Out.back())) Out.erase(Out.end() - 2);
+    if (Out.size() == 2 && Out[0] == Out[1]) Out.pop_back();
+  }
+  // Around the corner where the polygon closes.
+  std::size_t First = 0;
+  while (Out.size() - First >= 3) {
+    const std::size_t N = Out.size();
+    if (Spike(Out[N - 2], Out[N - 1], Out[First])) {
+      Out.pop_back();
+    } else if (Spike(Out[N - 1], Out[First], Out[First + 1])) {
+      ++First;
+    } else {
+      break;
+    }
+  }
+  Polygon.assign(Out.begin() + std::ptrdiff_t(First), Out.end());
+}
+
+// Whether every vertex lies within a grid step or so of the line through
+// the first vertex and the one farthest from it.
+bool OnOneLine(const ClipperLib::Path& Polygon) noexcept {
+  if (Polygon.size() < 3) return true;
+  const IntPoint& A = Polygon.front();
+  std::size_t Far = 0;
+  double FarDistance = 0;
+  for (std::size_t I = 1; I < Polygon.size(); ++I) {
+    const double D = std::hypot(double(Polygon[I].X - A.X), double(Polygon[I].Y - A.Y));
+    if (D > FarDistance) {
+      FarDistance = D;
+      Far = I;
+    }
+  }
+  if (FarDistance == 0) return true;
+  const double DX = double(Polygon[Far].X - A.X), DY = double(Polygon[Far].Y - A.Y);
+  for (const IntPoint& P : Polygon)
+    if (std::fabs(DX * double(P.Y - A.Y) - DY * double(P.X - A.X)) > 1.5 * FarDistance) return false;
+  return true;
+}
+
+// Deepest halving of a curve while looking for the parts near others.
+constexpr int MaxRefineDepth = 20;
+
+// Pairs of curve parts looked at, per segment; operands whose curves crowd
+// each other more than that (a hostile path) have every curve cut evenly.
+constexpr std::size_t RefineWorkPerSegment = 512;
+
+} // namespace
+
+// ---- Flattening ---------------------------------------------------------------
+
+TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPathContour> B) {
+  double MinX = std::numeric_limits<double>::infinity(), MinY = MinX;
+  double MaxX = -MinX, MaxY = -MinX;
+  const auto Include = [&](const TPointD& P) {
+    if (!std::isfinite(P.X) || !std::isfinite(P.Y))
+      throw EInvalidOp("A path point of a boolean operation is not finite");
+    MinX = std::min(MinX, P.X);
+    MaxX = std::max(MaxX, P.X);
+    MinY = std::min(MinY, P.Y);
+    MaxY = std::max(MaxY, P.Y);
+  };
+  for (std::span<const TPathContour> Operand : {A, B})
+    for (const TPathContour& C : Operand) {
+      Include(C.Start);
+      for (const TContourSegment& S : C.Segments)
+        for (const TPointD& P : {S.Curve.P0, S.Curve.P1, S.Curve.P2, S.Curve.P3}) Include(P);
+    }
+  FExtent = std::max(MaxX - MinX, MaxY - MinY);
+  if (!(FExtent > 0)) return;  // nothing, or every point in one place: no area
+  FCentre = {MinX + (MaxX - MinX) / 2, MinY + (MaxY - MinY) / 2};
+  FScale = GridSteps / FExtent;
+
+  // Every segment of both operands (an open contour's implied closing line
+  // included), in contour order.
+  struct TPending {
+    TContourSegment Segment;
+    std::uint32_t Contour;  // counted over both operands
+  };
+  std::vector<TPending> Pending;
+  std::vector<std::pair<int, std::size_t>> Contours;  // operand, first pending segment
+  for (int Operand = 0; Operand < 2; ++Operand)
+    for (const TPathContour& C : Operand == 0 ? A : B) {
+      if (C.Segments.empty()) continue;
+      const auto Index = std::uint32_t(Contours.size());
+      Contours.push_back({Operand, Pending.size()});
+      for (const TContourSegment& S : C.Segments) Pending.push_back({S, Index});
+      if (!C.Closed) Pending.push_back({TContourSegment::Line(C.Segments.back().End(), C.Start), Index});
+    }
+  // What a curve must keep clear of: every segment, a curve cut at its
+  // extrema into parts that each fill the box of their ends, so that the
+  // boxes hug the curves.
+  std::vector<TBox> Boxes;
+  std::vector<std::uint32_t> BoxSegment;
+  for (std::size_t I = 0; I < Pending.size(); ++I) {
+    const TCubicBezier& K = Pending[I].Segment.Curve;
+    double Cuts[6] = {0};
+    const int N = Pending[I].Segment.IsCurve ? CubicExtrema(K, Cuts + 1) : 0;
+    Cuts[N + 1] = 1;
+    TPointD From = K.P0;
+    for (int C = 1; C <= N + 1; ++C) {
+      const TPointD To = C == N + 1 ? K.P3 : CubicPoint(K, Cuts[C]);
+      Boxes.push_back({std::min(From.X, To.X), std::min(From.Y, To.Y), std::max(From.X, To.X), std::max(From.Y, To.Y)});
+      BoxSegment.push_back(std::uint32_t(I));
+      From = To;
+    }
+  }
+  const TBoxIndex Index(Boxes, {MinX, MinY, MaxX, MaxY});
+  // Neighbours within a contour: consecutive, the last and the first too.
+  const auto Neighbours = [&](std::size_t I, std::size_t J) {
+    if (Pending[I].Contour != Pending[J].Contour) return false;
+    const std::size_t First = Contours[Pending[I].Contour].second;
+    const std::size_t End =
+        Pending[I].Contour + 1 < Contours.size() ? Contours[Pending[I].Contour + 1].second : Pending.size();
+    const auto [Lo, Hi] = std::minmax(I, J);
+    return Hi == Lo + 1 || (Lo == First && Hi + 1 == End);
+  };
+
+  // Pieces of a curve: the chord of a piece of parameter length h strays at
+  // most h^2/8 max|B''| from the curve, and |B''| <= 6 max |second
+  // differences of the control points|; so n = sqrt(0.75 D2 / tolerance).
+  // That many are needed only near other segments: a part of a curve that
+  // runs one way and whose box meets no other segment (nor a neighbour
+  // beyond the end they share) can neither cross anything nor change on
+  // which side of it another segment lies, whatever its polygon inside that
+  // box, so it is one chord. Such a curve is halved until its parts are
+  // either that or flat enough; other curves are cut evenly.
+  const auto Pieces = [&](const TCubicBezier& K, double Tolerance) {
+    const TPointD A = K.P0 - 2 * K.P1 + K.P2, B = K.P1 - 2 * K.P2 + K.P3;
+    const double D2 = std::sqrt(std::max(Dot(A, A), Dot(B, B))) * FScale;
+    return std::min(std::ceil(std::sqrt(0.75 * D2 / Tolerance)), 1e9);
+  };
+  std::size_t Total = 0;
+  for (const TPending& S : Pending) Total += S.Segment.IsCurve ? std::size_t(std::max(1.0, Pieces(S.Segment.Curve, GridFlatness))) : 1;
+  // Over the vertex budget every curve gets fewer pieces by one factor.
+  const double Coarser = Total > MaxBooleanVertices ? double(Total) / double(MaxBooleanVertices) : 1.0;
+  const double Tolerance = GridFlatness * Coarser * Coarser;
+  // Curves that run one way are halved against each other (and against
+  // lines and other curves, which stay whole) while their parts' boxes
+  // meet: a part that comes clear of the other's part is left whole, a part
+  // that is flat enough while they still meet is marked fine. Each curve
+  // is then cut where any of its pairs cut it, and a piece is one chord,
+  // or cut evenly by the tolerance where it was marked fine.
+  std::vector<char> Splits(Pending.size());
+  for (std::size_t I = 0; I < Pending.size(); ++I)
+    Splits[I] = Pending[I].Segment.IsCurve && RunsOneWay(Pending[I].Segment.Curve);
+  std::vector<std::vector<double>> Cuts(Pending.size());
+  std::vector<std::vector<std::pair<double, double>>> Fine(Pending.size());
+  std::size_t Work = 0;
+  const std::size_t Budget = RefineWorkPerSegment * Pending.size() + 4096;
+  struct TPart {
+    std::uint32_t Segment;
+    double T0, T1;
+    TBox Box;
+    double N;
+  };
+  const auto PartOf = [&](std::uint32_t Segment, double T0, double T1) {
+    const TContourSegment& S = Pending[Segment].Segment;
+    if (!Splits[Segment]) return TPart{Segment, T0, T1, TightBoxOf(S.Curve), 0};
+    // The whole curve by its tight box, a part by its controls' box: that
+    // is as good after a halving or two, and far cheaper.
+    const TCubicBezier K = SubCubic(S.Curve, T0, T1);
+    return TPart{Segment, T0, T1, T0 == 0 && T1 == 1 ? TightBoxOf(K) : ControlBoxOf(K), Pieces(K, Tolerance)};
+  };
+  const auto Pair = [&](auto&& Self, const TPart& P, const TPart& Q, int Depth) -> void {
+    if (++Work > Budget) return;
+    // Neighbours share an end: meeting only there is no meeting.
+    const bool Neighbour = Neighbours(P.Segment, Q.Segment);
+    const TContourSegment& Other = Pending[Q.Segment].Segment;
+    const bool Meets = Other.IsCurve ? Overlap(P.Box, Q.Box, Neighbour)
+                                     : LineMeetsBox(Other.Start(), Other.End(), P.Box, Neighbour);
+    if (!Meets) return;
+    if ((P.N <= 4 && Q.N <= 4) || Depth >= MaxRefineDepth) {
+      Fine[P.Segment].push_back({P.T0, P.T1});
+      if (Splits[Q.Segment]) Fine[Q.Segment].push_back({Q.T0, Q.T1});
+      return;
+    }
+    if (P.N >= Q.N) {
+      const double Mid = P.T0 + (P.T1 - P.T0) / 2;
+      Cuts[P.Segment].push_back(Mid);
+      Self(Self, PartOf(P.Segment, P.T0, Mid), Q, Depth + 1);
+      Self(Self, PartOf(P.Segment, Mid, P.T1), Q, Depth + 1);
+    } else {
+      const double Mid = Q.T0 + (Q.T1 - Q.T0) / 2;
+      Cuts[Q.Segment].push_back(Mid);
+      Self(Self, P, PartOf(Q.Segment, Q.T0, Mid), Depth + 1);
+      Self(Self, P, PartOf(Q.Segment, Mid, Q.T1), Depth + 1);
+    }
+  };
+  std::vector<std::uint32_t> Met;
+  for (std::uint32_t I = 0; I < Pending.size() && Work <= Budget; ++I) {
+    if (!Splits[I]) continue;
+    const TPart Whole = PartOf(I, 0, 1);
+    if (Whole.N <= 1) continue;  // flat enough for one chord anyway
+    Met.clear();
+    Index.Any(Whole.Box, [&](std::uint32_t K) {
+      const std::uint32_t J = BoxSegment[K];
+      // A pair of curves that both split is taken once.
+      if (J != I && !(Splits[J] && J < I)) Met.push_back(J);
+      return false;
+    });
+    std::sort(Met.begin(), Met.end());
+    Met.erase(std::unique(Met.begin(), Met.end()), Met.end());
+    for (std::uint32_t J : Met) Pair(Pair, Whole, PartOf(J, 0, 1), 0);
+  }
+  const bool Refined = Work <= Budget;  // otherwise every curve is cut evenly
+
+  std::vector<double> Ts;
+  const auto Sample = [&](std::size_t I) {
+    const TCubicBezier& K = Pending[I].Segment.Curve;
+    const auto Even = [&](double T0, double T1) {
+      const int N = int(std::max(1.0, Pieces(SubCubic(K, T0, T1), Tolerance)));
+      for (int J = 1; J <= N; ++J) Ts.push_back(J == N ? T1 : T0 + (T1 - T0) * J / N);
+    };
+    if (!Refined || !Splits[I]) return Even(0, 1);
+    std::vector<double>& C = Cuts[I];
+    C.push_back(0);
+    C.push_back(1);
+    std::sort(C.begin(), C.end());
+    C.erase(std::unique(C.begin(), C.end()), C.end());
+    auto& F = Fine[I];
+    std::sort(F.begin(), F.end());
+    std::size_t Next = 0;
+    double Reach = -1;  // the end of the fine intervals that start before this piece's middle
+    for (std::size_t J = 1; J < C.size(); ++J) {
+      const double Mid = C[J - 1] + (C[J] - C[J - 1]) / 2;
+      for (; Next < F.size() && F[Next].first < Mid; ++Next) Reach = std::max(Reach, F[Next].second);
+      if (Reach > Mid)
+        Even(C[J - 1], C[J]);
+      else
+        Ts.push_back(C[J]);
+    }
+  };
+
+  FVertices.reserve(std::min(Total, MaxBooleanVertices) + Pending.size() + 64);
+  for (std::size_t C = 0; C < Contours.size(); ++C) {
+    const std::size_t End = C + 1 < Contours.size() ? Contours[C + 1].second : Pending.size();
+    ClipperLib::Path Polygon;
+    for (std::size_t I = Contours[C].second; I < End; ++I) {
+      const TContourSegment& S = Pending[I].Segment;
+      Ts.assign(1, 0.0);
+      if (!S.IsCurve) {
+        Ts.push_back(1);
+      } else {
+        Sample(I);
+      }
+      const auto Source = std::uint32_t(FSources.size());
+      FSources.push_back({S, std::uint32_t(FVertices.size()), std::uint32_t(Ts.size())});
+      for (std::size_t K = 0; K < Ts.size(); ++K) {
+        const TPointD Exact = K == 0 ? S.Start() : K + 1 == Ts.size() ? S.End() : SegmentPoint(S, Ts[K]);
+        FVertices.push_back({ToGrid(Exact), Exact, Ts[K], Source});
+        // A segment's start is the previous one's end: the polygon takes it once.
+        if (K > 0) Polygon.push_back(FVertices.back().P);
+      }
+    }
+    // A contour that runs along one line (out and back, or not at all)
+    // encloses nothing; the clipper mishandles such edges lying on others,
+    // and spikes too.
+    RemoveSpikes(Polygon);
+    if (!OnOneLine(Polygon)) Polygons[Contours[C].first].push_back(std::move(Polygon));
+  }
+  FByPoint.resize(FVertices.size());
+  for (std::uint32_t I = 0; I < FByPoint.size(); ++I) FByPoint[I] = {FVertices[I].P, I};
+  std::sort(FByPoint.begin(), FByPoint.end(), [](const TKeyed& L, const TKeyed& R) { return Before(L.P, R.P); });
+  std::size_t Slots = 16;
+  while (Slots < 2 * FByPoint.size()) Slots *= 2;
+  FRunAt.assign(Slots, NoRun);
+  for (std::uint32_t I = 0; I < FByPoint.size(); ++I) {
+    if (I > 0 && FByPoint[I].P == FByPoint[I - 1].P) continue;
+    std::size_t Slot = Hash(FByPoint[I].P) & (Slots - 1);
+    while (FRunAt[Slot] != NoRun) Slot = (Slot + 1) & (Slots - 1);
+    FRunAt[Slot] = I;
+  }
+}
+
+IntPoint TBooleanGrid::ToGrid(const TPointD& P) const noexcept {
+  return {cInt(std::llround((P.X - FCentre.X) * FScale)), cInt(std::llround((P.Y - FCentre.Y) * FScale))};
+}
+
+TPointD TBooleanGrid::FromGrid(const IntPoint& P) const noexcept {
+  return {FCentre.X + double(P.X) / FScale, FCentre.Y + double(P.Y) / FScale};
+}
+
+std::span<const TBooleanGrid::TKeyed> TBooleanGrid::VerticesAt(const IntPoint& P) const {
+  if (FRunAt.empty()) return {};
+  const std::size_t Mask = FRunAt.size() - 1;
+  for (std::size_t Slot = Hash(P) & Mask; FRunAt[Slot] != NoRun; Slot = (Slot + 1) & Mask) {
+    const std::uint32_t Lo = FRunAt[Slot];
+    if (FByPoint[Lo].P != P) continue;
+    std::uint32_t Hi = Lo + 1;
+    while (Hi < FByPoint.size() && FByPoint[Hi].P == P) ++Hi;
+    return {FByPoint.data() + Lo, Hi - Lo};
+  }
+  return {};
+}
+
+// ---- Rebuilding ---------------------------------------------------------------
+
+// Whether the line L, carried on to P, goes straight on: edges of two
+// operands that meet along one line (coincident or touching edges) become one.
+bool Collinear(const TContourSegment& L, const TPointD& P) noexcept {
+  const TPointD D1 = L.End() - L.Start(), D2 = P - L.End();
+  const double Cross = D1.X * D2.Y - D1.Y * D2.X;
+  return Dot(D1, D2) > 0 && std::fabs(Cross) <= 1e-12 * Length(D1) * Length(D2);
+}
+
+void AddLine(std::vector<TContourSegment>& Segments, const TPointD& From, const TPointD& To) {
+  if (!Segments.empty() && !Segments.back().IsCurve && Collinear(Segments.back(), To))
+    Segments.back() = TContourSegment::Line(Segments.back().Start(), To);
+  else
+    Segments.push_back(TContourSegment::Line(From, To));
+}
+
+// Turns one result polygon after another into contours on the sources.
+struct TRebuilder {
+  const TBooleanGrid& G;
+  // Result points that are no operand vertex (the crossings), sorted, each
+  // with the polygon edges ("chords", named by their first vertex) it lies on.
+  std::vector<IntPoint> Crossings;
+  std::vector<std::vector<std::uint32_t>> CrossingChords;
+
+  // The piece of the result between two result vertices along one source.
+  struct TEdge {
+    std::int64_t Source = -1;  // -1: on no source; drawn straight
+    double T0 = 0, T1 = 0;
+  };
+
+  void FindCrossingChords(const ClipperLib::Paths& Result) {
+    for (const ClipperLib::Path& Polygon : Result)
+      for (const IntPoint& P : Polygon)
+        if (G.VerticesAt(P).empty()) Crossings.push_back(P);
+    std::sort(Crossings.begin(), Crossings.end(), Before);
+    Crossings.erase(std::unique(Crossings.begin(), Crossings.end()), Crossings.end());
+    CrossingChords.resize(Crossings.size());
+    if (Crossings.empty()) return;
+    for (const TBooleanGrid::TSource& S : G.FSources)
+      for (std::uint32_t V = S.First; V + 1 < S.First + S.Count; ++V) {
+        const IntPoint& A = G.FVertices[V].P;
+        const IntPoint& B = G.FVertices[V + 1].P;
+        const cInt Lo = std::min(A.X, B.X) - cInt(OnEdgeSteps), Hi = std::max(A.X, B.X) + cInt(OnEdgeSteps);
+        const cInt YLo = std::min(A.Y, B.Y) - cInt(OnEdgeSteps), YHi = std::max(A.Y, B.Y) + cInt(OnEdgeSteps);
+        auto It = std::lower_bound(Crossings.begin(), Crossings.end(), IntPoint(Lo, std::numeric_limits<cInt>::min()),
+                                   Before);
+        for (; It != Crossings.end() && It->X <= Hi; ++It) {
+          if (It->Y < YLo || It->Y > YHi) continue;
+          double Along;
+          if (DistanceToEdge(*It, A, B, Along) <= OnEdgeSteps)
+            CrossingChords[std::size_t(It - Crossings.begin())].push_back(V);
+        }
+      }
+  }
+
+  // The chords through P: the edges on both sides of an operand vertex, or
+  // the edges a crossing lies on.
+  void ChordsAt(const IntPoint& P, std::span<const TBooleanGrid::TKeyed> AtP, std::vector<std::uint32_t>& Out) const {
+    Out.clear();
+    for (const auto& [Point, V] : AtP) {
+      const TBooleanGrid::TSource& S = G.FSources[G.FVertices[V].Source];
+      if (V > S.First) Out.push_back(V - 1);
+      if (V + 1 < S.First + S.Count) Out.push_back(V);
+    }
+    if (!Out.empty()) return;
+    const auto It = std::lower_bound(Crossings.begin(), Crossings.end(), P, Before);
+    if (It != Crossings.end() && *It == P) {
+      const auto& Chords = CrossingChords[std::size_t(It - Crossings.begin())];
+      Out.assign(Chords.begin(), Chords.end());
+    }
+  }
+
+  // The parameter of P on the chord starting at vertex V (P within reach of it).
+  double ParameterOnChord(const IntPoint& P, std::uint32_t V) const {
+    const auto& A = G.FVertices[V];
+    const auto& B = G.FVertices[V + 1];
+    if (P == A.P) return A.T;
+    if (P == B.P) return B.T;
+    double Along;
+    DistanceToEdge(P, A.P, B.P, Along);
+    return A.T + Along * (B.T - A.T);
+  }
+
+  // Whether the straight edge from vertex From to vertex To (of one source)
+  // passes every sample between them.
+  bool Follows(std::uint32_t From, std::uint32_t To) const {
+    const auto [Lo, Hi] = std::minmax(From, To);
+    for (std::uint32_t V = Lo + 1; V < Hi; ++V) {
+      double Along;
+      if (DistanceToEdge(G.FVertices[V].P, G.FVertices[From].P, G.FVertices[To].P, Along) > OnEdgeSteps) return false;
+    }
+    return true;
+  }
+
+  TEdge EdgeBetween(const IntPoint& P, const IntPoint& Q, std::span<const TBooleanGrid::TKeyed> AtP,
+                    std::span<const TBooleanGrid::TKeyed> AtQ, std::int64_t Previous,
+                    std::vector<std::uint32_t>& ChordsP, std::vector<std::uint32_t>& ChordsQ) const {
+    // Both ends are samples of one source and the edge runs along the
+    // samples between them: the piece between them (the clipper drops
+    // samples that lie on a line with their neighbours). Two samples of one
+    // source that the edge merely joins (while it runs along another
+    // operand's edge) do not count.
+    TEdge Best;
+    double BestSpan = 2;
+    for (const auto& [PointP, VP] : AtP)
+      for (const auto& [PointQ, VQ] : AtQ) {
+        const auto& A = G.FVertices[VP];
+        const auto& B = G.FVertices[VQ];
+        if (A.Source != B.Source || VP == VQ || !Follows(VP, VQ)) continue;
+        const double Span = std::fabs(B.T - A.T) - (A.Source == Previous ? 1 : 0);
+        if (Span < BestSpan) {
+          BestSpan = Span;
+          Best = {A.Source, A.T, B.T};
+        }
+      }
+    if (Best.Source >= 0) return Best;
+    // Otherwise a chord through one end that passes the other.
+    ChordsAt(P, AtP, ChordsP);
+    ChordsAt(Q, AtQ, ChordsQ);
+    for (const auto* Chords : {&ChordsP, &ChordsQ})
+      for (std::uint32_t V : *Chords) {
+        double Along;
+        const IntPoint& Other = Chords == &ChordsP ? Q : P;
+        if (DistanceToEdge(Other, G.FVertices[V].P, G.FVertices[V + 1].P, Along) > OnEdgeSteps) continue;
+        const std::int64_t Source = G.FVertices[V].Source;
+        if (Best.Source >= 0 && Best.Source == Previous) continue;
+        Best = {Source, ParameterOnChord(P, V), ParameterOnChord(Q, V)};
+        if (Source == Previous) return Best;
+      }
+    return Best;
+  }
+
+  // A run of edges along one source: from result vertex First to Last.
+  struct TPiece {
+    std::int64_t Source;
+    double T0, T1;
+    std::size_t First, Last;
+  };
+
+  void Polygon(const ClipperLib::Path& Poly, std::vector<TPathContour>& Out, std::size_t& Entries) const {
+    const std::size_t M = Poly.size();
+    if (M < 3) return;
+    std::vector<std::span<const TBooleanGrid::TKeyed>> At(M);
+    for (std::size_t I = 0; I < M; ++I) At[I] = G.VerticesAt(Poly[I]);
+    std::vector<TEdge> Edges(M);
+    std::vector<std::uint32_t> ChordsP, ChordsQ;
+    for (std::size_t I = 0; I < M; ++I) {
+      const std::size_t J = (I + 1) % M;
+      Edges[I] = EdgeBetween(Poly[I], Poly[J], At[I], At[J], I > 0 ? Edges[I - 1].Source : -1, ChordsP, ChordsQ);
+    }
+    const auto Continues = [&](const TEdge& E, const TEdge& F) {
+      return E.Source >= 0 && E.Source == F.Source && std::fabs(E.T1 - F.T0) <= 1e-12 &&
+             (E.T1 - E.T0) * (F.T1 - F.T0) > 0;
+    };
+    // Start at an edge that does not continue its predecessor.
+    std::size_t Start = 0;
+    while (Start < M && Continues(Edges[(Start + M - 1) % M], Edges[Start])) ++Start;
+    if (Start == M) Start = 0;
+    std::vector<TPiece> Pieces;
+    for (std::size_t K = 0; K < M; ++K) {
+      const std::size_t I = (Start + K) % M;
+      const TEdge& E = Edges[I];
+      if (!Pieces.empty() && K > 0 && Continues(Edges[(I + M - 1) % M], E)) {
+        Pieces.back().T1 = E.T1;
+        Pieces.back().Last = (I + 1) % M;
+      } else {
+        Pieces.push_back({E.Source, E.T0, E.T1, I, (I + 1) % M});
+      }
+    }
+
+    // The junction points, one per piece start, solved on the exact segments.
+    const std::size_t N = Pieces.size();
+    std::vector<TPointD> Junctions(N);
+    for (std::size_t K = 0; K < N; ++K) {
+      TPiece& Before = Pieces[(K + N - 1) % N];
+      TPiece& After = Pieces[K];
+      const IntPoint& V = Poly[After.First];
+      const auto AtV = At[After.First];
+      const auto ExactFor = [&](const TPiece& P, double T) {
+        for (const auto& [Point, I] : AtV)
+          if (G.FVertices[I].Source == P.Source && G.FVertices[I].T == T) return true;
+        return false;
+      };
+      const TContourSegment* SB = Before.Source >= 0 ? &G.FSources[std::size_t(Before.Source)].Segment : nullptr;
+      const TContourSegment* SA = After.Source >= 0 ? &G.FSources[std::size_t(After.Source)].Segment : nullptr;
+      TPointD J;
+      if (!AtV.empty()) {
+        J = G.FVertices[AtV[0].Vertex].Exact;
+        for (const auto& [Point, I] : AtV)
+          if (G.FVertices[I].Source == After.Source || G.FVertices[I].Source == Before.Source) {
+            J = G.FVertices[I].Exact;
+            break;
+          }
+        if (SB && !ExactFor(Before, Before.T1)) Before.T1 = NearestParameter(*SB, J, Before.T1);
+        if (SA && !ExactFor(After, After.T0)) After.T0 = NearestParameter(*SA, J, After.T0);
+      } else {
+        J = G.FromGrid(V);
+        double TB = SB ? Before.T1 : 0, TA = SA ? After.T0 : 0;
+        if (SB && SA && SolveCrossing(*SB, TB, *SA, TA, G.FExtent)) {
+          Before.T1 = TB;
+          After.T0 = TA;
+          J = Lerp(SegmentPoint(*SB, TB), SegmentPoint(*SA, TA), 0.5);
+        } else {
+          if (SB) Before.T1 = NearestParameter(*SB, J, Before.T1);
+          if (SA) After.T0 = NearestParameter(*SA, J, After.T0);
+          if (SB && !SA) J = SegmentPoint(*SB, Before.T1);
+          if (SA && !SB) J = SegmentPoint(*SA, After.T0);
+        }
+      }
+      Junctions[K] = J;
+    }
+
+    TPathContour C;
+    C.Start = Junctions[0];
+    C.Closed = true;
+    TPointD Pen = C.Start;
+    for (std::size_t K = 0; K < N; ++K) {
+      const TPiece& P = Pieces[K];
+      const TPointD End = K + 1 < N ? Junctions[K + 1] : C.Start;
+      if (P.Source >= 0 && G.FSources[std::size_t(P.Source)].Segment.IsCurve) {
+        if (std::fabs(P.T1 - P.T0) <= 1e-12) continue;  // a sliver of a crossing: the line closes it
+        const TCubicBezier& Whole = G.FSources[std::size_t(P.Source)].Segment.Curve;
+        TCubicBezier Cut = P.T0 < P.T1 ? SubCubic(Whole, P.T0, P.T1) : SubCubic(Whole, P.T1, P.T0);
+        if (P.T0 > P.T1) Cut = {Cut.P3, Cut.P2, Cut.P1, Cut.P0};
+        // The solved junctions differ from the cut's ends by rounding only;
+        // the ends move onto them with their controls, keeping the tangents.
+        const TPointD D0 = Pen - Cut.P0, D3 = End - Cut.P3;
+        Cut = {Pen, Cut.P1 + D0, Cut.P2 + D3, End};
+        C.Segments.push_back({true, Cut});
+      } else {
+        if (End == Pen) continue;
+        AddLine(C.Segments, Pen, End);
+      }
+      Pen = End;
+    }
+    if (Pen != C.Start) AddLine(C.Segments, Pen, C.Start);
+    // The last line may continue the first: the contour then starts earlier.
+    if (C.Segments.size() > 2 && !C.Segments.back().IsCurve && !C.Segments.front().IsCurve &&
+        Collinear(C.Segments.back(), C.Segments.front().End())) {
+      C.Start = C.Segments.back().Start();
+      C.Segments.front() = TContourSegment::Line(C.Start, C.Segments.front().End());
+      C.Segments.pop_back();
+    }
+    if (C.Segments.empty()) return;
+    Entries += 2;
+    for (const TContourSegment& S : C.Segments) Entries += S.IsCurve ? 3 : 1;
+    if (Entries > MaxResultEntries) throw EResultTooLarge("The result would hold more than 2^20 path entries");
+    Out.push_back(std::move(C));
+  }
+};
+
+namespace {
+
+// Ring as simple rings: where the clipper's ring passes one point twice (a
+// hole that touches its outline, two parts that meet at a corner), the loop
+// between the two passes becomes a ring of its own. The edges stay as they
+// are, so every point keeps its winding number: outlines keep running one
+// way and holes the other. Loops of fewer than three points (a spike out
+// and back) enclose nothing and are left out.
+void SplitTouching(const ClipperLib::Path& Ring, ClipperLib::Paths& Out) {
+  std::vector<IntPoint> Sorted(Ring);
+  std::sort(Sorted.begin(), Sorted.end(), Before);
+  if (std::adjacent_find(Sorted.begin(), Sorted.end()) == Sorted.end()) {
+    Out.push_back(Ring);
+    return;
+  }
+  struct THash {
+    std::size_t operator()(const IntPoint& P) const noexcept { return Hash(P); }
+  };
+  std::unordered_map<IntPoint, std::size_t, THash> At;  // position on the stack
+  ClipperLib::Path Stack;
+  const auto Close = [&](std::size_t From) {
+    if (Stack.size() - From >= 3) Out.emplace_back(Stack.begin() + std::ptrdiff_t(From), Stack.end());
+    for (std::size_t K = From + 1; K < Stack.size(); ++K) At.erase(Stack[K]);
+    Stack.resize(From + 1);
+  };
+  for (const IntPoint& P : Ring) {
+    const auto It = At.find(P);
+    if (It != At.end()) {
+      Close(It->second);
+    } else {
+      At.emplace(P, Stack.size());
+      Stack.push_back(P);
+    }
+  }
+  if (Stack.size() >= 3) Out.push_back(std::move(Stack));
+}
+
+} // namespace
+
+std::vector<TPathContour> TBooleanGrid::Rebuild(const ClipperLib::Paths& Clipped) const {
+  ClipperLib::Paths Result;
+  for (const ClipperLib::Path& P : Clipped) SplitTouching(P, Result);
+  std::vector<TPathContour> Out;
+  std::size_t Vertices = 0;
+  for (const ClipperLib::Path& P : Result) Vertices += P.size();
+  // Every result vertex is a path entry or more of the result unless it lies
+  // inside a curve piece; far more vertices than entries allowed is no
+  // drawing, and rebuilding it would be wasted work.
+  if (Vertices > 64 * MaxResultEntries) throw EResultTooLarge("The result would hold more than 2^20 path entries");
+  TRebuilder R{*this, {}, {}};
+  R.FindCrossingChords(Result);
+  std::size_t Entries = 0;
+  for (const ClipperLib::Path& P : Result) R.Polygon(P, Out, Entries);
+  return Out;
+}
+
+} // namespace zk

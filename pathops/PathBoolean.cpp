@@ -1,0 +1,88 @@
+// Boolean operations: the regions decided by the polygon clipper on the
+// flattened operands, the boundary rebuilt on the operands' own segments.
+#include "pathops/PathBoolean.h"
+
+#include "pathops/BooleanGrid_p.h"
+#include "runtime/Exceptions.h"
+
+namespace zk {
+
+namespace {
+
+ClipperLib::PolyFillType ClipperRule(TZKFillMode Rule) noexcept {
+  return Rule == fmEvenOdd ? ClipperLib::pftEvenOdd : ClipperLib::pftNonZero;
+}
+
+ClipperLib::ClipType ClipperOp(TPathOp Op) {
+  switch (Op) {
+    case TPathOp::Union: return ClipperLib::ctUnion;
+    case TPathOp::Intersection: return ClipperLib::ctIntersection;
+    case TPathOp::Difference: return ClipperLib::ctDifference;
+    case TPathOp::Xor: return ClipperLib::ctXor;
+  }
+  throw EInvalidOp("Unknown boolean operation");
+}
+
+std::vector<TPathContour> Run(std::span<const TPathContour> A, std::span<const TPathContour> B,
+                              ClipperLib::ClipType Op, TZKFillMode RuleA, TZKFillMode RuleB) {
+  const TBooleanGrid Grid(A, B);
+  ClipperLib::Paths Result;
+  try {
+    // Not strictly simple: rings that touch themselves are split by
+    // Rebuild in n log n rather than by the clipper's quadratic pass.
+    ClipperLib::Clipper Clipper;
+    // Collinear vertices stay: a vertex between two segments that happen to
+    // lie on one line (two arcs flattened to one chord each) is where the
+    // result passes from one segment to the next.
+    Clipper.PreserveCollinear(true);
+    Clipper.AddPaths(Grid.Polygons[0], ClipperLib::ptSubject, true);
+    Clipper.AddPaths(Grid.Polygons[1], ClipperLib::ptClip, true);
+    if (Op != ClipperLib::ctXor) {
+      Clipper.Execute(Op, Result, ClipperRule(RuleA), ClipperRule(RuleB));
+    } else {
+      // The clipper's own exclusive or takes every edge of an operand as a
+      // boundary, which is wrong where an operand covers an area twice
+      // (nonzero) or has edges inside its area; the union without the
+      // intersection is right for every operand.
+      ClipperLib::Paths Union, Intersection;
+      Clipper.Execute(ClipperLib::ctUnion, Union, ClipperRule(RuleA), ClipperRule(RuleB));
+      Clipper.Execute(ClipperLib::ctIntersection, Intersection, ClipperRule(RuleA), ClipperRule(RuleB));
+      ClipperLib::Clipper Outer;
+      Outer.PreserveCollinear(true);
+      Outer.AddPaths(Union, ClipperLib::ptSubject, true);
+      Outer.AddPaths(Intersection, ClipperLib::ptClip, true);
+      Outer.Execute(ClipperLib::ctDifference, Result, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+    }
+  } catch (const ClipperLib::clipperException& E) {
+    throw Exception(std::string("Boolean operation failed: ") + E.what());
+  }
+  return Grid.Rebuild(Result);
+}
+
+std::unique_ptr<TZKPathData> ToPath(const std::vector<TPathContour>& Contours) {
+  auto Path = ContoursToPath(Contours);
+  Path->SetFillMode(fmNonZero);
+  return Path;
+}
+
+} // namespace
+
+std::vector<TPathContour> Combine(std::span<const TPathContour> A, std::span<const TPathContour> B,
+                                  TPathOp Op, TZKFillMode RuleA, TZKFillMode RuleB) {
+  return Run(A, B, ClipperOp(Op), RuleA, RuleB);
+}
+
+std::unique_ptr<TZKPathData> Combine(const TZKPathData& A, const TZKPathData& B, TPathOp Op,
+                                     TZKFillMode RuleA, TZKFillMode RuleB) {
+  return ToPath(Combine(PathContours(A), PathContours(B), Op, RuleA, RuleB));
+}
+
+std::vector<TPathContour> Simplify(std::span<const TPathContour> P, TZKFillMode Rule) {
+  return Run(P, {}, ClipperLib::ctUnion, Rule, Rule);
+}
+
+std::unique_ptr<TZKPathData> Simplify(const TZKPathData& P, TZKFillMode Rule) {
+  return ToPath(Simplify(PathContours(P), Rule));
+}
+
+} // namespace zk

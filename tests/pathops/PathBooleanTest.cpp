@@ -1,0 +1,208 @@
+// Boolean operations: exact results of small figures, and the properties
+// every result has (no overlap, curves kept, bounded size, bad input).
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <string>
+
+#include "path/PathData.h"
+#include "pathops/PathBoolean.h"
+
+namespace zk {
+namespace {
+
+std::vector<TPathContour> Contours(const std::string& Text) {
+  TZKPathData P;
+  P.SetPathString(Text, TZKPathSyntax::Svg);
+  return PathContours(P);
+}
+
+// The signed area of closed contours (positive where they run clockwise on a
+// y-down screen): the shoelace sum over the segments, curves sampled finely.
+double SignedArea(const std::vector<TPathContour>& Cs) {
+  double A = 0;
+  for (const TPathContour& C : Cs)
+    for (const TContourSegment& S : C.Segments) {
+      const int N = S.IsCurve ? 256 : 1;
+      TPointD P = S.Start();
+      for (int I = 1; I <= N; ++I) {
+        const TPointD Q = S.IsCurve ? CubicPoint(S.Curve, double(I) / N) : S.End();
+        A += (P.X * Q.Y - Q.X * P.Y) / 2;
+        P = Q;
+      }
+    }
+  return A;
+}
+
+std::size_t SegmentCount(const std::vector<TPathContour>& Cs) {
+  std::size_t N = 0;
+  for (const TPathContour& C : Cs) N += C.Segments.size();
+  return N;
+}
+
+bool HasCurve(const std::vector<TPathContour>& Cs) {
+  for (const TPathContour& C : Cs)
+    for (const TContourSegment& S : C.Segments)
+      if (S.IsCurve) return true;
+  return false;
+}
+
+constexpr const char* Square02 = "M0,0 H2 V2 H0 Z";
+constexpr const char* Square13 = "M1,1 H3 V3 H1 Z";
+constexpr const char* Circle22 = "M1,2 A1,1 0 1 0 3,2 A1,1 0 1 0 1,2 Z";  // centre (2,2), radius 1
+constexpr double Pi = 3.14159265358979323846;
+
+struct BooleanCase {
+  std::string Name, A, B;
+  TPathOp Op;
+  TZKFillMode Rule;
+  double Area;      // of the exact result (curves: of their cubic approximation, to 1e-3)
+  int Contours;     // -1: not checked
+  int Segments;     // -1: not checked
+  bool Curves;      // the result keeps curves
+};
+
+class PathBooleanTest : public testing::TestWithParam<BooleanCase> {};
+
+//   +----+          A = [0,2]^2, B = [1,3]^2: the union is an octagon-free
+//   | A +-+--+      "two squares" outline of 8 corners, the intersection the
+//   +---+-+  |      unit square [1,2]^2, A - B an L of 3, the exclusive or
+//       | B  |      two L's touching at (2,1) and (1,2).
+//       +----+
+TEST_P(PathBooleanTest, Result_IsExactAndFillsAlikeUnderBothRules) {
+  const BooleanCase& C = GetParam();
+  const auto A = Contours(C.A), B = Contours(C.B);
+  const auto R = C.B == "-" ? Simplify(A, C.Rule) : Combine(A, B, C.Op, C.Rule, C.Rule);
+  const double Tolerance = C.Curves ? 1e-3 : 1e-9;
+  const double Area = SignedArea(R);
+  if (C.Area >= 0) {
+    EXPECT_NEAR(Area, C.Area, Tolerance);
+  }
+  // Nothing overlaps: the even-odd rule covers what the nonzero rule does,
+  // and the result is its own simplification.
+  EXPECT_NEAR(SignedArea(Simplify(R, fmEvenOdd)), Area, 1e-9);
+  EXPECT_NEAR(SignedArea(Simplify(R, fmNonZero)), Area, 1e-9);
+  if (C.Contours >= 0) {
+    EXPECT_EQ(int(R.size()), C.Contours);
+  }
+  if (C.Segments >= 0) {
+    EXPECT_EQ(int(SegmentCount(R)), C.Segments);
+  }
+  EXPECT_EQ(HasCurve(R), C.Curves);
+  for (const TPathContour& K : R) {
+    ASSERT_TRUE(K.Closed);
+    for (std::size_t I = 0; I < K.Segments.size(); ++I)
+      EXPECT_EQ(K.Segments[I].End(), I + 1 < K.Segments.size() ? K.Segments[I + 1].Start() : K.Start);
+  }
+}
+
+const TZKFillMode NZ = fmNonZero, EO = fmEvenOdd;
+INSTANTIATE_TEST_SUITE_P(
+    Figures, PathBooleanTest,
+    testing::ValuesIn(std::vector<BooleanCase>{
+        {"Squares_Union", Square02, Square13, TPathOp::Union, NZ, 7, 1, 8, false},
+        {"Squares_Intersection", Square02, Square13, TPathOp::Intersection, NZ, 1, 1, 4, false},
+        {"Squares_Difference", Square02, Square13, TPathOp::Difference, NZ, 3, 1, 6, false},
+        {"Squares_Xor", Square02, Square13, TPathOp::Xor, NZ, 6, 2, 12, false},
+        {"SquareAndCircle_UnionKeepsArcs", Square02, Circle22, TPathOp::Union, NZ, 4 + 0.75 * Pi, 1, -1, true},
+        {"SquareAndCircle_IntersectionIsQuarter", Square02, Circle22, TPathOp::Intersection, NZ, 0.25 * Pi, 1, 3,
+         true},
+        {"SquareMinusCircle", Square02, Circle22, TPathOp::Difference, NZ, 4 - 0.25 * Pi, 1, 5, true},
+        {"HoleFilledByItsShape_Union", "M0,0 H4 V4 H0 Z M1,1 V3 H3 V1 Z", "M1,1 H3 V3 H1 Z", TPathOp::Union, NZ,
+         16, 1, 4, false},
+        {"HoleUnderEvenOdd_Intersection", "M0,0 H4 V4 H0 Z M1,1 H3 V3 H1 Z", "M0,0 H2 V4 H0 Z",
+         TPathOp::Intersection, EO, 6, 1, 8, false},
+        {"TouchingSquares_UnionIsOneContour", "M0,0 H1 V1 H0 Z", "M1,0 H2 V1 H1 Z", TPathOp::Union, NZ, 2, 1, 4,
+         false},
+        {"CornerTouchingSquares_UnionIsTwo", "M0,0 H1 V1 H0 Z", "M1,1 H2 V2 H1 Z", TPathOp::Union, NZ, 2, 2, 8,
+         false},
+        {"CoincidentEdges_Difference", Square02, "M0,0 H2 V1 H0 Z", TPathOp::Difference, NZ, 2, 1, 4, false},
+        {"CoincidentEdges_Union", "M0,0 H2 V1 H0 Z", "M0,1 H2 V2 H0 Z", TPathOp::Union, NZ, 4, 1, 4, false},
+        {"Itself_Union", Circle22, Circle22, TPathOp::Union, NZ, Pi, 1, 4, true},
+        {"Itself_Intersection", Circle22, Circle22, TPathOp::Intersection, NZ, Pi, 1, 4, true},
+        {"Itself_Difference", Circle22, Circle22, TPathOp::Difference, NZ, 0, 0, 0, false},
+        {"Itself_Xor", Square02, Square02, TPathOp::Xor, NZ, 0, 0, 0, false},
+        {"MinusEmpty", Circle22, "", TPathOp::Difference, NZ, Pi, 1, 4, true},
+        {"EmptyMinusSquare", "", Square02, TPathOp::Difference, NZ, 0, 0, 0, false},
+        {"ZeroAreaContour_Vanishes", "M0,0 H2 H0 Z", Square13, TPathOp::Union, NZ, 4, 1, 4, false},
+        {"ReversedSquare_Union_RunsClockwise", "M0,0 V2 H2 V0 Z", "", TPathOp::Union, NZ, 4, 1, 4, false},
+        {"OpenContour_ClosedByFill", "M0,0 H2 V2", Square13, TPathOp::Intersection, NZ, 0.5, 1, 3, false},
+        // Simplify (B "-").
+        {"FigureEight_NonZero", "M0,0 L2,2 H0 L2,0 Z", "-", TPathOp::Union, NZ, 2, 2, 6, false},
+        {"FigureEight_EvenOdd", "M0,0 L2,2 H0 L2,0 Z", "-", TPathOp::Union, EO, 2, 2, 6, false},
+        {"Star_NonZero_IsOutline", "M5,0 L8,9 L0,3.5 H10 L2,9 Z", "-", TPathOp::Union, NZ, -1, 1, 10, false},
+        {"Star_EvenOdd_IsPoints", "M5,0 L8,9 L0,3.5 H10 L2,9 Z", "-", TPathOp::Union, EO, -1, 5, 15, false},
+        {"OverlappingCircles_NonZero", "M1,2 A1,1 0 1 0 3,2 A1,1 0 1 0 1,2 Z M2,2 A1,1 0 1 0 4,2 A1,1 0 1 0 2,2 Z",
+         "-", TPathOp::Union, NZ, -1, 1, -1, true},
+    }),
+    [](const testing::TestParamInfo<BooleanCase>& I) { return I.param.Name; });
+
+// Points outside the float range cannot be read from path text; contours
+// carry them as the stroke and measurement code may make them.
+TEST(PathBooleanLimitsTest, NonFinitePoint_Raises) {
+  auto A = Contours(Square02);
+  A[0].Segments[1].Curve.P3.X = NAN;
+  EXPECT_THROW(Combine(A, Contours(Square13), TPathOp::Union), EInvalidOp);
+  A[0].Segments[1].Curve.P3.X = INFINITY;
+  EXPECT_THROW(Simplify(A), EInvalidOp);
+}
+
+// Fuzzer findings: inputs that once broke an operation.
+TEST(PathBooleanLimitsTest, DegenerateOperands_GiveEmptyResults) {
+  const struct {
+    const char *Name, *A, *B;
+  } Rows[] = {
+      // Every point on one vertical line: the search grid had no width.
+      {"CurvesOnOneVerticalLine", "M0,0 C0,1 0,3 0,4 Z", "M0,1 C0,2 0,2 0,3 Z"},
+      {"OnePoint", "M2,2 C2,2 2,2 2,2 Z", "M2,2 L2,2 Z"},
+  };
+  for (const auto& Row : Rows)
+    for (TPathOp Op : {TPathOp::Union, TPathOp::Intersection, TPathOp::Difference, TPathOp::Xor})
+      EXPECT_TRUE(Combine(Contours(Row.A), Contours(Row.B), Op).empty()) << Row.Name;
+}
+
+// A curve whose chord lies along its neighbour: flattened to that chord it
+// would enclose nothing (fuzzer finding).
+TEST(PathBooleanLimitsTest, CurveClosedAlongItsChord_KeepsItsArea) {
+  const auto Lens = Contours("M2,0 C0,7 0,0 0,0 Z");
+  const double Area = std::fabs(SignedArea(Lens));
+  ASSERT_GT(Area, 1);
+  EXPECT_NEAR(SignedArea(Simplify(Lens)), Area, 1e-3);
+  EXPECT_NEAR(SignedArea(Combine(Lens, Contours("M1,0 L2,4 L1,0 Z"), TPathOp::Union)), Area, 1e-3);
+}
+
+// A contour out and back along an edge of another encloses nothing and
+// changes nothing; beside it a loop once came out as a hole (fuzzer finding).
+TEST(PathBooleanLimitsTest, ZeroWidthContour_ChangesNothing) {
+  const std::string Shape = "M4,2 L0,0 C0,2 4,9 0,0 L2,4 L4,2 Z";  // a triangle and a loop, both nonzero-filled
+  const double Area = SignedArea(Simplify(Contours(Shape)));
+  EXPECT_GT(Area, 6.5);
+  EXPECT_NEAR(SignedArea(Simplify(Contours(Shape + " M2,4 C0,0 0,0 0,0"))), Area, 1e-9);
+}
+
+// A curve out and back along the edge that follows it is a spike, which
+// once turned the triangle beside it into a hole (fuzzer finding).
+TEST(PathBooleanLimitsTest, SpikeAlongAnEdge_ChangesNothing) {
+  const double Area = SignedArea(Simplify(Contours("M4,0 L4,4 L0,2 Z")));
+  EXPECT_NEAR(SignedArea(Simplify(Contours("M4,0 C0,2 4,0 4,0 L4,4 L0,2 L4,0 Z"))), Area, 1e-6);
+}
+
+TEST(PathBooleanLimitsTest, WholeFloatRange_GivesFiniteResult) {
+  // Squares spanning the float range, one with a curved side.
+  const std::string Big = "M-3e38,-3e38 H3e38 C3.4e38,-1e38 3.4e38,1e38 3e38,3e38 H-3e38 Z";
+  const std::string Small = "M0,0 H1e37 V3.4e38 H0 Z";
+  for (TPathOp Op : {TPathOp::Union, TPathOp::Intersection, TPathOp::Difference, TPathOp::Xor}) {
+    TZKPathData A, B;
+    A.SetPathString(Big, TZKPathSyntax::Svg);
+    B.SetPathString(Small, TZKPathSyntax::Svg);
+    const auto R = Combine(A, B, Op);
+    ASSERT_FALSE(R->IsEmpty());
+    for (const TZKPathPoint& E : R->Entries()) {
+      EXPECT_TRUE(std::isfinite(E.Point.X) && std::isfinite(E.Point.Y));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zk
