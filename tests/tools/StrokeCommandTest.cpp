@@ -26,6 +26,17 @@ TEST(StrokeCommandTest, StyleOptions_ReachTheOutline) {
   EXPECT_EQ(Limit.Out, "M0,1 L10,1 L10,0 L9,0 L9,10 L11,10 L11,0 L10,-1 L0,-1 Z \n");
 }
 
+TEST(StrokeCommandTest, Simplify_FillsAlikeUnderBothRules) {
+  // The L's outline covers its corner square (9..10, 0..1) twice: even-odd
+  // leaves a hole there until the outline is simplified.
+  const char* Probe = "contains --fill-rule evenodd 9.5,0.5 5,0 10,5 20,20";
+  const Result Plain = RunZkgfx("stroke --width 2", "M0,0 L10,0 L10,10\n");
+  EXPECT_EQ(RunZkgfx(Probe, Plain.Out).Out, "0110\n");
+  const Result Simple = RunZkgfx("stroke --width 2 --simplify", "M0,0 L10,0 L10,10\n");
+  ASSERT_EQ(Simple.Code, 0) << Simple.Err;
+  EXPECT_EQ(RunZkgfx(Probe, Simple.Out).Out, "1110\n");
+}
+
 TEST(StrokeCommandTest, BadStyle_ExitsWithTwoAndSaysWhich) {
   const struct {
     const char* Args;
