@@ -138,7 +138,6 @@ int CubicInflections(const TCubicBezier& C, double Out[2]) noexcept {
   // (a x b) t^2 + (a x c) t + (b x c) with a = P3 - 3P2 + 3P1 - P0,
   // b = P2 - 2P1 + P0 and c = P1 - P0.
   const TPointD A = C.P3 - 3 * C.P2 + 3 * C.P1 - C.P0, B = C.P2 - 2 * C.P1 + C.P0, D = C.P1 - C.P0;
-  const auto Cross = [](const TPointD& U, const TPointD& V) { return U.X * V.Y - U.Y * V.X; };
   return QuadraticRootsInOpenUnit(Cross(A, B), Cross(A, D), Cross(B, D), Out);
 }
 

@@ -37,6 +37,13 @@ constexpr TPointD Lerp(const TPointD& A, const TPointD& B, double T) noexcept {
   return {A.X + (B.X - A.X) * T, A.Y + (B.Y - A.Y) * T};
 }
 
+/// The dot product A . B.
+constexpr double Dot(const TPointD& A, const TPointD& B) noexcept { return A.X * B.X + A.Y * B.Y; }
+
+/// The cross product A x B (its z component): positive when B turns from A
+/// towards +y.
+constexpr double Cross(const TPointD& A, const TPointD& B) noexcept { return A.X * B.Y - A.Y * B.X; }
+
 /// |V| without overflow or underflow of the squares.
 inline double Length(const TPointD& V) noexcept { return std::hypot(V.X, V.Y); }
 

@@ -45,8 +45,6 @@ TPointD SegmentDerivative(const TContourSegment& S, double T) noexcept {
   return S.IsCurve ? CubicDerivative(S.Curve, T) : S.Curve.P3 - S.Curve.P0;
 }
 
-double Dot(const TPointD& A, const TPointD& B) noexcept { return A.X * B.X + A.Y * B.Y; }
-
 // The parameter of S nearest to Target, by Newton's method on
 // (S(t) - Target) . S'(t) = 0 from T (exact projection for a line); T itself
 // when no step brings the point closer.

@@ -5,8 +5,6 @@ namespace zk {
 
 namespace {
 
-double Cross(const TPointD& A, const TPointD& B) noexcept { return A.X * B.Y - A.Y * B.X; }
-
 // Twice the signed area swept from the origin by the segment (the integral of
 // x dy - y dx), with the points taken relative to O.
 double SweptTwice(const TContourSegment& S, const TPointD& O) noexcept {

@@ -34,8 +34,6 @@ TPointD Unit(const TPointD& V) {
   return L > 0 ? TPointD{V.X / L, V.Y / L} : TPointD{1, 0};
 }
 
-double Cross(const TPointD& A, const TPointD& B) { return A.X * B.Y - A.Y * B.X; }
-double Dot(const TPointD& A, const TPointD& B) { return A.X * B.X + A.Y * B.Y; }
 
 // Signed curvature (positive turning left in y-up terms) at T; 0 where the
 // speed vanishes (a control point on its end: the handle is zero there too).
