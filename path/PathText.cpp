@@ -63,7 +63,9 @@ constexpr double SingleOverflowLimit = 0x1.ffffffp+127;
 
 // The scanners proper. The exported functions below wrap them; the parser
 // calls these directly, so they inline instead of going through the
-// library's symbol table.
+// library's symbol table. The number scanners are forced inline: as calls
+// they return their result through memory and the compiler, judging them
+// large, would keep them out of line.
 
 constexpr bool IsCommandChar(char C) noexcept {
   switch (C) {
@@ -123,7 +125,7 @@ struct TMantissa {
   std::ptrdiff_t Digits = 0, Decimals = 0;
 };
 
-inline const char* ScanMantissa(const char* P, const char* End, TMantissa& M) noexcept {
+[[gnu::always_inline]] inline const char* ScanMantissa(const char* P, const char* End, TMantissa& M) noexcept {
   const char* const Whole = P;
   for (; P < End && IsDigitChar(*P); ++P) M.Value = M.Value * 10 + static_cast<unsigned>(*P - '0');
   M.Digits = P - Whole;
@@ -155,7 +157,7 @@ inline float ExactValue(const TMantissa& M, bool Negative) noexcept {
 // ScanNumber for the common short decimal ("-12.375", ".5"), converted while
 // it is scanned. A number with an exponent is scanned again by the general
 // grammar and left to ToSingle.
-ScannedNumber ScanShortDecimal(std::string_view S, std::size_t& Pos) noexcept {
+[[gnu::always_inline]] inline ScannedNumber ScanShortDecimal(std::string_view S, std::size_t& Pos) noexcept {
   if (Pos >= S.size()) return {};
   std::size_t Start = Pos;
   SkipSeparators(S, Start);
@@ -182,7 +184,7 @@ ScannedNumber ScanShortDecimal(std::string_view S, std::size_t& Pos) noexcept {
 // skipped after it: sign? (digits ("." digits?)? | "." digits), then an
 // exponent ("e" or "E", sign?, digits) when one is complete. Text is empty,
 // and the cursor stays, when no number starts at the cursor.
-ScannedNumber ScanSvgNumber(std::string_view S, std::size_t& Pos) noexcept {
+[[gnu::always_inline]] inline ScannedNumber ScanSvgNumber(std::string_view S, std::size_t& Pos) noexcept {
   const char* const Begin = S.data();
   const char* const End = Begin + S.size();
   const char* const First = Begin + Pos;
