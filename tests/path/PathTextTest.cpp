@@ -556,6 +556,24 @@ TEST(PathCorpusTest, ShortestTextReadsBackExactlyAndSaves) {
   EXPECT_LT(Shortest, Default);
 }
 
+// The stored Singles of every icon in both readings, hashed (FNV-1a over
+// the bits of BitsOf) and pinned: a faster parser must store exactly the
+// same values, -0 and all, and stored files rely on them.
+TEST(PathCorpusTest, EntriesOfBothReadingsStayBitIdentical) {
+  const std::string File = std::string(ZK_CORPUS_DIR) + "/bootstrap-icons.txt";
+  std::ifstream In(File);
+  if (!In) GTEST_SKIP() << "no icon corpus at " << File;
+  std::uint64_t Hash = 14695981039346656037u;
+  for (std::string Line; std::getline(In, Line);) {
+    for (const TZKPathSyntax Syntax : {TZKPathSyntax::Compatible, TZKPathSyntax::Svg}) {
+      TZKPathData P;
+      P.SetPathString(Line, Syntax);
+      for (const std::uint32_t Bits : BitsOf(P)) Hash = (Hash ^ Bits) * 1099511628211u;
+    }
+  }
+  EXPECT_EQ(Hash, 17051841595516425659u);
+}
+
 
 TEST(PathCorpusTest, EveryIconParsesSanelyAndRoundTrips) {
   const std::string File = std::string(ZK_CORPUS_DIR) + "/bootstrap-icons.txt";
