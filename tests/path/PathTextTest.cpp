@@ -169,6 +169,13 @@ TEST(ScanCoordinateTest, MatchesStrToFloatNarrowed) {
     const PathScan::ScannedNumber Scanned = PathScan::ScanCoordinate(Text, Pos);
     ASSERT_EQ(Pos, Text.size());
     Exact += Scanned.Exact;
+    // Followed by more text, the fraction is read eight characters at a time.
+    const std::string Followed = Text + " 12345678";
+    std::size_t Inside = 0;
+    const PathScan::ScannedNumber Again = PathScan::ScanCoordinate(Followed, Inside);
+    ASSERT_EQ(Again.Text, Scanned.Text);
+    ASSERT_EQ(Again.Exact, Scanned.Exact);
+    ASSERT_EQ(std::bit_cast<std::uint32_t>(Again.Value), std::bit_cast<std::uint32_t>(Scanned.Value));
     if (std::fabs(Wide) >= 0x1.ffffffp+127) { // rounds to infinity as a Single
       ASSERT_THROW(PathScan::ToSingle(Scanned), EOverflow);
       continue;
