@@ -381,10 +381,11 @@ void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, fl
   TArcPoints Arc = ArcCurvePoints(Split, 0, 0, ToSingle(rx), ToSingle(ry));
   if (Arc.empty()) return;
   // Unturned, the product is the translation itself, with a zero offset
-  // made +0 as the product's sums make it.
-  const float TX = ToSingle(CX), TY = ToSingle(CY);
-  const TMatrix M = Phi == 0 ? CreateTranslateZKMatrix(TX + 0.0f, TY + 0.0f)
-                             : ZKMatrixMultiply(CreateRotationZKMatrix(Phi), CreateTranslateZKMatrix(TX, TY));
+  // made +0 as the product's sums make it. (The centre's two conversions
+  // stay in one call, which keeps the order in which they may raise.)
+  const TMatrix Moved = CreateTranslateZKMatrix(ToSingle(CX), ToSingle(CY));
+  const TMatrix M = Phi == 0 ? CreateTranslateZKMatrix(Moved.m31 + 0.0f, Moved.m32 + 0.0f)
+                             : ZKMatrixMultiply(CreateRotationZKMatrix(Phi), Moved);
   const std::span<TPointF> P = Arc.View();
   for (TPointF& Point : P) {
     Point = ZKMatrixMultiply(Point, M);
