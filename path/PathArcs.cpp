@@ -42,9 +42,10 @@ inline float ToSingle(double V) {
   return static_cast<float>(V);
 }
 
-void RequireFinite(std::initializer_list<double> Values) {
+inline void RequireFinite(std::initializer_list<double> Values) {
   for (double V : Values)
-    if (!std::isfinite(V)) throw EInvalidOp();
+    if (!std::isfinite(V)) [[unlikely]]
+      throw EInvalidOp();
 }
 
 /// An arc cut into pieces of at most a quarter turn, in radians.
@@ -108,6 +109,68 @@ TUnitArc UnitArc(double Phi) noexcept {
   return {s, c, k, s - c * k / s};
 }
 
+// ---- Exact shortcuts of the arc maths ----------------------------------------
+//
+// Arcs of real path data mostly start, end and turn on the axes of their
+// ellipse, so a few arguments reach the trigonometry again and again. Each
+// shortcut gives exactly what its call gives: a value C's Annex F fixes
+// (hypot(x, +-0) = |x|, hypot symmetric), or the call's own result for that
+// very argument, computed once.
+
+// V hidden from the compiler, so that a value computed once comes from the
+// C library at run time, as the calls it stands for do, and not from the
+// compiler's own evaluation of a constant (which may round differently).
+double AtRunTime(double V) noexcept {
+  const volatile double Opaque = V;
+  return Opaque;
+}
+
+// std::hypot(X, Y), without the call when a side is zero.
+inline double Hypot(double X, double Y) noexcept {
+  if (Y == 0) return std::fabs(X);
+  if (X == 0) return std::fabs(Y);
+  return std::hypot(X, Y);
+}
+
+// std::acos(X), without the call for the cosines of axis angles: 1, +-0, -1.
+inline double Acos(double X) noexcept {
+  struct TAxisAcos {
+    double One, Zero, MinusZero, MinusOne;
+  };
+  static const TAxisAcos Axis{std::acos(AtRunTime(1.0)), std::acos(AtRunTime(0.0)), std::acos(AtRunTime(-0.0)),
+                              std::acos(AtRunTime(-1.0))};
+  if (X == 1) return Axis.One;
+  if (X == 0) return std::signbit(X) ? Axis.MinusZero : Axis.Zero;
+  if (X == -1) return Axis.MinusOne;
+  return std::acos(X);
+}
+
+struct TSinCos {
+  double Sin, Cos;
+};
+
+// std::sin(A) and std::cos(A). The middle angle of a quarter piece that
+// starts on an axis is (n + 1/2) quarter turns, exact in double; arcs within
+// +-2 turns (all that SplitArc makes) give n from -8 to 7, taken from a
+// table. The slot is guessed by a multiplication and confirmed exactly.
+inline TSinCos SinCos(double A) noexcept {
+  constexpr int MiddleCount = 16, FirstMiddle = -8;
+  static const std::array<TSinCos, MiddleCount> Middles = [] {
+    std::array<TSinCos, MiddleCount> T{};
+    for (int I = 0; I < MiddleCount; ++I) {
+      const double Middle = AtRunTime((I + FirstMiddle + 0.5) * QuarterTurn);
+      T[I] = {std::sin(Middle), std::cos(Middle)};
+    }
+    return T;
+  }();
+  const double Slot = A * (1 / QuarterTurn) - (FirstMiddle + 0.5);
+  if (Slot > -0.5 && Slot < MiddleCount - 0.5) {
+    const int I = static_cast<int>(Slot + 0.5);
+    if ((I + FirstMiddle + 0.5) * QuarterTurn == A) return Middles[I];
+  }
+  return {std::sin(A), std::cos(A)};
+}
+
 
 /// The points of an arc on the ellipse (CX, CY, RX, RY). Nothing is appended,
 /// so a failure leaves the path alone.
@@ -125,7 +188,8 @@ TArcPoints ArcCurvePoints(const TArcSplit& S, double CX, double CY, double RX, d
                                                : UnitArc(Phi);
     const double s = U.s, c = U.c, k = U.k, w = U.w;
     const std::array<std::array<double, 2>, 4> Q{{{c, -s}, {c + k, -w}, {c + k, w}, {c, s}}};
-    const double Alpha = Theta + Phi, ca = std::cos(Alpha), sa = std::sin(Alpha);
+    const TSinCos Turn = SinCos(Theta + Phi);
+    const double ca = Turn.Cos, sa = Turn.Sin;
     for (int j = i == 0 ? 0 : 1; j < 4; ++j)
       Out.Points[Out.Size++] = {ToSingle(CX + RX * (Q[j][0] * ca - Q[j][1] * sa)),
                                 ToSingle(CY + RY * (Q[j][0] * sa + Q[j][1] * ca))};
@@ -299,10 +363,14 @@ void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, fl
 
   const double ux = (x1p - cxp) / rx, uy = (y1p - cyp) / ry;
   const double vx = (-x1p - cxp) / rx, vy = (-y1p - cyp) / ry;
-  const double LenU = std::hypot(ux, uy), LenV = std::hypot(vx, vy);
-  double Theta1 = std::acos(std::clamp(ux / LenU, -1.0, 1.0));
+  // Without a centre offset (cxp, cyp are zeros) v is -u up to signs of
+  // zeros, and hypot looks only at magnitudes. A finite LenU rules out the
+  // NaN offsets of an infinite radius.
+  const double LenU = Hypot(ux, uy);
+  const double LenV = Coef == 0 && std::isfinite(LenU) ? LenU : Hypot(vx, vy);
+  double Theta1 = Acos(std::clamp(ux / LenU, -1.0, 1.0));
   if (uy < 0) Theta1 = -Theta1;
-  double DTheta = std::acos(std::clamp((ux * vx + uy * vy) / (LenU * LenV), -1.0, 1.0));
+  double DTheta = Acos(std::clamp((ux * vx + uy * vy) / (LenU * LenV), -1.0, 1.0));
   if (ux * vy - uy * vx < 0) DTheta = -DTheta;
   if (!Sweep && DTheta > 0) DTheta -= 2 * Pi;
   if (Sweep && DTheta < 0) DTheta += 2 * Pi;
@@ -312,7 +380,12 @@ void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, fl
   const TArcSplit Split = SplitArc(RadToDegF(Theta1), RadToDegF(DTheta));
   TArcPoints Arc = ArcCurvePoints(Split, 0, 0, ToSingle(rx), ToSingle(ry));
   if (Arc.empty()) return;
-  const TMatrix M = ZKMatrixMultiply(CreateRotationZKMatrix(Phi), CreateTranslateZKMatrix(ToSingle(CX), ToSingle(CY)));
+  // Unturned, the product is the translation itself, with a zero offset
+  // made +0 as the product's sums make it. (The centre's two conversions
+  // stay in one call, which keeps the order in which they may raise.)
+  const TMatrix Moved = CreateTranslateZKMatrix(ToSingle(CX), ToSingle(CY));
+  const TMatrix M = Phi == 0 ? CreateTranslateZKMatrix(Moved.m31 + 0.0f, Moved.m32 + 0.0f)
+                             : ZKMatrixMultiply(CreateRotationZKMatrix(Phi), Moved);
   const std::span<TPointF> P = Arc.View();
   for (TPointF& Point : P) {
     Point = ZKMatrixMultiply(Point, M);

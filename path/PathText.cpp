@@ -63,7 +63,9 @@ constexpr double SingleOverflowLimit = 0x1.ffffffp+127;
 
 // The scanners proper. The exported functions below wrap them; the parser
 // calls these directly, so they inline instead of going through the
-// library's symbol table.
+// library's symbol table. The number scanners are forced inline: as calls
+// they return their result through memory and the compiler, judging them
+// large, would keep them out of line.
 
 constexpr bool IsCommandChar(char C) noexcept {
   switch (C) {
@@ -123,12 +125,57 @@ struct TMantissa {
   std::ptrdiff_t Digits = 0, Decimals = 0;
 };
 
-inline const char* ScanMantissa(const char* P, const char* End, TMantissa& M) noexcept {
+// Eight characters as one little-endian word (the first character in the
+// lowest byte), each XOR '0', which turns a digit into its value.
+constexpr std::uint64_t EveryByte(std::uint8_t B) noexcept { return 0x0101010101010101u * B; }
+
+inline std::uint64_t LoadDigitValues(const char* P) noexcept {
+  std::uint64_t W;
+  std::memcpy(&W, P, sizeof W);
+  return W ^ EveryByte('0');
+}
+
+// The number of digits that start the eight characters (8 when all are). A
+// byte is a digit when its value is below 10: bit 7 clear, and adding 0x76
+// to its low seven bits leaves bit 7 clear.
+inline int DigitRunLength(std::uint64_t X) noexcept {
+  const std::uint64_t NotDigit = (((X & EveryByte(0x7F)) + EveryByte(0x76)) | X) & EveryByte(0x80);
+  return NotDigit == 0 ? 8 : std::countr_zero(NotDigit) / 8;
+}
+
+// The value of the first N (at most 7) digits: moved to the top so that
+// zero bytes lead, then combined by pairs, fours and eights.
+inline std::uint64_t DigitRunValue(std::uint64_t X, int N) noexcept {
+  X = (X << (8 * (8 - N) - 1)) << 1; // in two steps: N = 0 shifts all out
+  X = X * 10 + (X >> 8);
+  constexpr std::uint64_t Pairs = 0x000000FF000000FFu;
+  constexpr std::uint64_t Scales1 = 100 + (1000000ull << 32), Scales2 = 1 + (10000ull << 32);
+  return ((X & Pairs) * Scales1 + ((X >> 16) & Pairs) * Scales2) >> 32;
+}
+
+// The whole digits go one by one (mostly one or two); the fraction digits,
+// whose count varies and would end a loop at an unforeseeable place, are
+// measured and converted eight at a time when they are fewer than eight and
+// the text has eight characters left.
+[[gnu::always_inline]] inline const char* ScanMantissa(const char* P, const char* End, TMantissa& M) noexcept {
   const char* const Whole = P;
   for (; P < End && IsDigitChar(*P); ++P) M.Value = M.Value * 10 + static_cast<unsigned>(*P - '0');
   M.Digits = P - Whole;
   if (P < End && *P == '.') {
     const char* const Fraction = ++P;
+    if constexpr (std::endian::native == std::endian::little) {
+      static constexpr std::uint64_t PowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
+      if (End - P >= 8) {
+        const std::uint64_t X = LoadDigitValues(P);
+        const int N = DigitRunLength(X);
+        if (N < 8) {
+          M.Value = M.Value * PowersOfTen[N] + DigitRunValue(X, N);
+          M.Decimals = N;
+          M.Digits += N;
+          return P + N;
+        }
+      }
+    }
     for (; P < End && IsDigitChar(*P); ++P) M.Value = M.Value * 10 + static_cast<unsigned>(*P - '0');
     M.Decimals = P - Fraction;
     M.Digits += M.Decimals;
@@ -155,7 +202,7 @@ inline float ExactValue(const TMantissa& M, bool Negative) noexcept {
 // ScanNumber for the common short decimal ("-12.375", ".5"), converted while
 // it is scanned. A number with an exponent is scanned again by the general
 // grammar and left to ToSingle.
-ScannedNumber ScanShortDecimal(std::string_view S, std::size_t& Pos) noexcept {
+[[gnu::always_inline]] inline ScannedNumber ScanShortDecimal(std::string_view S, std::size_t& Pos) noexcept {
   if (Pos >= S.size()) return {};
   std::size_t Start = Pos;
   SkipSeparators(S, Start);
@@ -182,7 +229,7 @@ ScannedNumber ScanShortDecimal(std::string_view S, std::size_t& Pos) noexcept {
 // skipped after it: sign? (digits ("." digits?)? | "." digits), then an
 // exponent ("e" or "E", sign?, digits) when one is complete. Text is empty,
 // and the cursor stays, when no number starts at the cursor.
-ScannedNumber ScanSvgNumber(std::string_view S, std::size_t& Pos) noexcept {
+[[gnu::always_inline]] inline ScannedNumber ScanSvgNumber(std::string_view S, std::size_t& Pos) noexcept {
   const char* const Begin = S.data();
   const char* const End = Begin + S.size();
   const char* const First = Begin + Pos;

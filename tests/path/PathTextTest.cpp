@@ -169,6 +169,13 @@ TEST(ScanCoordinateTest, MatchesStrToFloatNarrowed) {
     const PathScan::ScannedNumber Scanned = PathScan::ScanCoordinate(Text, Pos);
     ASSERT_EQ(Pos, Text.size());
     Exact += Scanned.Exact;
+    // Followed by more text, the fraction is read eight characters at a time.
+    const std::string Followed = Text + " 12345678";
+    std::size_t Inside = 0;
+    const PathScan::ScannedNumber Again = PathScan::ScanCoordinate(Followed, Inside);
+    ASSERT_EQ(Again.Text, Scanned.Text);
+    ASSERT_EQ(Again.Exact, Scanned.Exact);
+    ASSERT_EQ(std::bit_cast<std::uint32_t>(Again.Value), std::bit_cast<std::uint32_t>(Scanned.Value));
     if (std::fabs(Wide) >= 0x1.ffffffp+127) { // rounds to infinity as a Single
       ASSERT_THROW(PathScan::ToSingle(Scanned), EOverflow);
       continue;
@@ -554,6 +561,24 @@ TEST(PathCorpusTest, ShortestTextReadsBackExactlyAndSaves) {
   std::printf("icons: %d, default text %zu bytes, shortest %zu bytes (%.1f%% less)\n", Icons, Default, Shortest,
               100.0 * (1.0 - double(Shortest) / double(Default)));
   EXPECT_LT(Shortest, Default);
+}
+
+// The stored Singles of every icon in both readings, hashed (FNV-1a over
+// the bits of BitsOf) and pinned: a faster parser must store exactly the
+// same values, -0 and all, and stored files rely on them.
+TEST(PathCorpusTest, EntriesOfBothReadingsStayBitIdentical) {
+  const std::string File = std::string(ZK_CORPUS_DIR) + "/bootstrap-icons.txt";
+  std::ifstream In(File);
+  if (!In) GTEST_SKIP() << "no icon corpus at " << File;
+  std::uint64_t Hash = 14695981039346656037u;
+  for (std::string Line; std::getline(In, Line);) {
+    for (const TZKPathSyntax Syntax : {TZKPathSyntax::Compatible, TZKPathSyntax::Svg}) {
+      TZKPathData P;
+      P.SetPathString(Line, Syntax);
+      for (const std::uint32_t Bits : BitsOf(P)) Hash = (Hash ^ Bits) * 1099511628211u;
+    }
+  }
+  EXPECT_EQ(Hash, 17051841595516425659u);
 }
 
 
