@@ -157,16 +157,21 @@ double CubicLength(const TCubicBezier& C, double RelativeAccuracy) noexcept {
 }
 
 double CubicParameterAtLength(const TCubicBezier& C, double Target, double Total, double Accuracy) noexcept {
-  if (!(Target > 0) || !(Total > 0)) return 0;
-  if (Target >= Total) return 1;
+  return CubicParameterAfterLength(C, 0, Target, Total, Accuracy).T;
+}
+
+TCubicLengthStep CubicParameterAfterLength(const TCubicBezier& C, double From, double Target, double Remaining,
+                                           double Accuracy) noexcept {
+  if (!(Target > 0) || !(Remaining > 0)) return {From, 0};
+  if (Target >= Remaining) return {1, Remaining};
   // L(t) is increasing; keep a bracket [Lo, Hi] with L(Lo) <= Target <= L(Hi)
   // and measure only from Lo, so each step integrates a shrinking interval.
-  double Lo = 0, Hi = 1, LengthAtLo = 0;
-  double T = Target / Total;
+  double Lo = From, Hi = 1, LengthAtLo = 0;
+  double T = From + (1 - From) * (Target / Remaining);
   for (int Step = 0; Step < 100 && Hi - Lo > 1e-15; ++Step) {
     const double Here = LengthAtLo + CubicArcLength(C, Lo, T, Accuracy / 4);
     const double Error = Here - Target;
-    if (std::fabs(Error) <= Accuracy) return T;
+    if (std::fabs(Error) <= Accuracy) return {T, Here};
     if (Error < 0) Lo = T, LengthAtLo = Here;
     else Hi = T;
     const double Speed = Length(CubicDerivative(C, T));
@@ -174,7 +179,7 @@ double CubicParameterAtLength(const TCubicBezier& C, double Target, double Total
     if (!(Next > Lo && Next < Hi)) Next = 0.5 * (Lo + Hi);
     T = Next;
   }
-  return T;
+  return {T, Target};
 }
 
 int PolynomialRootsInUnitInterval(double A, double B, double C, double D, double Out[3]) noexcept {

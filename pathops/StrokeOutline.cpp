@@ -77,8 +77,8 @@ std::unique_ptr<TZKPathData> StrokeOutline(const TZKPathData& Path, const TZKStr
   if (Stroke.Width == 0) return std::make_unique<TZKPathData>();
   std::vector<TPathContour> Contours;
   stroke::TOutliner Outliner(Stroke, Contours);
-  for (const stroke::TStrokePiece& P : stroke::StrokePieces(Path, Stroke, stroke::MaxOutlinePieces(Stroke.Cap)))
-    Outliner.Piece(P);
+  stroke::ForEachStrokePiece(Path, Stroke, stroke::MaxOutlinePieces(Stroke.Cap),
+                             [&](const stroke::TStrokePiece& P) { Outliner.Piece(P); });
   return ContoursToPath(Contours);
 }
 

@@ -4,6 +4,7 @@
 #include <numeric>
 #include <string>
 
+#include "geometry/Tolerances.h"
 #include "pathops/ContourMeasure.h"
 #include "pathops/Stroke_p.h"
 
@@ -41,27 +42,62 @@ std::string TooManyPieces(std::size_t MaxPieces) {
                                       : "The dash pattern would make more than 2^20 dashes";
 }
 
-TStrokePiece WholePiece(const TPathContour& C) {
-  TStrokePiece P;
-  P.Closed = C.Closed;
-  P.At = C.Start;
-  for (const TContourSegment& S : C.Segments)
-    if (!ZeroLength(S)) P.Segments.push_back(S);
-  return P;
-}
+// The pieces of one contour, cut into storage kept from contour to contour
+// (and their segment lists with it), then handed to the sink in order.
+class TPieceCutter {
+public:
+  TPieceCutter(std::size_t MaxPieces, const TPieceSink& Sink) : MaxPieces(MaxPieces), Sink(Sink) {}
 
-// The piece of contour I between distances A < B along it, as the measure
-// cuts it (lines as lines, curves by SubCubic), appended to Out's segments.
-void AppendCut(const TContourMeasure& Measure, std::size_t I, double A, double B, TStrokePiece& Out) {
-  for (const TPathContour& C : Measure.ContourPiece(I, A, B))
-    Out.Segments.insert(Out.Segments.end(), C.Segments.begin(), C.Segments.end());
-}
+  // A new piece of the current contour, open and without segments.
+  TStrokePiece& Add() {
+    ++Made;
+    if (Used == Pool.size()) Pool.emplace_back();
+    TStrokePiece& P = Pool[Used++];
+    P.Segments.clear();
+    P.Closed = false;
+    P.At = {}, P.Direction = {1, 0};
+    return P;
+  }
+
+  void AddWhole(const TPathContour& C) {
+    TStrokePiece& P = Add();
+    P.Closed = C.Closed;
+    P.At = C.Start;
+    for (const TContourSegment& S : C.Segments)
+      if (!ZeroLength(S)) P.Segments.push_back(S);
+  }
+
+  std::size_t Count() const noexcept { return Used; }
+  TStrokePiece& operator[](std::size_t I) noexcept { return Pool[I]; }
+  void DropLast() noexcept { --Used, --Made; }
+  // Raises when more pieces than allowed have been made so far.
+  void CheckCount() const {
+    if (Made > MaxPieces) throw EResultTooLarge(TooManyPieces(MaxPieces));
+  }
+
+  // Hands the contour's pieces to the sink: without their zero-length
+  // segments, and without dots where butt caps draw none.
+  void Flush(bool DrawsDots) {
+    for (std::size_t I = 0; I < Used; ++I) {
+      TStrokePiece& P = Pool[I];
+      std::erase_if(P.Segments, ZeroLength);
+      if (DrawsDots || !P.Segments.empty()) Sink(P);
+    }
+    Used = 0;
+  }
+
+private:
+  const std::size_t MaxPieces;
+  const TPieceSink& Sink;
+  std::vector<TStrokePiece> Pool;
+  std::size_t Used = 0, Made = 0;
+};
 
 // Cuts contour I by the pattern (even, positive total) from Offset (in
-// [0, total)). A dash on at both ends of a closed contour runs on over its
-// start as one dash, with a join there.
+// [0, total)), dash ends to Accuracy. A dash on at both ends of a closed
+// contour runs on over its start as one dash, with a join there.
 void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vector<double>& Pattern, double Offset,
-                 std::size_t MaxPieces, std::vector<TStrokePiece>& Out) {
+                 double Accuracy, TPieceCutter& Out) {
   const TPathContour& Contour = Measure.Contours()[I];
   const double Length = Measure.ContourLength(I);
   // Find where the offset falls in the pattern; an entry ending exactly there
@@ -77,17 +113,18 @@ void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vecto
     Index = (Index + 1) % Pattern.size();
   }
   const bool StartsOn = Index % 2 == 0;
-  const std::size_t First = Out.size();
+  TContourCutter Cutter(Measure, I, Accuracy);
   bool RunsToEnd = false;  // the last dash reaches the contour's end
   for (double At = 0, Left = Pattern[Index] - Into;;) {
     const double End = At + Left;
     if (Index % 2 == 0) {
       if (At == 0 && End >= Length && Contour.Closed) {
-        Out.push_back(WholePiece(Contour));  // one dash all round: the contour itself
+        Out.AddWhole(Contour);  // one dash all round: the contour itself
         return;
       }
-      TStrokePiece& P = Out.emplace_back();
-      if (End > At) AppendCut(Measure, I, At, std::min(End, Length), P);
+      TStrokePiece& P = Out.Add();
+      Cutter.SkipTo(At);
+      if (End > At) Cutter.CutTo(std::min(End, Length), P.Segments);
       if (P.Segments.empty()) {
         const TPointTangent From = Measure.PointTangentAt(Measure.ContourStart(I) + At);
         P.At = From.Point, P.Direction = From.Tangent;
@@ -96,13 +133,13 @@ void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vecto
         P.At = P.Segments.front().Start(), P.Direction = StartDirection(P.Segments.front());
       }
       RunsToEnd = End >= Length;
-      if (Out.size() > MaxPieces) throw EResultTooLarge(TooManyPieces(MaxPieces));
+      Out.CheckCount();
     }
     if (End >= Length) {
       // Zero-length entries due just at the end: their dashes are dots there.
       for (std::size_t K = 1; End == Length && K < Pattern.size() && Pattern[(Index + K) % Pattern.size()] == 0; ++K) {
         if ((Index + K) % 2 != 0) continue;
-        TStrokePiece& P = Out.emplace_back();
+        TStrokePiece& P = Out.Add();
         const TPointTangent At = Measure.PointTangentAt(Measure.ContourStart(I) + Length);
         P.At = At.Point, P.Direction = At.Tangent;
       }
@@ -112,43 +149,55 @@ void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vecto
     Index = (Index + 1) % Pattern.size();
     Left = Pattern[Index];
   }
-  if (Contour.Closed && StartsOn && RunsToEnd && Out.size() - First >= 2) {
-    TStrokePiece& Last = Out.back();
-    TStrokePiece& Head = Out[First];
+  if (Contour.Closed && StartsOn && RunsToEnd && Out.Count() >= 2) {
+    TStrokePiece& Last = Out[Out.Count() - 1];
+    TStrokePiece& Head = Out[0];
     Last.Segments.insert(Last.Segments.end(), Head.Segments.begin(), Head.Segments.end());
-    Head = std::move(Last);
-    Out.pop_back();
+    std::swap(Head, Last);
+    Out.DropLast();
   }
 }
 
 } // namespace
 
-std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke& Stroke, std::size_t MaxPieces) {
+void ForEachStrokePiece(const TZKPathData& Path, const TZKStroke& Stroke, std::size_t MaxPieces,
+                        const TPieceSink& Sink) {
   std::vector<double> Pattern = Stroke.Dashes;
   if (Pattern.size() % 2 == 1) Pattern.insert(Pattern.end(), Stroke.Dashes.begin(), Stroke.Dashes.end());
   const double Total = std::accumulate(Pattern.begin(), Pattern.end(), 0.0);
-  std::vector<TStrokePiece> Pieces;
-  if (!(Total > 0)) {
-    for (const TPathContour& C : PathContours(Path))
-      if (!C.Segments.empty()) Pieces.push_back(WholePiece(C));  // a lone move paints nothing
-  } else {
-    const TContourMeasure Measure(Path);
-    // Refuse a pattern that would make too many dashes before cutting any.
-    double Dashes = 0;
-    for (std::size_t I = 0; I < Measure.ContourCount(); ++I)
-      if (!Measure.Contours()[I].Segments.empty())
-        Dashes += (Measure.ContourLength(I) / Total + 1) * static_cast<double>(Pattern.size() / 2);
-    if (!(Dashes <= static_cast<double>(MaxResultEntries))) throw EResultTooLarge(TooManyPieces(MaxResultEntries));
-    if (!(Dashes <= static_cast<double>(MaxPieces))) throw EResultTooLarge(TooManyPieces(MaxPieces));
-    double Offset = std::fmod(Stroke.DashOffset, Total);
-    if (Offset < 0) Offset += Total;
-    if (!(Offset < Total)) Offset = 0;
-    for (std::size_t I = 0; I < Measure.ContourCount(); ++I)
-      if (!Measure.Contours()[I].Segments.empty()) DashContour(Measure, I, Pattern, Offset, MaxPieces, Pieces);
-    for (TStrokePiece& P : Pieces) std::erase_if(P.Segments, ZeroLength);
-  }
   // Dots are drawn only by caps that reach beyond the end.
-  if (Stroke.Cap == TZKLineCap::Butt) std::erase_if(Pieces, [](const TStrokePiece& P) { return P.Segments.empty(); });
+  const bool DrawsDots = Stroke.Cap != TZKLineCap::Butt;
+  TPieceCutter Pieces(MaxPieces, Sink);
+  if (!(Total > 0)) {
+    for (const TPathContour& C : PathContours(Path)) {
+      if (C.Segments.empty()) continue;  // a lone move paints nothing
+      Pieces.AddWhole(C);
+      Pieces.Flush(DrawsDots);
+    }
+    return;
+  }
+  const TContourMeasure Measure(Path);
+  // Refuse a pattern that would make too many dashes before cutting any.
+  double Dashes = 0;
+  for (std::size_t I = 0; I < Measure.ContourCount(); ++I)
+    if (!Measure.Contours()[I].Segments.empty())
+      Dashes += (Measure.ContourLength(I) / Total + 1) * static_cast<double>(Pattern.size() / 2);
+  if (!(Dashes <= static_cast<double>(MaxResultEntries))) throw EResultTooLarge(TooManyPieces(MaxResultEntries));
+  if (!(Dashes <= static_cast<double>(MaxPieces))) throw EResultTooLarge(TooManyPieces(MaxPieces));
+  double Offset = std::fmod(Stroke.DashOffset, Total);
+  if (Offset < 0) Offset += Total;
+  if (!(Offset < Total)) Offset = 0;
+  const double Accuracy = DashCutShare * Stroke.Tolerance;
+  for (std::size_t I = 0; I < Measure.ContourCount(); ++I) {
+    if (Measure.Contours()[I].Segments.empty()) continue;
+    DashContour(Measure, I, Pattern, Offset, Accuracy, Pieces);
+    Pieces.Flush(DrawsDots);
+  }
+}
+
+std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke& Stroke, std::size_t MaxPieces) {
+  std::vector<TStrokePiece> Pieces;
+  ForEachStrokePiece(Path, Stroke, MaxPieces, [&](const TStrokePiece& P) { Pieces.push_back(P); });
   return Pieces;
 }
 
