@@ -93,20 +93,24 @@ constexpr double GaussNodes[4] = {0.1834346424956498, 0.5255324099163290, 0.7966
 constexpr double GaussWeights[4] = {0.3626837833783620, 0.3137066458778873, 0.2223810344533745,
                                     0.1012285362903763};
 
-// |B'(T)|. The derivative of a curve within the float range stays below
-// 1e40, so its square cannot overflow, and a square that underflows adds
-// nothing to a length: the plain root is exact enough and, unlike hypot,
-// cheap (the integrand is evaluated eight times per interval).
-double Speed(const TCubicBezier& C, double T) noexcept {
-  const TPointD D = CubicDerivative(C, T);
-  return std::sqrt(D.X * D.X + D.Y * D.Y);
-}
-
+// The integral of |B'(t)| over [A, B] by 8-point Gauss-Legendre. The
+// derivative of a curve within the float range stays below 1e40, so its
+// square cannot overflow, and a square that underflows adds nothing to a
+// length: the plain root is exact enough and, unlike hypot, cheap.
 double GaussSpeedIntegral(const TCubicBezier& C, double A, double B) noexcept {
+  // B'(t) / 3 = Q2 t^2 + Q1 t + Q0 (with D0 = P1 - P0, D1 = P2 - P1, D2 =
+  // P3 - P2: Q2 = D0 - 2 D1 + D2, Q1 = 2 (D1 - D0), Q0 = D0), formed once
+  // for the eight nodes.
+  const TPointD D0 = C.P1 - C.P0, D1 = C.P2 - C.P1, D2 = C.P3 - C.P2;
+  const TPointD Q2 = D0 - 2 * D1 + D2, Q1 = 2 * (D1 - D0);
+  const auto SpeedAt = [&](double T) {
+    const double X = (Q2.X * T + Q1.X) * T + D0.X, Y = (Q2.Y * T + Q1.Y) * T + D0.Y;
+    return 3 * std::sqrt(X * X + Y * Y);
+  };
   const double Half = 0.5 * (B - A), Mid = 0.5 * (A + B);
   double Sum = 0;
   for (int I = 0; I < 4; ++I)
-    Sum += GaussWeights[I] * (Speed(C, Mid - Half * GaussNodes[I]) + Speed(C, Mid + Half * GaussNodes[I]));
+    Sum += GaussWeights[I] * (SpeedAt(Mid - Half * GaussNodes[I]) + SpeedAt(Mid + Half * GaussNodes[I]));
   return Sum * Half;
 }
 
@@ -164,16 +168,30 @@ TCubicLengthStep CubicParameterAfterLength(const TCubicBezier& C, double From, d
                                            double Accuracy) noexcept {
   if (!(Target > 0) || !(Remaining > 0)) return {From, 0};
   if (Target >= Remaining) return {1, Remaining};
-  // L(t) is increasing; keep a bracket [Lo, Hi] with L(Lo) <= Target <= L(Hi)
-  // and measure only from Lo, so each step integrates a shrinking interval.
-  double Lo = From, Hi = 1, LengthAtLo = 0;
+  // L(t) is increasing; keep a bracket [Lo, Hi] with L(Lo) <= Target <= L(Hi),
+  // both lengths known, and measure from the nearer end, so each step
+  // integrates a shrinking interval.
+  double Lo = From, Hi = 1, LengthAtLo = 0, LengthAtHi = Remaining;
+  // The first guess from the speed s and its rate s' at From, s(t) ~ s + s' h
+  // (h = t - From): s h + s' h^2 / 2 = Target, solved without cancellation;
+  // a short step is then off by O(h^3). Where that fails (a zero speed, a
+  // guess beyond the bracket), the share of the remaining length.
   double T = From + (1 - From) * (Target / Remaining);
+  const TPointD D1 = CubicDerivative(C, From);
+  const double S = std::sqrt(D1.X * D1.X + D1.Y * D1.Y);
+  if (S > 0) {
+    const double Rate = Dot(D1, CubicSecondDerivative(C, From)) / S;
+    const double Disc = S * S + 2 * Rate * Target;
+    const double Guess = Disc >= 0 ? From + 2 * Target / (S + std::sqrt(Disc)) : -1;
+    if (Guess > From && Guess < 1) T = Guess;
+  }
   for (int Step = 0; Step < 100 && Hi - Lo > 1e-15; ++Step) {
-    const double Here = LengthAtLo + CubicArcLength(C, Lo, T, Accuracy / 4);
+    const double Here = T - Lo <= Hi - T ? LengthAtLo + CubicArcLength(C, Lo, T, Accuracy / 4)
+                                         : LengthAtHi - CubicArcLength(C, T, Hi, Accuracy / 4);
     const double Error = Here - Target;
     if (std::fabs(Error) <= Accuracy) return {T, Here};
     if (Error < 0) Lo = T, LengthAtLo = Here;
-    else Hi = T;
+    else Hi = T, LengthAtHi = Here;
     const double Speed = Length(CubicDerivative(C, T));
     double Next = Speed > 0 ? T - Error / Speed : -1;
     if (!(Next > Lo && Next < Hi)) Next = 0.5 * (Lo + Hi);

@@ -8,8 +8,8 @@ namespace zk {
 
 namespace {
 
-double SegmentLength(const TContourSegment& S) noexcept {
-  return S.IsCurve ? CubicLength(S.Curve, MeasureAccuracy) : Length(S.End() - S.Start());
+double SegmentLength(const TContourSegment& S, double Accuracy) noexcept {
+  return S.IsCurve ? CubicLength(S.Curve, Accuracy) : Length(S.End() - S.Start());
 }
 
 TPointD Unit(const TPointD& V) noexcept {
@@ -45,7 +45,8 @@ double Clamped(double Distance, double Total) noexcept {
 
 TContourMeasure::TContourMeasure(const TZKPathData& Path) : FContours(PathContours(Path)) { Build(); }
 
-TContourMeasure::TContourMeasure(std::vector<TPathContour> Contours) : FContours(std::move(Contours)) {
+TContourMeasure::TContourMeasure(std::vector<TPathContour> Contours, double Accuracy)
+    : FContours(std::move(Contours)), FAccuracy(Accuracy) {
   Build();
 }
 
@@ -57,7 +58,7 @@ void TContourMeasure::Build() {
     FContourStart.push_back(At);
     const std::vector<TContourSegment>& Segments = FContours[C].Segments;
     for (std::size_t I = 0; I < Segments.size(); ++I) {
-      const double L = SegmentLength(Segments[I]);
+      const double L = SegmentLength(Segments[I], FAccuracy);
       if (!(L > 0)) continue;
       FSegments.push_back({At, L, C, I});
       At += L;
@@ -80,7 +81,7 @@ double TContourMeasure::ParameterAt(const TSegmentMeasure& M, double Local) cons
   if (Local <= 0) return 0;
   if (Local >= M.Length) return 1;
   if (!S.IsCurve) return Local / M.Length;
-  return CubicParameterAtLength(S.Curve, Local, M.Length, MeasureAccuracy * M.Length);
+  return CubicParameterAtLength(S.Curve, Local, M.Length, FAccuracy * M.Length);
 }
 
 TPointTangent TContourMeasure::PointTangentAt(double Distance) const noexcept {

@@ -45,8 +45,12 @@ public:
   /// The measure of the path's entries.
   explicit TContourMeasure(const TZKPathData& Path);
   /// The measure of contours already read (from `PathContours` or made by
-  /// another operation); the contours are kept as given.
-  explicit TContourMeasure(std::vector<TPathContour> Contours);
+  /// another operation); the contours are kept as given. Accuracy is the
+  /// relative accuracy of every segment length and of every distance found
+  /// within a curve: `MeasureAccuracy` (all the promises above) unless a
+  /// caller needs less and says why (a stroke's dashes, placed within a
+  /// share of the stroke's tolerance; see `DashCutShare`).
+  explicit TContourMeasure(std::vector<TPathContour> Contours, double Accuracy = MeasureAccuracy);
 
   /// The contours measured, in order.
   const std::vector<TPathContour>& Contours() const noexcept { return FContours; }
@@ -116,6 +120,7 @@ private:
   std::vector<double> FSegmentEnd;         // FSegments[k].Start + Length, for the search
   std::vector<double> FContourStart, FContourEnd;
   double FTotal = 0;
+  double FAccuracy = MeasureAccuracy;
 };
 
 /// A walk along one contour of a measure that cuts it at increasing

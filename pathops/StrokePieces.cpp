@@ -176,7 +176,16 @@ void ForEachStrokePiece(const TZKPathData& Path, const TZKStroke& Stroke, std::s
     }
     return;
   }
-  const TContourMeasure Measure(Path);
+  // The segments are measured to a relative accuracy that keeps the error
+  // of every distance along the path within the dash ends' accuracy: the
+  // control polygons' length bounds the path's.
+  const double Accuracy = DashCutShare * Stroke.Tolerance;
+  std::vector<TPathContour> Contours = PathContours(Path);
+  double Reach = 0;
+  for (const TPathContour& C : Contours)
+    for (const TContourSegment& S : C.Segments) Reach += CubicControlLength(S.Curve);
+  const TContourMeasure Measure(std::move(Contours), Reach > 0 ? std::max(MeasureAccuracy, Accuracy / Reach)
+                                                               : MeasureAccuracy);
   // Refuse a pattern that would make too many dashes before cutting any.
   double Dashes = 0;
   for (std::size_t I = 0; I < Measure.ContourCount(); ++I)
@@ -187,7 +196,6 @@ void ForEachStrokePiece(const TZKPathData& Path, const TZKStroke& Stroke, std::s
   double Offset = std::fmod(Stroke.DashOffset, Total);
   if (Offset < 0) Offset += Total;
   if (!(Offset < Total)) Offset = 0;
-  const double Accuracy = DashCutShare * Stroke.Tolerance;
   for (std::size_t I = 0; I < Measure.ContourCount(); ++I) {
     if (Measure.Contours()[I].Segments.empty()) continue;
     DashContour(Measure, I, Pattern, Offset, Accuracy, Pieces);
