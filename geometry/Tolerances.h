@@ -69,7 +69,9 @@ inline constexpr double MaxSliceRadius = 3.4028234663852886e38 / 4;
 /// about 1/1000 of the tolerance of the one the exact measure would cut, far
 /// inside the tolerance the offset curves already use; while cutting to it
 /// takes a Newton step or two per dash end, where the measure's own 1e-13
-/// takes several, each integrating far more finely.
+/// takes several, each integrating far more finely. The dashed contours are
+/// measured to this distance over the path's control-polygon length as
+/// their relative accuracy, so the lengths before an end add no more.
 inline constexpr double DashCutShare = 1e-3;
 
 } // namespace zk
