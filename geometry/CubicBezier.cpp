@@ -153,7 +153,10 @@ double CubicArcLength(const TCubicBezier& C, double T0, double T1, double Accura
 }
 
 double CubicControlLength(const TCubicBezier& C) noexcept {
-  return Length(C.P1 - C.P0) + Length(C.P2 - C.P1) + Length(C.P3 - C.P2);
+  // The plain root, as for the speed: the squares of differences of points
+  // within the float range neither overflow nor matter where they underflow.
+  const auto Side = [](const TPointD& V) { return std::sqrt(V.X * V.X + V.Y * V.Y); };
+  return Side(C.P1 - C.P0) + Side(C.P2 - C.P1) + Side(C.P3 - C.P2);
 }
 
 double CubicLength(const TCubicBezier& C, double RelativeAccuracy) noexcept {
@@ -185,17 +188,32 @@ TCubicLengthStep CubicParameterAfterLength(const TCubicBezier& C, double From, d
     const double Guess = Disc >= 0 ? From + 2 * Target / (S + std::sqrt(Disc)) : -1;
     if (Guess > From && Guess < 1) T = Guess;
   }
+  const auto LengthAt = [&](double At) {
+    return At - Lo <= Hi - At ? LengthAtLo + CubicArcLength(C, Lo, At, Accuracy / 4)
+                              : LengthAtHi - CubicArcLength(C, At, Hi, Accuracy / 4);
+  };
+  double Here = LengthAt(T);
   for (int Step = 0; Step < 100 && Hi - Lo > 1e-15; ++Step) {
-    const double Here = T - Lo <= Hi - T ? LengthAtLo + CubicArcLength(C, Lo, T, Accuracy / 4)
-                                         : LengthAtHi - CubicArcLength(C, T, Hi, Accuracy / 4);
     const double Error = Here - Target;
     if (std::fabs(Error) <= Accuracy) return {T, Here};
     if (Error < 0) Lo = T, LengthAtLo = Here;
     else Hi = T, LengthAtHi = Here;
     const double Speed = Length(CubicDerivative(C, T));
-    double Next = Speed > 0 ? T - Error / Speed : -1;
-    if (!(Next > Lo && Next < Hi)) Next = 0.5 * (Lo + Hi);
-    T = Next;
+    const double Next = Speed > 0 ? T - Error / Speed : -1;
+    if (Next > Lo && Next < Hi) {
+      // A Newton step is short: its length by one 8-point rule, taken where
+      // the trapezoid rule (whose error is far larger) agrees within
+      // Accuracy / 4, else integrated from the bracket as any other.
+      const double A = std::min(T, Next), B = std::max(T, Next);
+      const double Gauss = GaussSpeedIntegral(C, A, B);
+      const double Trapezoid = 0.5 * (B - A) * (Speed + Length(CubicDerivative(C, Next)));
+      if (std::fabs(Gauss - Trapezoid) <= Accuracy / 4) Here += Next > T ? Gauss : -Gauss;
+      else Here = LengthAt(Next);
+      T = Next;
+    } else {
+      T = 0.5 * (Lo + Hi);
+      Here = LengthAt(T);
+    }
   }
   return {T, Target};
 }

@@ -20,15 +20,20 @@ public:
       Emit(Left, nullptr, nullptr);
       return;
     }
+    // Each direction is found once: a segment's start direction is the
+    // join's outgoing one before it.
     const std::size_t N = P.Segments.size();
+    const TPointD FirstStart = StartDirection(P.Segments.front());
+    TPointD Start = FirstStart, End;
     for (std::size_t I = 0; I < N; ++I) {
       const TContourSegment& S = P.Segments[I];
-      OffsetSegment(S, R, Stroke.Tolerance, Left, Right, Lobes, Budget);
+      End = S.IsCurve ? EndDirection(S) : Start;
+      OffsetSegment(S, Start, End, R, Stroke.Tolerance, Left, Right, Lobes, Budget);
       if (I + 1 < N || P.Closed) {
+        Start = I + 1 < N ? StartDirection(P.Segments[I + 1]) : FirstStart;
         bool OuterIsLeft = true;
         const std::size_t Before = Left.size() + Right.size();
-        AppendJoin(Left, Right, OuterIsLeft, S.End(), EndDirection(S), StartDirection(P.Segments[(I + 1) % N]),
-                   R, Stroke);
+        AppendJoin(Left, Right, OuterIsLeft, S.End(), End, Start, R, Stroke);
         ConsumeBudget(Budget, Left.size() + Right.size() - Before);
       }
     }
@@ -39,8 +44,8 @@ public:
     }
     const TContourSegment &First = P.Segments.front(), &Last = P.Segments.back();
     const std::size_t Before = Left.size();
-    AppendEndCap(Left, Last.End(), EndDirection(Last), R, Stroke);
-    AppendStartCap(Ends, First.Start(), StartDirection(First), R, Stroke);
+    AppendEndCap(Left, Last.End(), End, R, Stroke);
+    AppendStartCap(Ends, First.Start(), FirstStart, R, Stroke);
     ConsumeBudget(Budget, Left.size() - Before + Ends.size() + 2);  // and the move and close
     Emit(Left, &Right, &Ends);
   }

@@ -1,6 +1,8 @@
 // The stroke style's checks, and a path's contours cut into the pieces the
 // stroker draws: dashes, zero-length dots, whole contours.
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numeric>
 #include <string>
 
@@ -42,61 +44,87 @@ std::string TooManyPieces(std::size_t MaxPieces) {
                                       : "The dash pattern would make more than 2^20 dashes";
 }
 
-// The pieces of one contour, cut into storage kept from contour to contour
-// (and their segment lists with it), then handed to the sink in order.
+// The pieces of one contour, their segments cut into one list kept from
+// contour to contour, then handed to the sink in order through one piece
+// kept likewise: a path's pieces take a few allocations in all.
 class TPieceCutter {
 public:
   TPieceCutter(std::size_t MaxPieces, const TPieceSink& Sink) : MaxPieces(MaxPieces), Sink(Sink) {}
 
-  // A new piece of the current contour, open and without segments.
-  TStrokePiece& Add() {
+  // Starts a new piece of the current contour, open and without segments;
+  // its segments are appended to Segments() until the next one starts.
+  void Add() {
     ++Made;
-    if (Used == Pool.size()) Pool.emplace_back();
-    TStrokePiece& P = Pool[Used++];
-    P.Segments.clear();
-    P.Closed = false;
-    P.At = {}, P.Direction = {1, 0};
-    return P;
+    Pieces.push_back({Cut.size(), false, false, {}, {1, 0}});
   }
-
   void AddWhole(const TPathContour& C) {
-    TStrokePiece& P = Add();
-    P.Closed = C.Closed;
-    P.At = C.Start;
-    for (const TContourSegment& S : C.Segments)
-      if (!ZeroLength(S)) P.Segments.push_back(S);
+    Pieces.push_back({Cut.size(), C.Closed, false, C.Start, {1, 0}});
+    Cut.insert(Cut.end(), C.Segments.begin(), C.Segments.end());
   }
-
-  std::size_t Count() const noexcept { return Used; }
-  TStrokePiece& operator[](std::size_t I) noexcept { return Pool[I]; }
-  void DropLast() noexcept { --Used, --Made; }
+  std::vector<TContourSegment>& Segments() noexcept { return Cut; }
+  // The last piece has no segments yet.
+  bool LastIsEmpty() const noexcept { return Pieces.back().First == Cut.size(); }
+  // Where the last piece leaves a dot: at a point, or (found only when it
+  // is needed) where its first segment starts.
+  void SetLastDot(const TPointD& At, const TPointD& Direction) noexcept {
+    Pieces.back().At = At, Pieces.back().Direction = Direction;
+  }
+  void SetLastDotAtItsStart() noexcept { Pieces.back().DotAtStart = true; }
+  std::size_t Count() const noexcept { return Pieces.size(); }
   // Raises when more pieces than allowed have been made so far.
   void CheckCount() const {
     if (Made > MaxPieces) throw EResultTooLarge(TooManyPieces(MaxPieces));
   }
 
-  // Hands the contour's pieces to the sink: without their zero-length
+  // Hands the contour's pieces to the sink, the last one first and run on
+  // into the first where MergeLast says so: without their zero-length
   // segments, and without dots where butt caps draw none.
-  void Flush(bool DrawsDots) {
-    for (std::size_t I = 0; I < Used; ++I) {
-      TStrokePiece& P = Pool[I];
-      std::erase_if(P.Segments, ZeroLength);
-      if (DrawsDots || !P.Segments.empty()) Sink(P);
+  void Flush(bool MergeLast, bool DrawsDots) {
+    const std::size_t N = Pieces.size();
+    if (MergeLast) --Made;
+    for (std::size_t I = MergeLast ? N - 1 : 0, Done = 0; Done < N - (MergeLast ? 1 : 0); ++Done) {
+      const TPiece& P = Pieces[I];
+      Out.Segments.clear();
+      Out.Closed = P.Closed, Out.At = P.At, Out.Direction = P.Direction;
+      AppendSegments(I);
+      if (MergeLast && I == N - 1) AppendSegments(0);
+      if (Out.Segments.empty() && P.DotAtStart)
+        Out.At = Cut[P.First].Start(), Out.Direction = StartDirection(Cut[P.First]);
+      if (DrawsDots || !Out.Segments.empty()) Sink(Out);
+      I = I == N - 1 ? 1 : I + 1;
     }
-    Used = 0;
+    Pieces.clear();
+    Cut.clear();
   }
 
 private:
+  struct TPiece {
+    std::size_t First;  // in Cut
+    bool Closed;
+    bool DotAtStart;  // a dot is at the first segment's start
+    TPointD At, Direction;
+  };
+
+  void AppendSegments(std::size_t I) {
+    const std::size_t End = I + 1 < Pieces.size() ? Pieces[I + 1].First : Cut.size();
+    std::copy_if(Cut.begin() + static_cast<std::ptrdiff_t>(Pieces[I].First),
+                 Cut.begin() + static_cast<std::ptrdiff_t>(End), std::back_inserter(Out.Segments),
+                 [](const TContourSegment& S) { return !ZeroLength(S); });
+  }
+
   const std::size_t MaxPieces;
   const TPieceSink& Sink;
-  std::vector<TStrokePiece> Pool;
-  std::size_t Used = 0, Made = 0;
+  std::vector<TContourSegment> Cut;
+  std::vector<TPiece> Pieces;
+  TStrokePiece Out;
+  std::size_t Made = 0;
 };
 
 // Cuts contour I by the pattern (even, positive total) from Offset (in
 // [0, total)), dash ends to Accuracy. A dash on at both ends of a closed
-// contour runs on over its start as one dash, with a join there.
-void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vector<double>& Pattern, double Offset,
+// contour runs on over its start as one dash, with a join there: returns
+// true when the last piece runs on into the first.
+bool DashContour(const TContourMeasure& Measure, std::size_t I, const std::vector<double>& Pattern, double Offset,
                  double Accuracy, TPieceCutter& Out) {
   const TPathContour& Contour = Measure.Contours()[I];
   const double Length = Measure.ContourLength(I);
@@ -120,17 +148,17 @@ void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vecto
     if (Index % 2 == 0) {
       if (At == 0 && End >= Length && Contour.Closed) {
         Out.AddWhole(Contour);  // one dash all round: the contour itself
-        return;
+        return false;
       }
-      TStrokePiece& P = Out.Add();
+      Out.Add();
       Cutter.SkipTo(At);
-      if (End > At) Cutter.CutTo(std::min(End, Length), P.Segments);
-      if (P.Segments.empty()) {
+      if (End > At) Cutter.CutTo(std::min(End, Length), Out.Segments());
+      if (Out.LastIsEmpty()) {
         const TPointTangent From = Measure.PointTangentAt(Measure.ContourStart(I) + At);
-        P.At = From.Point, P.Direction = From.Tangent;
+        Out.SetLastDot(From.Point, From.Tangent);
       } else {
         // Where a dash too short to keep a segment of any length leaves a dot.
-        P.At = P.Segments.front().Start(), P.Direction = StartDirection(P.Segments.front());
+        Out.SetLastDotAtItsStart();
       }
       RunsToEnd = End >= Length;
       Out.CheckCount();
@@ -139,9 +167,9 @@ void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vecto
       // Zero-length entries due just at the end: their dashes are dots there.
       for (std::size_t K = 1; End == Length && K < Pattern.size() && Pattern[(Index + K) % Pattern.size()] == 0; ++K) {
         if ((Index + K) % 2 != 0) continue;
-        TStrokePiece& P = Out.Add();
+        Out.Add();
         const TPointTangent At = Measure.PointTangentAt(Measure.ContourStart(I) + Length);
-        P.At = At.Point, P.Direction = At.Tangent;
+        Out.SetLastDot(At.Point, At.Tangent);
       }
       break;
     }
@@ -149,13 +177,7 @@ void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vecto
     Index = (Index + 1) % Pattern.size();
     Left = Pattern[Index];
   }
-  if (Contour.Closed && StartsOn && RunsToEnd && Out.Count() >= 2) {
-    TStrokePiece& Last = Out[Out.Count() - 1];
-    TStrokePiece& Head = Out[0];
-    Last.Segments.insert(Last.Segments.end(), Head.Segments.begin(), Head.Segments.end());
-    std::swap(Head, Last);
-    Out.DropLast();
-  }
+  return Contour.Closed && StartsOn && RunsToEnd && Out.Count() >= 2;
 }
 
 } // namespace
@@ -172,7 +194,7 @@ void ForEachStrokePiece(const TZKPathData& Path, const TZKStroke& Stroke, std::s
     for (const TPathContour& C : PathContours(Path)) {
       if (C.Segments.empty()) continue;  // a lone move paints nothing
       Pieces.AddWhole(C);
-      Pieces.Flush(DrawsDots);
+      Pieces.Flush(false, DrawsDots);
     }
     return;
   }
@@ -198,8 +220,7 @@ void ForEachStrokePiece(const TZKPathData& Path, const TZKStroke& Stroke, std::s
   if (!(Offset < Total)) Offset = 0;
   for (std::size_t I = 0; I < Measure.ContourCount(); ++I) {
     if (Measure.Contours()[I].Segments.empty()) continue;
-    DashContour(Measure, I, Pattern, Offset, Accuracy, Pieces);
-    Pieces.Flush(DrawsDots);
+    Pieces.Flush(DashContour(Measure, I, Pattern, Offset, Accuracy, Pieces), DrawsDots);
   }
 }
 

@@ -68,8 +68,16 @@ constexpr TPointD LeftNormal(const TPointD& D) noexcept { return {-D.Y, D.X}; }
 /// offsets; where a side folds back (a curvature radius below R), the folded
 /// lobe is appended to Lobes, wound like the ribbons. Budget counts the
 /// segments still allowed and raises `EResultTooLarge` when it runs out.
-void OffsetSegment(const TContourSegment& S, double R, double Tolerance, TChain& Left, TChain& Right,
-                   std::vector<TPathContour>& Lobes, std::size_t& Budget);
+/// D0 and D1 are the segment's `StartDirection` and `EndDirection`, for
+/// callers that have them already.
+void OffsetSegment(const TContourSegment& S, const TPointD& D0, const TPointD& D1, double R, double Tolerance,
+                   TChain& Left, TChain& Right, std::vector<TPathContour>& Lobes, std::size_t& Budget);
+/// As above, finding the directions itself.
+inline void OffsetSegment(const TContourSegment& S, double R, double Tolerance, TChain& Left, TChain& Right,
+                          std::vector<TPathContour>& Lobes, std::size_t& Budget) {
+  const TPointD D0 = StartDirection(S);
+  OffsetSegment(S, D0, S.IsCurve ? EndDirection(S) : D0, R, Tolerance, Left, Right, Lobes, Budget);
+}
 
 /// Appends the join at P between a segment arriving in unit direction D0 and
 /// one leaving in D1: to Left a chain from P + R*n0 to P + R*n1, to Right one
