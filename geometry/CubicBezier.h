@@ -112,6 +112,25 @@ double CubicLength(const TCubicBezier& C, double RelativeAccuracy) noexcept;
 /// measure twice.
 double CubicParameterAtLength(const TCubicBezier& C, double Length, double Total, double Accuracy) noexcept;
 
+/// A parameter reached along a cubic and the arc length measured up to it.
+struct TCubicLengthStep {
+  double T;       ///< the parameter reached
+  double Length;  ///< the arc length from the start of the step to T, as integrated
+};
+/// The parameter T in [From, 1] at which the arc length from From reaches
+/// Length: safeguarded Newton steps as in `CubicParameterAtLength`, from a
+/// first guess by the speed and its rate at From (good to O(h^3) for a short
+/// step h), each step integrating from the nearer end of the bracket. Remaining
+/// is the length from From to 1 as the caller measured it (Length at or
+/// beyond it gives T = 1, at most 0 gives From). The step's Length is the arc
+/// length from From to T as measured (within Accuracy / 4 of the integrals
+/// plus Remaining's own error; the target itself where the search ends on a
+/// bracket narrower than 1e-15), so a caller cutting a curve at increasing
+/// lengths, each from the cut before, adds up measured lengths instead of the
+/// targets' errors.
+TCubicLengthStep CubicParameterAfterLength(const TCubicBezier& C, double From, double Length, double Remaining,
+                                           double Accuracy) noexcept;
+
 /// The length of the control polygon |P1-P0| + |P2-P1| + |P3-P2|: an upper
 /// bound of the arc length, at least the chord.
 double CubicControlLength(const TCubicBezier& C) noexcept;

@@ -63,4 +63,15 @@ inline constexpr double FullTurnSlack = 0.0001;
 /// points then stay within float range.
 inline constexpr double MaxSliceRadius = 3.4028234663852886e38 / 4;
 
+/// How closely a stroke's dash ends are placed along their contour, as a
+/// share of the stroke's tolerance (an absolute distance then). An end placed
+/// d away along the contour moves its cap by d, so the outline stays within
+/// about 1/1000 of the tolerance of the one the exact measure would cut, far
+/// inside the tolerance the offset curves already use; while cutting to it
+/// takes a Newton step or two per dash end, where the measure's own 1e-13
+/// takes several, each integrating far more finely. The dashed contours are
+/// measured to this distance over the path's control-polygon length as
+/// their relative accuracy, so the lengths before an end add no more.
+inline constexpr double DashCutShare = 1e-3;
+
 } // namespace zk

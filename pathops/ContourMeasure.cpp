@@ -8,8 +8,8 @@ namespace zk {
 
 namespace {
 
-double SegmentLength(const TContourSegment& S) noexcept {
-  return S.IsCurve ? CubicLength(S.Curve, MeasureAccuracy) : Length(S.End() - S.Start());
+double SegmentLength(const TContourSegment& S, double Accuracy) noexcept {
+  return S.IsCurve ? CubicLength(S.Curve, Accuracy) : Length(S.End() - S.Start());
 }
 
 TPointD Unit(const TPointD& V) noexcept {
@@ -26,6 +26,16 @@ void KeepInHull(TCubicBezier& Cut, const TCubicBezier& Of) noexcept {
   for (TPointD* P : {&Cut.P0, &Cut.P1, &Cut.P2, &Cut.P3}) *P = {std::clamp(P->X, X0, X1), std::clamp(P->Y, Y0, Y1)};
 }
 
+// The part of S between the parameters T0 <= T1, S itself where they cover it.
+TContourSegment SegmentPart(const TContourSegment& S, double T0, double T1) noexcept {
+  if (!(T0 > 0 || T1 < 1)) return S;
+  TContourSegment Cut = S;
+  if (S.IsCurve) Cut.Curve = SubCubic(S.Curve, T0, T1);
+  else Cut = TContourSegment::Line(Lerp(S.Start(), S.End(), T0), Lerp(S.Start(), S.End(), T1));
+  KeepInHull(Cut.Curve, S.Curve);
+  return Cut;
+}
+
 // Distance clamped to [0, Total]; a NaN counts as 0.
 double Clamped(double Distance, double Total) noexcept {
   return Distance > 0 ? std::min(Distance, Total) : 0.0;
@@ -35,7 +45,8 @@ double Clamped(double Distance, double Total) noexcept {
 
 TContourMeasure::TContourMeasure(const TZKPathData& Path) : FContours(PathContours(Path)) { Build(); }
 
-TContourMeasure::TContourMeasure(std::vector<TPathContour> Contours) : FContours(std::move(Contours)) {
+TContourMeasure::TContourMeasure(std::vector<TPathContour> Contours, double Accuracy)
+    : FContours(std::move(Contours)), FAccuracy(Accuracy) {
   Build();
 }
 
@@ -47,7 +58,7 @@ void TContourMeasure::Build() {
     FContourStart.push_back(At);
     const std::vector<TContourSegment>& Segments = FContours[C].Segments;
     for (std::size_t I = 0; I < Segments.size(); ++I) {
-      const double L = SegmentLength(Segments[I]);
+      const double L = SegmentLength(Segments[I], FAccuracy);
       if (!(L > 0)) continue;
       FSegments.push_back({At, L, C, I});
       At += L;
@@ -70,7 +81,7 @@ double TContourMeasure::ParameterAt(const TSegmentMeasure& M, double Local) cons
   if (Local <= 0) return 0;
   if (Local >= M.Length) return 1;
   if (!S.IsCurve) return Local / M.Length;
-  return CubicParameterAtLength(S.Curve, Local, M.Length, MeasureAccuracy * M.Length);
+  return CubicParameterAtLength(S.Curve, Local, M.Length, FAccuracy * M.Length);
 }
 
 TPointTangent TContourMeasure::PointTangentAt(double Distance) const noexcept {
@@ -105,13 +116,7 @@ void TContourMeasure::AppendPiece(std::size_t C, double From, double To, std::ve
     // on the segment's own end points.
     const double A = From <= M.Start ? 0 : From - M.Start;
     const double B = To >= FSegmentEnd[K] ? M.Length : std::min(To - M.Start, M.Length);
-    const double T0 = ParameterAt(M, A), T1 = ParameterAt(M, B);
-    TContourSegment Cut = S;
-    if (T0 > 0 || T1 < 1) {
-      if (S.IsCurve) Cut.Curve = SubCubic(S.Curve, T0, T1);
-      else Cut = TContourSegment::Line(Lerp(S.Start(), S.End(), T0), Lerp(S.Start(), S.End(), T1));
-      KeepInHull(Cut.Curve, S.Curve);
-    }
+    const TContourSegment Cut = SegmentPart(S, ParameterAt(M, A), ParameterAt(M, B));
     if (Piece.Segments.empty()) Piece.Start = Cut.Start();
     Piece.Segments.push_back(Cut);
   }
@@ -143,6 +148,49 @@ std::vector<TPathContour> TContourMeasure::ContourPiece(std::size_t C, double Fr
 
 std::unique_ptr<TZKPathData> TContourMeasure::Trim(double From, double To) const {
   return ContoursToPath(Piece(From, To));
+}
+
+// ---- Cutter ------------------------------------------------------------------
+
+TContourCutter::TContourCutter(const TContourMeasure& Measure, std::size_t I, double Accuracy) noexcept
+    : FMeasure(Measure), FContour(I), FAccuracy(Accuracy) {
+  const std::vector<double>& Ends = Measure.FSegmentEnd;
+  // The contour's first measured segment is the first to end beyond its start.
+  FSegment = static_cast<std::size_t>(std::upper_bound(Ends.begin(), Ends.end(), Measure.FContourStart[I]) -
+                                      Ends.begin());
+  FSegmentEnd = FSegment;
+  while (FSegmentEnd < Measure.FSegments.size() && Measure.FSegments[FSegmentEnd].Contour == I) ++FSegmentEnd;
+}
+
+void TContourCutter::CutTo(double Distance, std::vector<TContourSegment>& Out) { WalkTo(Distance, &Out); }
+
+void TContourCutter::WalkTo(double Distance, std::vector<TContourSegment>* Out) {
+  const double To = std::min(Distance, FMeasure.ContourLength(FContour));
+  if (!(To > FPosition)) return;
+  FPosition = To;
+  const double At = FMeasure.FContourStart[FContour] + To;
+  for (; FSegment < FSegmentEnd; ++FSegment, FT = 0, FLocal = 0) {
+    const TContourMeasure::TSegmentMeasure& M = FMeasure.FSegments[FSegment];
+    const TContourSegment& S = FMeasure.SegmentOf(M);
+    if (FMeasure.FSegmentEnd[FSegment] <= At) {  // the rest of the segment, to its own end point
+      if (Out) Out->push_back(SegmentPart(S, FT, 1));
+      continue;
+    }
+    const double Local = At - M.Start;
+    if (Local > FLocal) {
+      double T = Local / M.Length;
+      if (S.IsCurve) {
+        const TCubicLengthStep Step = CubicParameterAfterLength(S.Curve, FT, Local - FLocal, M.Length - FLocal, FAccuracy);
+        T = Step.T;
+        FLocal += Step.Length;
+      } else {
+        FLocal = Local;
+      }
+      if (Out) Out->push_back(SegmentPart(S, FT, T));
+      FT = T;
+    }
+    return;
+  }
 }
 
 double ExactPathLength(const TZKPathData& Path) { return TContourMeasure(Path).Length(); }

@@ -45,8 +45,12 @@ public:
   /// The measure of the path's entries.
   explicit TContourMeasure(const TZKPathData& Path);
   /// The measure of contours already read (from `PathContours` or made by
-  /// another operation); the contours are kept as given.
-  explicit TContourMeasure(std::vector<TPathContour> Contours);
+  /// another operation); the contours are kept as given. Accuracy is the
+  /// relative accuracy of every segment length and of every distance found
+  /// within a curve: `MeasureAccuracy` (all the promises above) unless a
+  /// caller needs less and says why (a stroke's dashes, placed within a
+  /// share of the stroke's tolerance; see `DashCutShare`).
+  explicit TContourMeasure(std::vector<TPathContour> Contours, double Accuracy = MeasureAccuracy);
 
   /// The contours measured, in order.
   const std::vector<TPathContour>& Contours() const noexcept { return FContours; }
@@ -92,6 +96,7 @@ public:
   std::unique_ptr<TZKPathData> Trim(double From, double To) const;
 
 private:
+  friend class TContourCutter;
   struct TSegmentMeasure {
     double Start;   // distance along the whole path where the segment starts
     double Length;  // its arc length
@@ -115,6 +120,45 @@ private:
   std::vector<double> FSegmentEnd;         // FSegments[k].Start + Length, for the search
   std::vector<double> FContourStart, FContourEnd;
   double FTotal = 0;
+  double FAccuracy = MeasureAccuracy;
+};
+
+/// A walk along one contour of a measure that cuts it at increasing
+/// distances, each cut found from the one before it: cutting a curve into n
+/// pieces integrates it about once in all, where n calls of `ContourPiece`
+/// would each search from the curve's start. The cuts are placed to an
+/// accuracy of the caller's choice rather than the measure's own, for callers
+/// that need them only within a tolerance (a stroke's dashes). The measure
+/// must outlive the cutter.
+class TContourCutter {
+public:
+  /// Starts at distance 0 of contour I of Measure (I < ContourCount()).
+  /// Accuracy (a distance along the contour, above 0) is how far a cut on a
+  /// curve may lie from its distance; within one curve, the lengths measured
+  /// for earlier cuts add at most Accuracy / 4 each to it. Cuts on lines and
+  /// at segment ends are exact, as `ContourPiece` makes them.
+  TContourCutter(const TContourMeasure& Measure, std::size_t I, double Accuracy) noexcept;
+  /// How far the walk has come, as a distance from the contour's start.
+  double Position() const noexcept { return FPosition; }
+  /// Walks on to Distance (clamped to [Position(), ContourLength(I)]) and
+  /// appends the piece walked over to Out, cut as `ContourPiece` cuts it:
+  /// lines as lines, curves by `SubCubic`, a segment the piece covers whole
+  /// as it is. Appends nothing when Distance is not beyond Position().
+  void CutTo(double Distance, std::vector<TContourSegment>& Out);
+  /// Walks on to Distance as `CutTo` does, without appending the piece.
+  void SkipTo(double Distance) { WalkTo(Distance, nullptr); }
+
+private:
+  void WalkTo(double Distance, std::vector<TContourSegment>* Out);
+
+  const TContourMeasure& FMeasure;
+  std::size_t FContour;
+  double FAccuracy;
+  std::size_t FSegment;     // the measured segment the walk is in
+  std::size_t FSegmentEnd;  // one past the contour's last measured segment
+  double FT = 0;            // the walk's parameter within that segment
+  double FLocal = 0;        // and its length from the segment's start
+  double FPosition = 0;
 };
 
 /// The exact length of the path along its true curves (`TContourMeasure`);

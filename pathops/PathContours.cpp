@@ -30,30 +30,31 @@ TPointF ToStored(const TPointD& P) {
 
 } // namespace
 
-std::unique_ptr<TZKPathData> ContoursToPath(std::span<const TPathContour> Contours) {
-  std::size_t Entries = 0;
-  for (const TPathContour& C : Contours) {
-    Entries += 1 + (C.Closed ? 1 : 0);
-    for (const TContourSegment& S : C.Segments) Entries += S.IsCurve ? 3 : 1;
-  }
-  if (Entries > MaxResultEntries)
+void TContourWriter::Add(const TPathContour& C) {
+  std::size_t Entries = 1 + (C.Closed ? 1 : 0);
+  for (const TContourSegment& S : C.Segments) Entries += S.IsCurve ? 3 : 1;
+  if (Entries > MaxResultEntries - FEntries)
     throw EResultTooLarge("The result would hold more than 2^20 path entries");
+  FEntries += Entries;
+  FPath.MoveTo(ToStored(C.Start));
+  std::size_t N = C.Segments.size();
+  // The close draws the closing line itself.
+  if (C.Closed && N > 0 && !C.Segments[N - 1].IsCurve && C.Segments[N - 1].End() == C.Start) --N;
+  for (std::size_t I = 0; I < N; ++I) {
+    const TContourSegment& S = C.Segments[I];
+    if (S.IsCurve)
+      FPath.CurveTo(ToStored(S.Curve.P1), ToStored(S.Curve.P2), ToStored(S.Curve.P3));
+    else
+      FPath.LineTo(ToStored(S.Curve.P3));
+  }
+  if (C.Closed) FPath.ClosePath();
+}
+
+std::unique_ptr<TZKPathData> ContoursToPath(std::span<const TPathContour> Contours) {
   auto Path = std::make_unique<TZKPathData>();
   TZKPathUpdate Update(*Path);
-  for (const TPathContour& C : Contours) {
-    Path->MoveTo(ToStored(C.Start));
-    std::size_t N = C.Segments.size();
-    // The close draws the closing line itself.
-    if (C.Closed && N > 0 && !C.Segments[N - 1].IsCurve && C.Segments[N - 1].End() == C.Start) --N;
-    for (std::size_t I = 0; I < N; ++I) {
-      const TContourSegment& S = C.Segments[I];
-      if (S.IsCurve)
-        Path->CurveTo(ToStored(S.Curve.P1), ToStored(S.Curve.P2), ToStored(S.Curve.P3));
-      else
-        Path->LineTo(ToStored(S.Curve.P3));
-    }
-    if (C.Closed) Path->ClosePath();
-  }
+  TContourWriter Writer(*Path);
+  for (const TPathContour& C : Contours) Writer.Add(C);
   return Path;
 }
 

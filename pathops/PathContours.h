@@ -64,6 +64,29 @@ inline constexpr std::size_t MaxResultEntries = std::size_t(1) << 20;
 /// An operation's result would exceed `MaxResultEntries`.
 class EResultTooLarge : public Exception { using Exception::Exception; };
 
+/// Writes contours into a path one at a time, as `ContoursToPath` writes
+/// them, for operations that make their contours one by one and need not
+/// keep them. The path must outlive the writer; the caller holds the update
+/// bracket.
+class TContourWriter {
+public:
+  /// Writes after the entries Path already holds (which count towards none
+  /// of the writer's limits).
+  explicit TContourWriter(TZKPathData& Path) noexcept : FPath(Path) {}
+  /// Appends C: a move to its start, a line or a curve per segment (points
+  /// rounded to single precision), and a close for a closed contour (whose
+  /// closing line is then implied by the close and not written as a line).
+  /// Raises `EResultTooLarge`, writing nothing of C, when the contours
+  /// written would pass `MaxResultEntries` entries; raises `EOverflow` when a
+  /// point lies outside the single-precision range or is not finite, with C
+  /// written up to that point.
+  void Add(const TPathContour& C);
+
+private:
+  TZKPathData& FPath;
+  std::size_t FEntries = 0;
+};
+
 /// The contours as a new path: a move to each contour's start, a line or a
 /// curve per segment (points rounded to single precision), and a close for a
 /// closed contour (whose closing line is then implied by the close and not

@@ -8,8 +8,9 @@
 /// at every corner (also at a closed contour's start) and a cap at both ends
 /// of an open contour. Precision: lines and joins are exact; offset curves,
 /// round joins and round caps are cubics within `TZKStroke::Tolerance` of the
-/// true offset; dashes are cut by the exact contour measure
-/// (`TContourMeasure`: lengths to 1e-13 relative, curves cut as curves).
+/// true offset; dashes are cut along the true curves (`TContourCutter`:
+/// curves cut as curves), each end within `DashCutShare` of the tolerance
+/// of its exact distance along the contour.
 /// The outline is a union of pieces that all wind the same way, so overlaps
 /// never cancel under the nonzero rule (under even-odd they would).
 #include <memory>

@@ -180,9 +180,9 @@ TPointD EndDirection(const TContourSegment& S) noexcept {
   return Unit(S.IsCurve ? CubicTangent(S.Curve, 1) : S.End() - S.Start());
 }
 
-void OffsetSegment(const TContourSegment& S, double R, double Tolerance, TChain& Left, TChain& Right,
-                   std::vector<TPathContour>& Lobes, std::size_t& Budget) {
-  const TPointD NA = LeftNormal(StartDirection(S)), NB = LeftNormal(EndDirection(S));
+void OffsetSegment(const TContourSegment& S, const TPointD& D0, const TPointD& D1, double R, double Tolerance,
+                   TChain& Left, TChain& Right, std::vector<TPathContour>& Lobes, std::size_t& Budget) {
+  const TPointD NA = LeftNormal(D0), NB = LeftNormal(D1);
   if (!S.IsCurve) {
     ConsumeBudget(Budget, 2);
     Left.push_back(TContourSegment::Line(S.Start() + R * NA, S.End() + R * NA));

@@ -1,9 +1,12 @@
 // The stroke style's checks, and a path's contours cut into the pieces the
 // stroker draws: dashes, zero-length dots, whole contours.
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numeric>
 #include <string>
 
+#include "geometry/Tolerances.h"
 #include "pathops/ContourMeasure.h"
 #include "pathops/Stroke_p.h"
 
@@ -41,27 +44,88 @@ std::string TooManyPieces(std::size_t MaxPieces) {
                                       : "The dash pattern would make more than 2^20 dashes";
 }
 
-TStrokePiece WholePiece(const TPathContour& C) {
-  TStrokePiece P;
-  P.Closed = C.Closed;
-  P.At = C.Start;
-  for (const TContourSegment& S : C.Segments)
-    if (!ZeroLength(S)) P.Segments.push_back(S);
-  return P;
-}
+// The pieces of one contour, their segments cut into one list kept from
+// contour to contour, then handed to the sink in order through one piece
+// kept likewise: a path's pieces take a few allocations in all.
+class TPieceCutter {
+public:
+  TPieceCutter(std::size_t MaxPieces, const TPieceSink& Sink) : MaxPieces(MaxPieces), Sink(Sink) {}
 
-// The piece of contour I between distances A < B along it, as the measure
-// cuts it (lines as lines, curves by SubCubic), appended to Out's segments.
-void AppendCut(const TContourMeasure& Measure, std::size_t I, double A, double B, TStrokePiece& Out) {
-  for (const TPathContour& C : Measure.ContourPiece(I, A, B))
-    Out.Segments.insert(Out.Segments.end(), C.Segments.begin(), C.Segments.end());
-}
+  // Starts a new piece of the current contour, open and without segments;
+  // its segments are appended to Segments() until the next one starts.
+  void Add() {
+    ++Made;
+    Pieces.push_back({Cut.size(), false, false, {}, {1, 0}});
+  }
+  void AddWhole(const TPathContour& C) {
+    Pieces.push_back({Cut.size(), C.Closed, false, C.Start, {1, 0}});
+    Cut.insert(Cut.end(), C.Segments.begin(), C.Segments.end());
+  }
+  std::vector<TContourSegment>& Segments() noexcept { return Cut; }
+  // The last piece has no segments yet.
+  bool LastIsEmpty() const noexcept { return Pieces.back().First == Cut.size(); }
+  // Where the last piece leaves a dot: at a point, or (found only when it
+  // is needed) where its first segment starts.
+  void SetLastDot(const TPointD& At, const TPointD& Direction) noexcept {
+    Pieces.back().At = At, Pieces.back().Direction = Direction;
+  }
+  void SetLastDotAtItsStart() noexcept { Pieces.back().DotAtStart = true; }
+  std::size_t Count() const noexcept { return Pieces.size(); }
+  // Raises when more pieces than allowed have been made so far.
+  void CheckCount() const {
+    if (Made > MaxPieces) throw EResultTooLarge(TooManyPieces(MaxPieces));
+  }
+
+  // Hands the contour's pieces to the sink, the last one first and run on
+  // into the first where MergeLast says so: without their zero-length
+  // segments, and without dots where butt caps draw none.
+  void Flush(bool MergeLast, bool DrawsDots) {
+    const std::size_t N = Pieces.size();
+    if (MergeLast) --Made;
+    for (std::size_t I = MergeLast ? N - 1 : 0, Done = 0; Done < N - (MergeLast ? 1 : 0); ++Done) {
+      const TPiece& P = Pieces[I];
+      Out.Segments.clear();
+      Out.Closed = P.Closed, Out.At = P.At, Out.Direction = P.Direction;
+      AppendSegments(I);
+      if (MergeLast && I == N - 1) AppendSegments(0);
+      if (Out.Segments.empty() && P.DotAtStart)
+        Out.At = Cut[P.First].Start(), Out.Direction = StartDirection(Cut[P.First]);
+      if (DrawsDots || !Out.Segments.empty()) Sink(Out);
+      I = I == N - 1 ? 1 : I + 1;
+    }
+    Pieces.clear();
+    Cut.clear();
+  }
+
+private:
+  struct TPiece {
+    std::size_t First;  // in Cut
+    bool Closed;
+    bool DotAtStart;  // a dot is at the first segment's start
+    TPointD At, Direction;
+  };
+
+  void AppendSegments(std::size_t I) {
+    const std::size_t End = I + 1 < Pieces.size() ? Pieces[I + 1].First : Cut.size();
+    std::copy_if(Cut.begin() + static_cast<std::ptrdiff_t>(Pieces[I].First),
+                 Cut.begin() + static_cast<std::ptrdiff_t>(End), std::back_inserter(Out.Segments),
+                 [](const TContourSegment& S) { return !ZeroLength(S); });
+  }
+
+  const std::size_t MaxPieces;
+  const TPieceSink& Sink;
+  std::vector<TContourSegment> Cut;
+  std::vector<TPiece> Pieces;
+  TStrokePiece Out;
+  std::size_t Made = 0;
+};
 
 // Cuts contour I by the pattern (even, positive total) from Offset (in
-// [0, total)). A dash on at both ends of a closed contour runs on over its
-// start as one dash, with a join there.
-void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vector<double>& Pattern, double Offset,
-                 std::size_t MaxPieces, std::vector<TStrokePiece>& Out) {
+// [0, total)), dash ends to Accuracy. A dash on at both ends of a closed
+// contour runs on over its start as one dash, with a join there: returns
+// true when the last piece runs on into the first.
+bool DashContour(const TContourMeasure& Measure, std::size_t I, const std::vector<double>& Pattern, double Offset,
+                 double Accuracy, TPieceCutter& Out) {
   const TPathContour& Contour = Measure.Contours()[I];
   const double Length = Measure.ContourLength(I);
   // Find where the offset falls in the pattern; an entry ending exactly there
@@ -77,34 +141,35 @@ void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vecto
     Index = (Index + 1) % Pattern.size();
   }
   const bool StartsOn = Index % 2 == 0;
-  const std::size_t First = Out.size();
+  TContourCutter Cutter(Measure, I, Accuracy);
   bool RunsToEnd = false;  // the last dash reaches the contour's end
   for (double At = 0, Left = Pattern[Index] - Into;;) {
     const double End = At + Left;
     if (Index % 2 == 0) {
       if (At == 0 && End >= Length && Contour.Closed) {
-        Out.push_back(WholePiece(Contour));  // one dash all round: the contour itself
-        return;
+        Out.AddWhole(Contour);  // one dash all round: the contour itself
+        return false;
       }
-      TStrokePiece& P = Out.emplace_back();
-      if (End > At) AppendCut(Measure, I, At, std::min(End, Length), P);
-      if (P.Segments.empty()) {
+      Out.Add();
+      Cutter.SkipTo(At);
+      if (End > At) Cutter.CutTo(std::min(End, Length), Out.Segments());
+      if (Out.LastIsEmpty()) {
         const TPointTangent From = Measure.PointTangentAt(Measure.ContourStart(I) + At);
-        P.At = From.Point, P.Direction = From.Tangent;
+        Out.SetLastDot(From.Point, From.Tangent);
       } else {
         // Where a dash too short to keep a segment of any length leaves a dot.
-        P.At = P.Segments.front().Start(), P.Direction = StartDirection(P.Segments.front());
+        Out.SetLastDotAtItsStart();
       }
       RunsToEnd = End >= Length;
-      if (Out.size() > MaxPieces) throw EResultTooLarge(TooManyPieces(MaxPieces));
+      Out.CheckCount();
     }
     if (End >= Length) {
       // Zero-length entries due just at the end: their dashes are dots there.
       for (std::size_t K = 1; End == Length && K < Pattern.size() && Pattern[(Index + K) % Pattern.size()] == 0; ++K) {
         if ((Index + K) % 2 != 0) continue;
-        TStrokePiece& P = Out.emplace_back();
+        Out.Add();
         const TPointTangent At = Measure.PointTangentAt(Measure.ContourStart(I) + Length);
-        P.At = At.Point, P.Direction = At.Tangent;
+        Out.SetLastDot(At.Point, At.Tangent);
       }
       break;
     }
@@ -112,43 +177,56 @@ void DashContour(const TContourMeasure& Measure, std::size_t I, const std::vecto
     Index = (Index + 1) % Pattern.size();
     Left = Pattern[Index];
   }
-  if (Contour.Closed && StartsOn && RunsToEnd && Out.size() - First >= 2) {
-    TStrokePiece& Last = Out.back();
-    TStrokePiece& Head = Out[First];
-    Last.Segments.insert(Last.Segments.end(), Head.Segments.begin(), Head.Segments.end());
-    Head = std::move(Last);
-    Out.pop_back();
-  }
+  return Contour.Closed && StartsOn && RunsToEnd && Out.Count() >= 2;
 }
 
 } // namespace
 
-std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke& Stroke, std::size_t MaxPieces) {
+void ForEachStrokePiece(const TZKPathData& Path, const TZKStroke& Stroke, std::size_t MaxPieces,
+                        const TPieceSink& Sink) {
   std::vector<double> Pattern = Stroke.Dashes;
   if (Pattern.size() % 2 == 1) Pattern.insert(Pattern.end(), Stroke.Dashes.begin(), Stroke.Dashes.end());
   const double Total = std::accumulate(Pattern.begin(), Pattern.end(), 0.0);
-  std::vector<TStrokePiece> Pieces;
-  if (!(Total > 0)) {
-    for (const TPathContour& C : PathContours(Path))
-      if (!C.Segments.empty()) Pieces.push_back(WholePiece(C));  // a lone move paints nothing
-  } else {
-    const TContourMeasure Measure(Path);
-    // Refuse a pattern that would make too many dashes before cutting any.
-    double Dashes = 0;
-    for (std::size_t I = 0; I < Measure.ContourCount(); ++I)
-      if (!Measure.Contours()[I].Segments.empty())
-        Dashes += (Measure.ContourLength(I) / Total + 1) * static_cast<double>(Pattern.size() / 2);
-    if (!(Dashes <= static_cast<double>(MaxResultEntries))) throw EResultTooLarge(TooManyPieces(MaxResultEntries));
-    if (!(Dashes <= static_cast<double>(MaxPieces))) throw EResultTooLarge(TooManyPieces(MaxPieces));
-    double Offset = std::fmod(Stroke.DashOffset, Total);
-    if (Offset < 0) Offset += Total;
-    if (!(Offset < Total)) Offset = 0;
-    for (std::size_t I = 0; I < Measure.ContourCount(); ++I)
-      if (!Measure.Contours()[I].Segments.empty()) DashContour(Measure, I, Pattern, Offset, MaxPieces, Pieces);
-    for (TStrokePiece& P : Pieces) std::erase_if(P.Segments, ZeroLength);
-  }
   // Dots are drawn only by caps that reach beyond the end.
-  if (Stroke.Cap == TZKLineCap::Butt) std::erase_if(Pieces, [](const TStrokePiece& P) { return P.Segments.empty(); });
+  const bool DrawsDots = Stroke.Cap != TZKLineCap::Butt;
+  TPieceCutter Pieces(MaxPieces, Sink);
+  if (!(Total > 0)) {
+    for (const TPathContour& C : PathContours(Path)) {
+      if (C.Segments.empty()) continue;  // a lone move paints nothing
+      Pieces.AddWhole(C);
+      Pieces.Flush(false, DrawsDots);
+    }
+    return;
+  }
+  // The segments are measured to a relative accuracy that keeps the error
+  // of every distance along the path within the dash ends' accuracy: the
+  // control polygons' length bounds the path's.
+  const double Accuracy = DashCutShare * Stroke.Tolerance;
+  std::vector<TPathContour> Contours = PathContours(Path);
+  double Reach = 0;
+  for (const TPathContour& C : Contours)
+    for (const TContourSegment& S : C.Segments) Reach += CubicControlLength(S.Curve);
+  const TContourMeasure Measure(std::move(Contours), Reach > 0 ? std::max(MeasureAccuracy, Accuracy / Reach)
+                                                               : MeasureAccuracy);
+  // Refuse a pattern that would make too many dashes before cutting any.
+  double Dashes = 0;
+  for (std::size_t I = 0; I < Measure.ContourCount(); ++I)
+    if (!Measure.Contours()[I].Segments.empty())
+      Dashes += (Measure.ContourLength(I) / Total + 1) * static_cast<double>(Pattern.size() / 2);
+  if (!(Dashes <= static_cast<double>(MaxResultEntries))) throw EResultTooLarge(TooManyPieces(MaxResultEntries));
+  if (!(Dashes <= static_cast<double>(MaxPieces))) throw EResultTooLarge(TooManyPieces(MaxPieces));
+  double Offset = std::fmod(Stroke.DashOffset, Total);
+  if (Offset < 0) Offset += Total;
+  if (!(Offset < Total)) Offset = 0;
+  for (std::size_t I = 0; I < Measure.ContourCount(); ++I) {
+    if (Measure.Contours()[I].Segments.empty()) continue;
+    Pieces.Flush(DashContour(Measure, I, Pattern, Offset, Accuracy, Pieces), DrawsDots);
+  }
+}
+
+std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke& Stroke, std::size_t MaxPieces) {
+  std::vector<TStrokePiece> Pieces;
+  ForEachStrokePiece(Path, Stroke, MaxPieces, [&](const TStrokePiece& P) { Pieces.push_back(P); });
   return Pieces;
 }
 

@@ -8,6 +8,7 @@
 // offset folds back. The outline chains these parts into one contour per
 // side, which adds up to the same winding at every point.
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "pathops/PathContours.h"
@@ -26,11 +27,19 @@ struct TStrokePiece {
   TPointD Direction{1, 0};
 };
 
-/// The path's contours cut into pieces: dashed by the style's pattern, with
-/// segments of zero length left out and lone moves dropped; a zero-length
-/// contour or dash becomes a dot when the caps are round or square. Raises
-/// `EResultTooLarge` when the pattern would make more than 2^20 dashes, or
-/// more than MaxPieces (`MaxOutlinePieces` for an outline).
+/// Receives the pieces one at a time, in order; a piece is valid only during
+/// the call (its storage is reused for the next one).
+using TPieceSink = std::function<void(const TStrokePiece&)>;
+
+/// The path's contours cut into pieces, handed to Sink: dashed by the
+/// style's pattern (dash ends placed to `DashCutShare` of the tolerance),
+/// with segments of zero length left out and lone moves dropped; a
+/// zero-length contour or dash becomes a dot when the caps are round or
+/// square. Raises `EResultTooLarge` when the pattern would make more than
+/// 2^20 dashes, or more than MaxPieces (`MaxOutlinePieces` for an outline).
+void ForEachStrokePiece(const TZKPathData& Path, const TZKStroke& Stroke, std::size_t MaxPieces,
+                        const TPieceSink& Sink);
+/// The pieces of `ForEachStrokePiece` kept in a list.
 std::vector<TStrokePiece> StrokePieces(const TZKPathData& Path, const TZKStroke& Stroke,
                                        std::size_t MaxPieces = MaxResultEntries);
 
@@ -59,8 +68,16 @@ constexpr TPointD LeftNormal(const TPointD& D) noexcept { return {-D.Y, D.X}; }
 /// offsets; where a side folds back (a curvature radius below R), the folded
 /// lobe is appended to Lobes, wound like the ribbons. Budget counts the
 /// segments still allowed and raises `EResultTooLarge` when it runs out.
-void OffsetSegment(const TContourSegment& S, double R, double Tolerance, TChain& Left, TChain& Right,
-                   std::vector<TPathContour>& Lobes, std::size_t& Budget);
+/// D0 and D1 are the segment's `StartDirection` and `EndDirection`, for
+/// callers that have them already.
+void OffsetSegment(const TContourSegment& S, const TPointD& D0, const TPointD& D1, double R, double Tolerance,
+                   TChain& Left, TChain& Right, std::vector<TPathContour>& Lobes, std::size_t& Budget);
+/// As above, finding the directions itself.
+inline void OffsetSegment(const TContourSegment& S, double R, double Tolerance, TChain& Left, TChain& Right,
+                          std::vector<TPathContour>& Lobes, std::size_t& Budget) {
+  const TPointD D0 = StartDirection(S);
+  OffsetSegment(S, D0, S.IsCurve ? EndDirection(S) : D0, R, Tolerance, Left, Right, Lobes, Budget);
+}
 
 /// Appends the join at P between a segment arriving in unit direction D0 and
 /// one leaving in D1: to Left a chain from P + R*n0 to P + R*n1, to Right one

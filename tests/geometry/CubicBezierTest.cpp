@@ -65,6 +65,19 @@ TEST(CubicBezierTest, ParameterAtLength_InvertsArcLength) {
   }
 }
 
+TEST(CubicBezierTest, ParameterAfterLength_StepsAddUpToTheLengthFromTheStart) {
+  const TCubicBezier C{{0, 0}, {10, 30}, {40, -20}, {50, 10}};
+  const double Total = CubicLength(C, 1e-13);
+  double T = 0, Measured = 0;
+  for (double Step : {0.5, 7.0, 0.01, 20.0}) {
+    const TCubicLengthStep S = CubicParameterAfterLength(C, T, Step, Total - Measured, 1e-9);
+    EXPECT_NEAR(S.Length, Step, 1e-9);
+    T = S.T, Measured += S.Length;
+    EXPECT_NEAR(CubicArcLength(C, 0, T, 1e-13 * Total), Measured, 1e-8) << Step;
+  }
+  EXPECT_EQ(CubicParameterAfterLength(C, T, Total, Total - Measured, 1e-9).T, 1);
+}
+
 TEST(CubicBezierTest, SubCubic_TracesTheSamePoints) {
   const TCubicBezier C{{0, 0}, {10, 30}, {40, -20}, {50, 10}};
   const TCubicBezier Piece = SubCubic(C, 0.2, 0.7);

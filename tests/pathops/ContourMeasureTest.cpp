@@ -145,6 +145,27 @@ TEST(ContourMeasureTest, ContourPiece_MeasuresFromTheContourStart) {
   EXPECT_TRUE(M.ContourPiece(0, 10, 20).empty());
 }
 
+TEST(ContourMeasureTest, Cutter_PiecesEndWhereTheExactMeasurePutsThem) {
+  const TContourMeasure M(*Parse("M0,0 C0,9 9,-3 9,6 L9,10 C9,12 2,14 0,0"));
+  const double Accuracy = 1e-6;
+  TContourCutter Cutter(M, 0, Accuracy);
+  std::vector<TContourSegment> Out;
+  double At = 0;
+  for (double Next : {0.7, 1.4, 2.0, 5.5, 9.0, 12.3, 18.0, 40.0}) {  // 40 passes the end
+    Out.clear();
+    Cutter.SkipTo(At + 0.1);
+    Cutter.CutTo(Next, Out);
+    ASSERT_FALSE(Out.empty()) << Next;
+    EXPECT_LT(Length(Out.front().Start() - M.PointAt(At + 0.1)), 2 * Accuracy) << Next;
+    EXPECT_LT(Length(Out.back().End() - M.PointAt(std::min(Next, M.Length()))), 2 * Accuracy) << Next;
+    if (Next > M.Length()) EXPECT_EQ(Out.back().End(), M.Contours()[0].Segments.back().End());
+    At = Next;
+  }
+  Out.clear();
+  Cutter.CutTo(50, Out);  // at the end already: nothing more
+  EXPECT_TRUE(Out.empty());
+}
+
 TEST(ContourMeasureTest, HugeCoordinates_FiniteAnswers) {
   const TContourMeasure M(*Parse("M-3e38,-3e38 C3e38,-3e38 3e38,3e38 -3e38,3e38 Z"));
   ASSERT_TRUE(std::isfinite(M.Length()));
