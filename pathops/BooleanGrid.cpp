@@ -166,6 +166,37 @@ bool LineMeetsBox(const TPointD& A, const TPointD& B, const TBox& Box, bool More
   return !MoreThanAPoint || T1 > T0;
 }
 
+// The distance from P to the segment A-B.
+double DistanceToSegment(const TPointD& P, const TPointD& A, const TPointD& B) noexcept {
+  const TPointD D = B - A, E = P - A;
+  const double L2 = Dot(D, D);
+  const double T = L2 > 0 ? std::clamp(Dot(E, D) / L2, 0.0, 1.0) : 0.0;
+  const TPointD F = E - T * D;
+  return std::sqrt(Dot(F, F));
+}
+
+// Whether the segments A0-A1 and B0-B1 cross at a point inside both (their
+// ends strictly on either side of the other's line).
+bool SegmentsCross(const TPointD& A0, const TPointD& A1, const TPointD& B0, const TPointD& B1) noexcept {
+  const double D0 = Cross(B1 - B0, A0 - B0), D1 = Cross(B1 - B0, A1 - B0);
+  const double D2 = Cross(A1 - A0, B0 - A0), D3 = Cross(A1 - A0, B1 - A0);
+  return ((D0 < 0 && D1 > 0) || (D0 > 0 && D1 < 0)) && ((D2 < 0 && D3 > 0) || (D2 > 0 && D3 < 0));
+}
+
+// The distance between the segments A0-A1 and B0-B1.
+double SegmentDistance(const TPointD& A0, const TPointD& A1, const TPointD& B0, const TPointD& B1) noexcept {
+  if (SegmentsCross(A0, A1, B0, B1)) return 0;
+  return std::min({DistanceToSegment(A0, B0, B1), DistanceToSegment(A1, B0, B1), DistanceToSegment(B0, A0, A1),
+                   DistanceToSegment(B1, A0, A1)});
+}
+
+// How far the curve strays from its chord at most: the curve lies in the
+// hull of its controls, and the distance to the chord, a convex function,
+// is largest over the hull at a control point.
+double ChordRadius(const TCubicBezier& K) noexcept {
+  return std::max(DistanceToSegment(K.P1, K.P0, K.P3), DistanceToSegment(K.P2, K.P0, K.P3));
+}
+
 // Whether the curve's derivative keeps within an open half-plane, so that
 // the curve runs on in one direction: its derivative is a combination with
 // non-negative weights of P1 - P0, P2 - P1 and P3 - P2, and these lie in an
@@ -426,19 +457,43 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   std::vector<std::vector<std::pair<double, double>>> Fine(Pending.size());
   std::size_t Work = 0;
   const std::size_t Budget = RefineWorkPerSegment * Pending.size() + 4096;
+  // A part of a segment: its curve, the box and the capsule (the chord
+  // widened by Radius) that hold it, and its piece count at the tolerance.
   struct TPart {
     std::uint32_t Segment;
     double T0, T1;
+    TCubicBezier K;
     TBox Box;
+    double Radius;
     double N;
   };
-  const auto PartOf = [&](std::uint32_t Segment, double T0, double T1) {
+  const auto PartOf = [&](std::uint32_t Segment, double T0, double T1, const TCubicBezier& K) {
     const TContourSegment& S = Pending[Segment].Segment;
-    if (!Splits[Segment]) return TPart{Segment, T0, T1, TightBoxOf(S.Curve), 0};
+    if (!S.IsCurve) return TPart{Segment, T0, T1, K, {}, 0, 0};
+    if (!Splits[Segment]) return TPart{Segment, T0, T1, K, TightBoxOf(K), ChordRadius(K), 0};
     // The whole curve by its tight box, a part by its controls' box: that
     // is as good after a halving or two, and far cheaper.
-    const TCubicBezier K = SubCubic(S.Curve, T0, T1);
-    return TPart{Segment, T0, T1, T0 == 0 && T1 == 1 ? TightBoxOf(K) : ControlBoxOf(K), Pieces(K, Tolerance)};
+    return TPart{Segment, T0, T1, K, T0 == 0 && T1 == 1 ? TightBoxOf(K) : ControlBoxOf(K), ChordRadius(K),
+                 Pieces(K, Tolerance)};
+  };
+  std::vector<TPart> Wholes;
+  Wholes.reserve(Pending.size());
+  for (std::uint32_t I = 0; I < Pending.size(); ++I) Wholes.push_back(PartOf(I, 0, 1, Pending[I].Segment.Curve));
+  // Parts that are each within the crossing tolerance of their chord, whose
+  // chords cross at a wide angle with every end well clear of the other
+  // chord: the curves cross once there, as their chords do, and as any
+  // polygon through their points does, so no finer cut changes a decision.
+  const double CrossingReach = GridSteps * BooleanCrossingFlatness / FScale;
+  const auto CrossOnce = [&](const TPart& P, const TPart& Q) {
+    if (P.Radius > CrossingReach || Q.Radius > CrossingReach) return false;
+    const TPointD A0 = P.K.P0, A1 = P.K.P3, B0 = Q.K.P0, B1 = Q.K.P3;
+    const TPointD DA = A1 - A0, DB = B1 - B0;
+    const double LA = Length(DA), LB = Length(DB);
+    if (!(std::fabs(Cross(DA, DB)) >= 0.5 * LA * LB)) return false;  // within 30 degrees of parallel
+    const double Clear = 4 * (P.Radius + Q.Radius);
+    const double SA0 = Cross(DB, A0 - B0) / LB, SA1 = Cross(DB, A1 - B0) / LB;
+    const double SB0 = Cross(DA, B0 - A0) / LA, SB1 = Cross(DA, B1 - A0) / LA;
+    return SA0 * SA1 < 0 && SB0 * SB1 < 0 && std::min({std::fabs(SA0), std::fabs(SA1), std::fabs(SB0), std::fabs(SB1)}) > Clear;
   };
   const auto Pair = [&](auto&& Self, const TPart& P, const TPart& Q, int Depth) -> void {
     if (++Work > Budget) return;
@@ -448,6 +503,10 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     const bool Meets = Other.IsCurve ? Overlap(P.Box, Q.Box, Neighbour)
                                      : LineMeetsBox(Other.Start(), Other.End(), P.Box, Neighbour);
     if (!Meets) return;
+    // Parts whose capsules keep apart are as clear of each other as parts
+    // whose boxes do (neighbours always touch at the end they share).
+    if (!Neighbour && SegmentDistance(P.K.P0, P.K.P3, Q.K.P0, Q.K.P3) > P.Radius + Q.Radius) return;
+    if (!Neighbour && CrossOnce(P, Q)) return;
     if ((P.N <= 4 && Q.N <= 4) || Depth >= MaxRefineDepth) {
       Fine[P.Segment].push_back({P.T0, P.T1});
       if (Splits[Q.Segment]) Fine[Q.Segment].push_back({Q.T0, Q.T1});
@@ -456,19 +515,21 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     if (P.N >= Q.N) {
       const double Mid = P.T0 + (P.T1 - P.T0) / 2;
       Cuts[P.Segment].push_back(Mid);
-      Self(Self, PartOf(P.Segment, P.T0, Mid), Q, Depth + 1);
-      Self(Self, PartOf(P.Segment, Mid, P.T1), Q, Depth + 1);
+      const auto [Left, Right] = SplitCubic(P.K, 0.5);
+      Self(Self, PartOf(P.Segment, P.T0, Mid, Left), Q, Depth + 1);
+      Self(Self, PartOf(P.Segment, Mid, P.T1, Right), Q, Depth + 1);
     } else {
       const double Mid = Q.T0 + (Q.T1 - Q.T0) / 2;
       Cuts[Q.Segment].push_back(Mid);
-      Self(Self, P, PartOf(Q.Segment, Q.T0, Mid), Depth + 1);
-      Self(Self, P, PartOf(Q.Segment, Mid, Q.T1), Depth + 1);
+      const auto [Left, Right] = SplitCubic(Q.K, 0.5);
+      Self(Self, P, PartOf(Q.Segment, Q.T0, Mid, Left), Depth + 1);
+      Self(Self, P, PartOf(Q.Segment, Mid, Q.T1, Right), Depth + 1);
     }
   };
   std::vector<std::uint32_t> Met;
   for (std::uint32_t I = 0; I < Pending.size() && Work <= Budget; ++I) {
     if (!Splits[I]) continue;
-    const TPart Whole = PartOf(I, 0, 1);
+    const TPart& Whole = Wholes[I];
     if (Whole.N <= 1) continue;  // flat enough for one chord anyway
     Met.clear();
     Index.Any(Whole.Box, [&](std::uint32_t K) {
@@ -479,7 +540,7 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     });
     std::sort(Met.begin(), Met.end());
     Met.erase(std::unique(Met.begin(), Met.end()), Met.end());
-    for (std::uint32_t J : Met) Pair(Pair, Whole, PartOf(J, 0, 1), 0);
+    for (std::uint32_t J : Met) Pair(Pair, Whole, Wholes[J], 0);
   }
   const bool Refined = Work <= Budget;  // otherwise every curve is cut evenly
 

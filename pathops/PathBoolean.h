@@ -28,13 +28,12 @@
 /// lost (two crossings close together not seen) or made (a near touch taken
 /// for two crossings); a single crossing is always seen, as the polygons
 /// follow the curves to either side of it. The tolerance is relative, so it is the same
-/// fraction of the drawing at every scale: 2^-16 of the extent is 1/16 pixel
-/// on a drawing 4,000 pixels wide, and on the 16-unit icons drawn at 16
-/// pixels per unit it is 1/256 pixel.
+/// fraction of the drawing at every scale (see `BooleanFlatness`).
 #include <memory>
 #include <span>
 #include <vector>
 
+#include "geometry/Tolerances.h"
 #include "path/PathData.h"
 #include "pathops/PathContours.h"
 
@@ -47,10 +46,6 @@ enum class TPathOp : std::uint8_t {
   Difference,    ///< the area of A that is not B's
   Xor,           ///< the area of exactly one of A and B
 };
-
-/// The flattening tolerance of the region decision, as a fraction of the
-/// operands' extent (see the precision model above): 2^-16.
-inline constexpr double BooleanFlatness = 1.0 / (1 << 16);
 
 /// The most polygon vertices the operands of one operation are flattened
 /// into. Operands whose curves would need more get every curve's piece count
