@@ -922,11 +922,87 @@ void SplitTouching(const ClipperLib::Path& Ring, ClipperLib::Paths& Out) {
   if (Stack.size() >= 3) Out.push_back(std::move(Stack));
 }
 
+// Twice the signed area of the ring, exactly.
+__int128 TwiceArea(const ClipperLib::Path& Ring) noexcept {
+  __int128 A = 0;
+  for (std::size_t I = 0, J = Ring.size() - 1; I < Ring.size(); J = I++)
+    A += __int128(Ring[J].X) * Ring[I].Y - __int128(Ring[I].X) * Ring[J].Y;
+  return A;
+}
+
+// Where the point (X2 / 2, Y2 / 2) lies against the ring: 1 inside, 0
+// outside, -1 on its boundary. Exact: coordinates are doubled so that the
+// midpoint of a ring edge is a grid point too.
+int PointInRing(cInt X2, cInt Y2, const ClipperLib::Path& Ring) noexcept {
+  bool In = false;
+  for (std::size_t I = 0, J = Ring.size() - 1; I < Ring.size(); J = I++) {
+    const cInt AX = 2 * Ring[J].X, AY = 2 * Ring[J].Y, BX = 2 * Ring[I].X, BY = 2 * Ring[I].Y;
+    const __int128 T = __int128(Y2 - AY) * (BX - AX) - __int128(X2 - AX) * (BY - AY);
+    if (T == 0 && X2 >= std::min(AX, BX) && X2 <= std::max(AX, BX) && Y2 >= std::min(AY, BY) &&
+        Y2 <= std::max(AY, BY))
+      return -1;
+    if ((AY > Y2) != (BY > Y2) && (BY > AY ? T > 0 : T < 0)) In = !In;
+  }
+  return In ? 1 : 0;
+}
+
+// Whether ring Inner lies inside ring Outer, the two neither crossing nor
+// overlapping but free to touch at points and along edges: the first vertex
+// or edge midpoint of Inner off Outer's boundary says; -1 when none is (the
+// two rings are one).
+int RingInside(const ClipperLib::Path& Inner, const ClipperLib::Path& Outer) noexcept {
+  for (const IntPoint& P : Inner)
+    if (const int In = PointInRing(2 * P.X, 2 * P.Y, Outer); In >= 0) return In;
+  for (std::size_t I = 0, J = Inner.size() - 1; I < Inner.size(); J = I++)
+    if (const int In = PointInRing(Inner[J].X + Inner[I].X, Inner[J].Y + Inner[I].Y, Outer); In >= 0) return In;
+  return -1;
+}
+
+// The rings turned so that each runs as its nesting says: one inside an
+// even number of the others is an outline (positive area), one inside an
+// odd number a hole. The clipper's own orientation rests on its count of
+// the edges beside a ring, which goes wrong where an operand's edges run
+// twice over one place (a loop drawn twice under the even-odd rule); the
+// rings themselves, which neither cross nor overlap, are right.
+void OrientByNesting(ClipperLib::Paths& Rings) {
+  struct TRingBox {
+    cInt X0, Y0, X1, Y1;
+  };
+  std::vector<TRingBox> Boxes;
+  Boxes.reserve(Rings.size());
+  for (const ClipperLib::Path& Ring : Rings) {
+    TRingBox B{Ring[0].X, Ring[0].Y, Ring[0].X, Ring[0].Y};
+    for (const IntPoint& P : Ring) B = {std::min(B.X0, P.X), std::min(B.Y0, P.Y), std::max(B.X1, P.X), std::max(B.Y1, P.Y)};
+    Boxes.push_back(B);
+  }
+  // By the left side of the box: a ring can lie only inside rings that
+  // start left of it or where it does.
+  std::vector<std::uint32_t> Order(Rings.size());
+  for (std::uint32_t I = 0; I < Order.size(); ++I) Order[I] = I;
+  std::sort(Order.begin(), Order.end(), [&](std::uint32_t L, std::uint32_t R) { return Boxes[L].X0 < Boxes[R].X0; });
+  std::vector<char> Hole(Rings.size(), 0);
+  for (std::size_t K = 0; K < Order.size(); ++K) {
+    const std::uint32_t I = Order[K];
+    const TRingBox& BI = Boxes[I];
+    int Depth = 0;
+    for (std::size_t L = 0; L < Order.size() && Boxes[Order[L]].X0 <= BI.X0; ++L) {
+      const std::uint32_t J = Order[L];
+      const TRingBox& BJ = Boxes[J];
+      if (J == I || BJ.X1 < BI.X1 || BJ.Y0 > BI.Y0 || BJ.Y1 < BI.Y1) continue;
+      Depth += RingInside(Rings[I], Rings[J]) == 1;
+    }
+    Hole[I] = Depth % 2 == 1;
+  }
+  for (std::size_t I = 0; I < Rings.size(); ++I)
+    if ((TwiceArea(Rings[I]) < 0) != bool(Hole[I])) std::reverse(Rings[I].begin(), Rings[I].end());
+}
+
 } // namespace
 
 std::vector<TPathContour> TBooleanGrid::Rebuild(const ClipperLib::Paths& Clipped) const {
   ClipperLib::Paths Result;
   for (const ClipperLib::Path& P : Clipped) SplitTouching(P, Result);
+  OrientByNesting(Result);
   std::vector<TPathContour> Out;
   std::size_t Vertices = 0;
   for (const ClipperLib::Path& P : Result) Vertices += P.size();

@@ -127,6 +127,10 @@ INSTANTIATE_TEST_SUITE_P(
         {"EmptyMinusSquare", "", Square02, TPathOp::Difference, NZ, 0, 0, 0, false},
         {"ZeroAreaContour_Vanishes", "M0,0 H2 H0 Z", Square13, TPathOp::Union, NZ, 4, 1, 4, false},
         {"ReversedSquare_Union_RunsClockwise", "M0,0 V2 H2 V0 Z", "", TPathOp::Union, NZ, 4, 1, 4, false},
+        // Thrice drawn, the square is filled under the even-odd rule; twice
+        // drawn, it is empty: the difference is the square, running clockwise.
+        {"LoopDrawnThriceMinusTwice_EvenOdd", "M0,0 H3 V3 H0 Z M0,0 H3 V3 H0 Z M0,0 H3 V3 H0 Z",
+         "M0,0 H3 V3 H0 Z M0,0 H3 V3 H0 Z", TPathOp::Difference, EO, 9, 1, 4, false},
         {"OpenContour_ClosedByFill", "M0,0 H2 V2", Square13, TPathOp::Intersection, NZ, 0.5, 1, 3, false},
         // Simplify (B "-").
         {"FigureEight_NonZero", "M0,0 L2,2 H0 L2,0 Z", "-", TPathOp::Union, NZ, 2, 2, 6, false},
