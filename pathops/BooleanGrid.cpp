@@ -109,7 +109,8 @@ double DistanceToEdge(const IntPoint& P, const IntPoint& A, const IntPoint& B, d
   const double PX = double(P.X - A.X), PY = double(P.Y - A.Y);
   const double L2 = DX * DX + DY * DY;
   Along = L2 > 0 ? std::clamp((PX * DX + PY * DY) / L2, 0.0, 1.0) : 0.0;
-  return std::hypot(PX - Along * DX, PY - Along * DY);
+  const double EX = PX - Along * DX, EY = PY - Along * DY;
+  return std::sqrt(EX * EX + EY * EY);  // grid steps: no overflow for hypot to guard against
 }
 
 // A box of control points; a curve lies inside the box of its controls.
@@ -166,15 +167,6 @@ bool LineMeetsBox(const TPointD& A, const TPointD& B, const TBox& Box, bool More
   return !MoreThanAPoint || T1 > T0;
 }
 
-// The distance from P to the segment A-B.
-double DistanceToSegment(const TPointD& P, const TPointD& A, const TPointD& B) noexcept {
-  const TPointD D = B - A, E = P - A;
-  const double L2 = Dot(D, D);
-  const double T = L2 > 0 ? std::clamp(Dot(E, D) / L2, 0.0, 1.0) : 0.0;
-  const TPointD F = E - T * D;
-  return std::sqrt(Dot(F, F));
-}
-
 // Whether the segments A0-A1 and B0-B1 cross at a point inside both (their
 // ends strictly on either side of the other's line).
 bool SegmentsCross(const TPointD& A0, const TPointD& A1, const TPointD& B0, const TPointD& B1) noexcept {
@@ -183,18 +175,61 @@ bool SegmentsCross(const TPointD& A0, const TPointD& A1, const TPointD& B0, cons
   return ((D0 < 0 && D1 > 0) || (D0 > 0 && D1 < 0)) && ((D2 < 0 && D3 > 0) || (D2 > 0 && D3 < 0));
 }
 
-// The distance between the segments A0-A1 and B0-B1.
-double SegmentDistance(const TPointD& A0, const TPointD& A1, const TPointD& B0, const TPointD& B1) noexcept {
-  if (SegmentsCross(A0, A1, B0, B1)) return 0;
-  return std::min({DistanceToSegment(A0, B0, B1), DistanceToSegment(A1, B0, B1), DistanceToSegment(B0, A0, A1),
-                   DistanceToSegment(B1, A0, A1)});
+// The squared distance from P to the segment A-B.
+double SquaredDistanceToSegment(const TPointD& P, const TPointD& A, const TPointD& B) noexcept {
+  const TPointD D = B - A, E = P - A;
+  const double L2 = Dot(D, D);
+  const double T = L2 > 0 ? std::clamp(Dot(E, D) / L2, 0.0, 1.0) : 0.0;
+  const TPointD F = E - T * D;
+  return Dot(F, F);
+}
+
+// Whether the segments A0-A1 and B0-B1 come farther apart than Distance.
+bool SegmentsApart(const TPointD& A0, const TPointD& A1, const TPointD& B0, const TPointD& B1, double Distance) noexcept {
+  const double D2 = Distance * Distance;
+  return SquaredDistanceToSegment(A0, B0, B1) > D2 && SquaredDistanceToSegment(A1, B0, B1) > D2 &&
+         SquaredDistanceToSegment(B0, A0, A1) > D2 && SquaredDistanceToSegment(B1, A0, A1) > D2 &&
+         !SegmentsCross(A0, A1, B0, B1);
+}
+
+// Whether two curves that start at one point X leave it in directions
+// apart: each lies in the cone from X spanned by its other control points
+// (the hull of its controls), and the cones, each narrower than a half
+// turn, share no direction. They then meet only at X, and so do their
+// polygons.
+bool ConesApart(const TPointD& X, const TPointD (&U)[3], const TPointD (&V)[3]) noexcept {
+  constexpr double Pi = 3.14159265358979323846, Margin = 1e-9;
+  // Angles measured from the direction of U's last control.
+  const TPointD D = U[2] - X;
+  if (D.X == 0 && D.Y == 0) return false;
+  const auto Angle = [&](const TPointD& P) { return std::atan2(Cross(D, P - X), Dot(D, P - X)); };
+  double Lo = 0, Hi = 0;
+  for (const TPointD& P : U)
+    if (P != X) {
+      const double A = Angle(P);
+      Lo = std::min(Lo, A);
+      Hi = std::max(Hi, A);
+    }
+  if (!(Hi - Lo < Pi - Margin)) return false;
+  // V's directions, all beyond Hi and short of Lo + 2 pi, within less than
+  // a half turn of each other.
+  double VLo = std::numeric_limits<double>::infinity(), VHi = -VLo;
+  for (const TPointD& P : V) {
+    if (P == X) continue;
+    double A = Angle(P);
+    if (A <= Hi + Margin) A += 2 * Pi;
+    if (!(A > Hi + Margin && A < Lo + 2 * Pi - Margin)) return false;
+    VLo = std::min(VLo, A);
+    VHi = std::max(VHi, A);
+  }
+  return VHi - VLo < Pi - Margin;
 }
 
 // How far the curve strays from its chord at most: the curve lies in the
 // hull of its controls, and the distance to the chord, a convex function,
 // is largest over the hull at a control point.
 double ChordRadius(const TCubicBezier& K) noexcept {
-  return std::max(DistanceToSegment(K.P1, K.P0, K.P3), DistanceToSegment(K.P2, K.P0, K.P3));
+  return std::sqrt(std::max(SquaredDistanceToSegment(K.P1, K.P0, K.P3), SquaredDistanceToSegment(K.P2, K.P0, K.P3)));
 }
 
 // Whether the curve's derivative keeps within an open half-plane, so that
@@ -296,8 +331,10 @@ private:
 bool Spike(const IntPoint& A, const IntPoint& B, const IntPoint& C) noexcept {
   if (A == B || B == C) return true;
   const double X1 = double(B.X - A.X), Y1 = double(B.Y - A.Y), X2 = double(C.X - B.X), Y2 = double(C.Y - B.Y);
-  const double Cross = std::fabs(X1 * Y2 - Y1 * X2), Shorter = std::min(std::hypot(X1, Y1), std::hypot(X2, Y2));
-  return X1 * X2 + Y1 * Y2 < 0 && Cross <= 1.5 * std::max(std::hypot(X1, Y1), std::hypot(X2, Y2)) && Shorter > 0;
+  if (!(X1 * X2 + Y1 * Y2 < 0)) return false;
+  // The cross product within 1.5 times the longer side: squared, no roots.
+  const double Cross = X1 * Y2 - Y1 * X2, Longer2 = std::max(X1 * X1 + Y1 * Y1, X2 * X2 + Y2 * Y2);
+  return Cross * Cross <= 2.25 * Longer2;
 }
 
 // The polygon without its spikes (out and back along a line) and repeated
@@ -334,7 +371,8 @@ bool OnOneLine(const ClipperLib::Path& Polygon) noexcept {
   std::size_t Far = 0;
   double FarDistance = 0;
   for (std::size_t I = 1; I < Polygon.size(); ++I) {
-    const double D = std::hypot(double(Polygon[I].X - A.X), double(Polygon[I].Y - A.Y));
+    const double DX = double(Polygon[I].X - A.X), DY = double(Polygon[I].Y - A.Y);
+    const double D = std::sqrt(DX * DX + DY * DY);
     if (D > FarDistance) {
       FarDistance = D;
       Far = I;
@@ -488,7 +526,7 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     if (P.Radius > CrossingReach || Q.Radius > CrossingReach) return false;
     const TPointD A0 = P.K.P0, A1 = P.K.P3, B0 = Q.K.P0, B1 = Q.K.P3;
     const TPointD DA = A1 - A0, DB = B1 - B0;
-    const double LA = Length(DA), LB = Length(DB);
+    const double LA = std::sqrt(Dot(DA, DA)), LB = std::sqrt(Dot(DB, DB));
     if (!(std::fabs(Cross(DA, DB)) >= 0.5 * LA * LB)) return false;  // within 30 degrees of parallel
     const double Clear = 4 * (P.Radius + Q.Radius);
     const double SA0 = Cross(DB, A0 - B0) / LB, SA1 = Cross(DB, A1 - B0) / LB;
@@ -504,9 +542,17 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
                                      : LineMeetsBox(Other.Start(), Other.End(), P.Box, Neighbour);
     if (!Meets) return;
     // Parts whose capsules keep apart are as clear of each other as parts
-    // whose boxes do (neighbours always touch at the end they share).
-    if (!Neighbour && SegmentDistance(P.K.P0, P.K.P3, Q.K.P0, Q.K.P3) > P.Radius + Q.Radius) return;
-    if (!Neighbour && CrossOnce(P, Q)) return;
+    // whose boxes do; parts that share an end (which their capsules always
+    // do) are clear when they leave it in directions apart.
+    if (P.K.P3 == Q.K.P0 || P.K.P0 == Q.K.P3) {
+      const bool QAfterP = P.K.P3 == Q.K.P0;
+      const TPointD X = QAfterP ? P.K.P3 : P.K.P0;
+      const TPointD U[3] = {QAfterP ? P.K.P2 : P.K.P1, QAfterP ? P.K.P1 : P.K.P2, QAfterP ? P.K.P0 : P.K.P3};
+      const TPointD V[3] = {QAfterP ? Q.K.P1 : Q.K.P2, QAfterP ? Q.K.P2 : Q.K.P1, QAfterP ? Q.K.P3 : Q.K.P0};
+      if (ConesApart(X, U, V)) return;
+    } else if (SegmentsApart(P.K.P0, P.K.P3, Q.K.P0, Q.K.P3, P.Radius + Q.Radius) || CrossOnce(P, Q)) {
+      return;
+    }
     if ((P.N <= 4 && Q.N <= 4) || Depth >= MaxRefineDepth) {
       Fine[P.Segment].push_back({P.T0, P.T1});
       if (Splits[Q.Segment]) Fine[Q.Segment].push_back({Q.T0, Q.T1});
@@ -652,6 +698,7 @@ void AddLine(std::vector<TContourSegment>& Segments, const TPointD& From, const 
 
 // Turns one result polygon after another into contours on the sources.
 struct TRebuilder {
+  explicit TRebuilder(const TBooleanGrid& Grid) : G(Grid) {}
   const TBooleanGrid& G;
   // Result points that are no operand vertex (the crossings), sorted, each
   // with the polygon edges ("chords", named by their first vertex) it lies on.
@@ -766,6 +813,7 @@ struct TRebuilder {
     return Best;
   }
 
+
   // A run of edges along one source: from result vertex First to Last.
   struct TPiece {
     std::int64_t Source;
@@ -773,13 +821,19 @@ struct TRebuilder {
     std::size_t First, Last;
   };
 
-  void Polygon(const ClipperLib::Path& Poly, std::vector<TPathContour>& Out, std::size_t& Entries) const {
+  // Buffers of Polygon, kept from one polygon to the next.
+  std::vector<std::span<const TBooleanGrid::TKeyed>> At;
+  std::vector<TEdge> Edges;
+  std::vector<std::uint32_t> ChordsP, ChordsQ;
+  std::vector<TPiece> Pieces;
+  std::vector<TPointD> Junctions;
+
+  void Polygon(const ClipperLib::Path& Poly, std::vector<TPathContour>& Out, std::size_t& Entries) {
     const std::size_t M = Poly.size();
     if (M < 3) return;
-    std::vector<std::span<const TBooleanGrid::TKeyed>> At(M);
+    At.resize(M);
     for (std::size_t I = 0; I < M; ++I) At[I] = G.VerticesAt(Poly[I]);
-    std::vector<TEdge> Edges(M);
-    std::vector<std::uint32_t> ChordsP, ChordsQ;
+    Edges.resize(M);
     for (std::size_t I = 0; I < M; ++I) {
       const std::size_t J = (I + 1) % M;
       Edges[I] = EdgeBetween(Poly[I], Poly[J], At[I], At[J], I > 0 ? Edges[I - 1].Source : -1, ChordsP, ChordsQ);
@@ -792,7 +846,7 @@ struct TRebuilder {
     std::size_t Start = 0;
     while (Start < M && Continues(Edges[(Start + M - 1) % M], Edges[Start])) ++Start;
     if (Start == M) Start = 0;
-    std::vector<TPiece> Pieces;
+    Pieces.clear();
     for (std::size_t K = 0; K < M; ++K) {
       const std::size_t I = (Start + K) % M;
       const TEdge& E = Edges[I];
@@ -806,7 +860,7 @@ struct TRebuilder {
 
     // The junction points, one per piece start, solved on the exact segments.
     const std::size_t N = Pieces.size();
-    std::vector<TPointD> Junctions(N);
+    Junctions.resize(N);
     for (std::size_t K = 0; K < N; ++K) {
       TPiece& Before = Pieces[(K + N - 1) % N];
       TPiece& After = Pieces[K];
@@ -1010,7 +1064,7 @@ std::vector<TPathContour> TBooleanGrid::Rebuild(const ClipperLib::Paths& Clipped
   // inside a curve piece; far more vertices than entries allowed is no
   // drawing, and rebuilding it would be wasted work.
   if (Vertices > 64 * MaxResultEntries) throw EResultTooLarge("The result would hold more than 2^20 path entries");
-  TRebuilder R{*this, {}, {}};
+  TRebuilder R(*this);
   R.FindCrossingChords(Result);
   std::size_t Entries = 0;
   for (const ClipperLib::Path& P : Result) R.Polygon(P, Out, Entries);
