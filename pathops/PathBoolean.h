@@ -18,7 +18,12 @@
 /// curve comes near another segment it is flattened within
 /// `BooleanFlatness` times the extent; elsewhere a part of it that runs one
 /// way is a single chord, which changes no decision, since nothing lies
-/// between the chord and the curve. The boundary is then rebuilt from the
+/// between the chord and the curve (near meaning that the boxes of the two
+/// parts meet, and their chords widened by how far each part strays from its
+/// chord meet too, or, for parts that share an end, that they leave it in
+/// directions that overlap). Two parts that cross once at a wide angle are
+/// single chords too while each is within `BooleanCrossingFlatness` of its
+/// chord. The boundary is then rebuilt from the
 /// operands' own segments: the points where it passes from one segment to
 /// another are solved on the exact segments by Newton's method (converged
 /// to double precision, accepted within 1e-9 of the extent), and the
