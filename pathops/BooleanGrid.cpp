@@ -1017,7 +1017,9 @@ int RingInside(const ClipperLib::Path& Inner, const ClipperLib::Path& Outer) noe
 // odd number a hole. The clipper's own orientation rests on its count of
 // the edges beside a ring, which goes wrong where an operand's edges run
 // twice over one place (a loop drawn twice under the even-odd rule); the
-// rings themselves, which neither cross nor overlap, are right.
+// rings themselves, which neither cross nor overlap, are right. A ring is
+// tested against the rings whose boxes hold its box; the boxes of all pairs
+// are compared, which costs little beside the clipping of that many rings.
 void OrientByNesting(ClipperLib::Paths& Rings) {
   struct TRingBox {
     cInt X0, Y0, X1, Y1;
@@ -1051,19 +1053,25 @@ void OrientByNesting(ClipperLib::Paths& Rings) {
     if ((TwiceArea(Rings[I]) < 0) != bool(Hole[I])) std::reverse(Rings[I].begin(), Rings[I].end());
 }
 
-} // namespace
-
-std::vector<TPathContour> TBooleanGrid::Rebuild(const ClipperLib::Paths& Clipped) const {
+// The clipper's rings as simple rings, each turned as its nesting says.
+ClipperLib::Paths SimpleRings(const ClipperLib::Paths& Clipped) {
   ClipperLib::Paths Result;
   for (const ClipperLib::Path& P : Clipped) SplitTouching(P, Result);
   OrientByNesting(Result);
-  std::vector<TPathContour> Out;
+  return Result;
+}
+
+} // namespace
+
+std::vector<TPathContour> TBooleanGrid::Rebuild(const ClipperLib::Paths& Clipped) const {
   std::size_t Vertices = 0;
-  for (const ClipperLib::Path& P : Result) Vertices += P.size();
+  for (const ClipperLib::Path& P : Clipped) Vertices += P.size();
   // Every result vertex is a path entry or more of the result unless it lies
   // inside a curve piece; far more vertices than entries allowed is no
   // drawing, and rebuilding it would be wasted work.
   if (Vertices > 64 * MaxResultEntries) throw EResultTooLarge("The result would hold more than 2^20 path entries");
+  const ClipperLib::Paths Result = SimpleRings(Clipped);
+  std::vector<TPathContour> Out;
   TRebuilder R(*this);
   R.FindCrossingChords(Result);
   std::size_t Entries = 0;

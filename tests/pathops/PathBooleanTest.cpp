@@ -192,6 +192,14 @@ TEST(PathBooleanLimitsTest, SpikeAlongAnEdge_ChangesNothing) {
   EXPECT_NEAR(SignedArea(Simplify(Contours("M4,0 C0,2 4,0 4,0 L4,4 L0,2 L4,0 Z"))), Area, 1e-6);
 }
 
+// Edges of one even-odd operand that run over each other and meet others
+// midway: the exclusive or with nothing once lost a piece of the union the
+// clipper gave (fuzzer finding).
+TEST(PathBooleanLimitsTest, OverlappingEdges_XorWithNothingIsTheArea) {
+  const auto A = Contours("M8,4 L0,4 L15,15 L0,0 L0,15 L0,7 C0,0 12,0 0,12 L8,4 Z M0,12 L12,0 L0,0");
+  EXPECT_NEAR(SignedArea(Combine(A, {}, TPathOp::Xor, fmEvenOdd, fmEvenOdd)), SignedArea(Simplify(A, fmEvenOdd)), 1e-9);
+}
+
 TEST(PathBooleanLimitsTest, WholeFloatRange_GivesFiniteResult) {
   // Squares spanning the float range, one with a curved side.
   const std::string Big = "M-3e38,-3e38 H3e38 C3.4e38,-1e38 3.4e38,1e38 3e38,3e38 H-3e38 Z";
