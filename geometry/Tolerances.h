@@ -74,4 +74,25 @@ inline constexpr double MaxSliceRadius = 3.4028234663852886e38 / 4;
 /// their relative accuracy, so the lengths before an end add no more.
 inline constexpr double DashCutShare = 1e-3;
 
+/// The flattening tolerance of a boolean operation's region decision, as a
+/// fraction of the operands' extent (the larger side of their common box):
+/// 2^-16. It decides only which regions exist, never where the result's
+/// boundary runs (that is solved on the exact curves), so it shows only
+/// where two curves come within it of each other: a sliver thinner than it
+/// may be lost or a near touch taken for a crossing. On the 16-unit icons
+/// drawn at 16 pixels per unit it is 1/256 pixel, and 1/16 pixel on a
+/// drawing 4,000 pixels wide. It is no coarser because icons hold arcs of
+/// one circle drawn by both operands, cut at different places, whose cubic
+/// approximations cross each other along the whole arc some 1/30 pixel
+/// apart: 2^-14 already changed pixels of such pairs.
+inline constexpr double BooleanFlatness = 1.0 / (1 << 16);
+
+/// How far from its chord a part of a curve may stray (as a fraction of the
+/// operands' extent, as `BooleanFlatness`) and still be one chord where it
+/// crosses another such part at a wide angle, both well clear of each
+/// other's ends: the two cross once there whatever their polygons, so the
+/// finer `BooleanFlatness` is kept for near touches and curves that run
+/// close together, where it decides.
+inline constexpr double BooleanCrossingFlatness = 1.0 / (1 << 10);
+
 } // namespace zk

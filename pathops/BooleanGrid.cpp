@@ -109,7 +109,8 @@ double DistanceToEdge(const IntPoint& P, const IntPoint& A, const IntPoint& B, d
   const double PX = double(P.X - A.X), PY = double(P.Y - A.Y);
   const double L2 = DX * DX + DY * DY;
   Along = L2 > 0 ? std::clamp((PX * DX + PY * DY) / L2, 0.0, 1.0) : 0.0;
-  return std::hypot(PX - Along * DX, PY - Along * DY);
+  const double EX = PX - Along * DX, EY = PY - Along * DY;
+  return std::sqrt(EX * EX + EY * EY);  // grid steps: no overflow for hypot to guard against
 }
 
 // A box of control points; a curve lies inside the box of its controls.
@@ -164,6 +165,71 @@ bool LineMeetsBox(const TPointD& A, const TPointD& B, const TBox& Box, bool More
     if (T0 > T1) return false;
   }
   return !MoreThanAPoint || T1 > T0;
+}
+
+// Whether the segments A0-A1 and B0-B1 cross at a point inside both (their
+// ends strictly on either side of the other's line).
+bool SegmentsCross(const TPointD& A0, const TPointD& A1, const TPointD& B0, const TPointD& B1) noexcept {
+  const double D0 = Cross(B1 - B0, A0 - B0), D1 = Cross(B1 - B0, A1 - B0);
+  const double D2 = Cross(A1 - A0, B0 - A0), D3 = Cross(A1 - A0, B1 - A0);
+  return ((D0 < 0 && D1 > 0) || (D0 > 0 && D1 < 0)) && ((D2 < 0 && D3 > 0) || (D2 > 0 && D3 < 0));
+}
+
+// The squared distance from P to the segment A-B.
+double SquaredDistanceToSegment(const TPointD& P, const TPointD& A, const TPointD& B) noexcept {
+  const TPointD D = B - A, E = P - A;
+  const double L2 = Dot(D, D);
+  const double T = L2 > 0 ? std::clamp(Dot(E, D) / L2, 0.0, 1.0) : 0.0;
+  const TPointD F = E - T * D;
+  return Dot(F, F);
+}
+
+// Whether the segments A0-A1 and B0-B1 come farther apart than Distance.
+bool SegmentsApart(const TPointD& A0, const TPointD& A1, const TPointD& B0, const TPointD& B1, double Distance) noexcept {
+  const double D2 = Distance * Distance;
+  return SquaredDistanceToSegment(A0, B0, B1) > D2 && SquaredDistanceToSegment(A1, B0, B1) > D2 &&
+         SquaredDistanceToSegment(B0, A0, A1) > D2 && SquaredDistanceToSegment(B1, A0, A1) > D2 &&
+         !SegmentsCross(A0, A1, B0, B1);
+}
+
+// Whether two curves that start at one point X leave it in directions
+// apart: each lies in the cone from X spanned by its other control points
+// (the hull of its controls), and the cones, each narrower than a half
+// turn, share no direction. They then meet only at X, and so do their
+// polygons.
+bool ConesApart(const TPointD& X, const TPointD (&U)[3], const TPointD (&V)[3]) noexcept {
+  constexpr double Pi = 3.14159265358979323846, Margin = 1e-9;
+  // Angles measured from the direction of U's last control.
+  const TPointD D = U[2] - X;
+  if (D.X == 0 && D.Y == 0) return false;
+  const auto Angle = [&](const TPointD& P) { return std::atan2(Cross(D, P - X), Dot(D, P - X)); };
+  double Lo = 0, Hi = 0;
+  for (const TPointD& P : U)
+    if (P != X) {
+      const double A = Angle(P);
+      Lo = std::min(Lo, A);
+      Hi = std::max(Hi, A);
+    }
+  if (!(Hi - Lo < Pi - Margin)) return false;
+  // V's directions, all beyond Hi and short of Lo + 2 pi, within less than
+  // a half turn of each other.
+  double VLo = std::numeric_limits<double>::infinity(), VHi = -VLo;
+  for (const TPointD& P : V) {
+    if (P == X) continue;
+    double A = Angle(P);
+    if (A <= Hi + Margin) A += 2 * Pi;
+    if (!(A > Hi + Margin && A < Lo + 2 * Pi - Margin)) return false;
+    VLo = std::min(VLo, A);
+    VHi = std::max(VHi, A);
+  }
+  return VHi - VLo < Pi - Margin;
+}
+
+// How far the curve strays from its chord at most: the curve lies in the
+// hull of its controls, and the distance to the chord, a convex function,
+// is largest over the hull at a control point.
+double ChordRadius(const TCubicBezier& K) noexcept {
+  return std::sqrt(std::max(SquaredDistanceToSegment(K.P1, K.P0, K.P3), SquaredDistanceToSegment(K.P2, K.P0, K.P3)));
 }
 
 // Whether the curve's derivative keeps within an open half-plane, so that
@@ -265,8 +331,10 @@ private:
 bool Spike(const IntPoint& A, const IntPoint& B, const IntPoint& C) noexcept {
   if (A == B || B == C) return true;
   const double X1 = double(B.X - A.X), Y1 = double(B.Y - A.Y), X2 = double(C.X - B.X), Y2 = double(C.Y - B.Y);
-  const double Cross = std::fabs(X1 * Y2 - Y1 * X2), Shorter = std::min(std::hypot(X1, Y1), std::hypot(X2, Y2));
-  return X1 * X2 + Y1 * Y2 < 0 && Cross <= 1.5 * std::max(std::hypot(X1, Y1), std::hypot(X2, Y2)) && Shorter > 0;
+  if (!(X1 * X2 + Y1 * Y2 < 0)) return false;
+  // The cross product within 1.5 times the longer side: squared, no roots.
+  const double Cross = X1 * Y2 - Y1 * X2, Longer2 = std::max(X1 * X1 + Y1 * Y1, X2 * X2 + Y2 * Y2);
+  return Cross * Cross <= 2.25 * Longer2;
 }
 
 // The polygon without its spikes (out and back along a line) and repeated
@@ -303,7 +371,8 @@ bool OnOneLine(const ClipperLib::Path& Polygon) noexcept {
   std::size_t Far = 0;
   double FarDistance = 0;
   for (std::size_t I = 1; I < Polygon.size(); ++I) {
-    const double D = std::hypot(double(Polygon[I].X - A.X), double(Polygon[I].Y - A.Y));
+    const double DX = double(Polygon[I].X - A.X), DY = double(Polygon[I].Y - A.Y);
+    const double D = std::sqrt(DX * DX + DY * DY);
     if (D > FarDistance) {
       FarDistance = D;
       Far = I;
@@ -426,19 +495,43 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   std::vector<std::vector<std::pair<double, double>>> Fine(Pending.size());
   std::size_t Work = 0;
   const std::size_t Budget = RefineWorkPerSegment * Pending.size() + 4096;
+  // A part of a segment: its curve, the box and the capsule (the chord
+  // widened by Radius) that hold it, and its piece count at the tolerance.
   struct TPart {
     std::uint32_t Segment;
     double T0, T1;
+    TCubicBezier K;
     TBox Box;
+    double Radius;
     double N;
   };
-  const auto PartOf = [&](std::uint32_t Segment, double T0, double T1) {
+  const auto PartOf = [&](std::uint32_t Segment, double T0, double T1, const TCubicBezier& K) {
     const TContourSegment& S = Pending[Segment].Segment;
-    if (!Splits[Segment]) return TPart{Segment, T0, T1, TightBoxOf(S.Curve), 0};
+    if (!S.IsCurve) return TPart{Segment, T0, T1, K, {}, 0, 0};
+    if (!Splits[Segment]) return TPart{Segment, T0, T1, K, TightBoxOf(K), ChordRadius(K), 0};
     // The whole curve by its tight box, a part by its controls' box: that
     // is as good after a halving or two, and far cheaper.
-    const TCubicBezier K = SubCubic(S.Curve, T0, T1);
-    return TPart{Segment, T0, T1, T0 == 0 && T1 == 1 ? TightBoxOf(K) : ControlBoxOf(K), Pieces(K, Tolerance)};
+    return TPart{Segment, T0, T1, K, T0 == 0 && T1 == 1 ? TightBoxOf(K) : ControlBoxOf(K), ChordRadius(K),
+                 Pieces(K, Tolerance)};
+  };
+  std::vector<TPart> Wholes;
+  Wholes.reserve(Pending.size());
+  for (std::uint32_t I = 0; I < Pending.size(); ++I) Wholes.push_back(PartOf(I, 0, 1, Pending[I].Segment.Curve));
+  // Parts that are each within the crossing tolerance of their chord, whose
+  // chords cross at a wide angle with every end well clear of the other
+  // chord: the curves cross once there, as their chords do, and as any
+  // polygon through their points does, so no finer cut changes a decision.
+  const double CrossingReach = GridSteps * BooleanCrossingFlatness / FScale;
+  const auto CrossOnce = [&](const TPart& P, const TPart& Q) {
+    if (P.Radius > CrossingReach || Q.Radius > CrossingReach) return false;
+    const TPointD A0 = P.K.P0, A1 = P.K.P3, B0 = Q.K.P0, B1 = Q.K.P3;
+    const TPointD DA = A1 - A0, DB = B1 - B0;
+    const double LA = std::sqrt(Dot(DA, DA)), LB = std::sqrt(Dot(DB, DB));
+    if (!(std::fabs(Cross(DA, DB)) >= 0.5 * LA * LB)) return false;  // within 30 degrees of parallel
+    const double Clear = 4 * (P.Radius + Q.Radius);
+    const double SA0 = Cross(DB, A0 - B0) / LB, SA1 = Cross(DB, A1 - B0) / LB;
+    const double SB0 = Cross(DA, B0 - A0) / LA, SB1 = Cross(DA, B1 - A0) / LA;
+    return SA0 * SA1 < 0 && SB0 * SB1 < 0 && std::min({std::fabs(SA0), std::fabs(SA1), std::fabs(SB0), std::fabs(SB1)}) > Clear;
   };
   const auto Pair = [&](auto&& Self, const TPart& P, const TPart& Q, int Depth) -> void {
     if (++Work > Budget) return;
@@ -448,6 +541,18 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     const bool Meets = Other.IsCurve ? Overlap(P.Box, Q.Box, Neighbour)
                                      : LineMeetsBox(Other.Start(), Other.End(), P.Box, Neighbour);
     if (!Meets) return;
+    // Parts whose capsules keep apart are as clear of each other as parts
+    // whose boxes do; parts that share an end (which their capsules always
+    // do) are clear when they leave it in directions apart.
+    if (P.K.P3 == Q.K.P0 || P.K.P0 == Q.K.P3) {
+      const bool QAfterP = P.K.P3 == Q.K.P0;
+      const TPointD X = QAfterP ? P.K.P3 : P.K.P0;
+      const TPointD U[3] = {QAfterP ? P.K.P2 : P.K.P1, QAfterP ? P.K.P1 : P.K.P2, QAfterP ? P.K.P0 : P.K.P3};
+      const TPointD V[3] = {QAfterP ? Q.K.P1 : Q.K.P2, QAfterP ? Q.K.P2 : Q.K.P1, QAfterP ? Q.K.P3 : Q.K.P0};
+      if (ConesApart(X, U, V)) return;
+    } else if (SegmentsApart(P.K.P0, P.K.P3, Q.K.P0, Q.K.P3, P.Radius + Q.Radius) || CrossOnce(P, Q)) {
+      return;
+    }
     if ((P.N <= 4 && Q.N <= 4) || Depth >= MaxRefineDepth) {
       Fine[P.Segment].push_back({P.T0, P.T1});
       if (Splits[Q.Segment]) Fine[Q.Segment].push_back({Q.T0, Q.T1});
@@ -456,19 +561,21 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     if (P.N >= Q.N) {
       const double Mid = P.T0 + (P.T1 - P.T0) / 2;
       Cuts[P.Segment].push_back(Mid);
-      Self(Self, PartOf(P.Segment, P.T0, Mid), Q, Depth + 1);
-      Self(Self, PartOf(P.Segment, Mid, P.T1), Q, Depth + 1);
+      const auto [Left, Right] = SplitCubic(P.K, 0.5);
+      Self(Self, PartOf(P.Segment, P.T0, Mid, Left), Q, Depth + 1);
+      Self(Self, PartOf(P.Segment, Mid, P.T1, Right), Q, Depth + 1);
     } else {
       const double Mid = Q.T0 + (Q.T1 - Q.T0) / 2;
       Cuts[Q.Segment].push_back(Mid);
-      Self(Self, P, PartOf(Q.Segment, Q.T0, Mid), Depth + 1);
-      Self(Self, P, PartOf(Q.Segment, Mid, Q.T1), Depth + 1);
+      const auto [Left, Right] = SplitCubic(Q.K, 0.5);
+      Self(Self, P, PartOf(Q.Segment, Q.T0, Mid, Left), Depth + 1);
+      Self(Self, P, PartOf(Q.Segment, Mid, Q.T1, Right), Depth + 1);
     }
   };
   std::vector<std::uint32_t> Met;
   for (std::uint32_t I = 0; I < Pending.size() && Work <= Budget; ++I) {
     if (!Splits[I]) continue;
-    const TPart Whole = PartOf(I, 0, 1);
+    const TPart& Whole = Wholes[I];
     if (Whole.N <= 1) continue;  // flat enough for one chord anyway
     Met.clear();
     Index.Any(Whole.Box, [&](std::uint32_t K) {
@@ -479,7 +586,7 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     });
     std::sort(Met.begin(), Met.end());
     Met.erase(std::unique(Met.begin(), Met.end()), Met.end());
-    for (std::uint32_t J : Met) Pair(Pair, Whole, PartOf(J, 0, 1), 0);
+    for (std::uint32_t J : Met) Pair(Pair, Whole, Wholes[J], 0);
   }
   const bool Refined = Work <= Budget;  // otherwise every curve is cut evenly
 
@@ -591,6 +698,7 @@ void AddLine(std::vector<TContourSegment>& Segments, const TPointD& From, const 
 
 // Turns one result polygon after another into contours on the sources.
 struct TRebuilder {
+  explicit TRebuilder(const TBooleanGrid& Grid) : G(Grid) {}
   const TBooleanGrid& G;
   // Result points that are no operand vertex (the crossings), sorted, each
   // with the polygon edges ("chords", named by their first vertex) it lies on.
@@ -705,6 +813,7 @@ struct TRebuilder {
     return Best;
   }
 
+
   // A run of edges along one source: from result vertex First to Last.
   struct TPiece {
     std::int64_t Source;
@@ -712,13 +821,19 @@ struct TRebuilder {
     std::size_t First, Last;
   };
 
-  void Polygon(const ClipperLib::Path& Poly, std::vector<TPathContour>& Out, std::size_t& Entries) const {
+  // Buffers of Polygon, kept from one polygon to the next.
+  std::vector<std::span<const TBooleanGrid::TKeyed>> At;
+  std::vector<TEdge> Edges;
+  std::vector<std::uint32_t> ChordsP, ChordsQ;
+  std::vector<TPiece> Pieces;
+  std::vector<TPointD> Junctions;
+
+  void Polygon(const ClipperLib::Path& Poly, std::vector<TPathContour>& Out, std::size_t& Entries) {
     const std::size_t M = Poly.size();
     if (M < 3) return;
-    std::vector<std::span<const TBooleanGrid::TKeyed>> At(M);
+    At.resize(M);
     for (std::size_t I = 0; I < M; ++I) At[I] = G.VerticesAt(Poly[I]);
-    std::vector<TEdge> Edges(M);
-    std::vector<std::uint32_t> ChordsP, ChordsQ;
+    Edges.resize(M);
     for (std::size_t I = 0; I < M; ++I) {
       const std::size_t J = (I + 1) % M;
       Edges[I] = EdgeBetween(Poly[I], Poly[J], At[I], At[J], I > 0 ? Edges[I - 1].Source : -1, ChordsP, ChordsQ);
@@ -731,7 +846,7 @@ struct TRebuilder {
     std::size_t Start = 0;
     while (Start < M && Continues(Edges[(Start + M - 1) % M], Edges[Start])) ++Start;
     if (Start == M) Start = 0;
-    std::vector<TPiece> Pieces;
+    Pieces.clear();
     for (std::size_t K = 0; K < M; ++K) {
       const std::size_t I = (Start + K) % M;
       const TEdge& E = Edges[I];
@@ -745,7 +860,7 @@ struct TRebuilder {
 
     // The junction points, one per piece start, solved on the exact segments.
     const std::size_t N = Pieces.size();
-    std::vector<TPointD> Junctions(N);
+    Junctions.resize(N);
     for (std::size_t K = 0; K < N; ++K) {
       TPiece& Before = Pieces[(K + N - 1) % N];
       TPiece& After = Pieces[K];
@@ -861,19 +976,103 @@ void SplitTouching(const ClipperLib::Path& Ring, ClipperLib::Paths& Out) {
   if (Stack.size() >= 3) Out.push_back(std::move(Stack));
 }
 
+// Twice the signed area of the ring, exactly.
+__int128 TwiceArea(const ClipperLib::Path& Ring) noexcept {
+  __int128 A = 0;
+  for (std::size_t I = 0, J = Ring.size() - 1; I < Ring.size(); J = I++)
+    A += __int128(Ring[J].X) * Ring[I].Y - __int128(Ring[I].X) * Ring[J].Y;
+  return A;
+}
+
+// Where the point (X2 / 2, Y2 / 2) lies against the ring: 1 inside, 0
+// outside, -1 on its boundary. Exact: coordinates are doubled so that the
+// midpoint of a ring edge is a grid point too.
+int PointInRing(cInt X2, cInt Y2, const ClipperLib::Path& Ring) noexcept {
+  bool In = false;
+  for (std::size_t I = 0, J = Ring.size() - 1; I < Ring.size(); J = I++) {
+    const cInt AX = 2 * Ring[J].X, AY = 2 * Ring[J].Y, BX = 2 * Ring[I].X, BY = 2 * Ring[I].Y;
+    const __int128 T = __int128(Y2 - AY) * (BX - AX) - __int128(X2 - AX) * (BY - AY);
+    if (T == 0 && X2 >= std::min(AX, BX) && X2 <= std::max(AX, BX) && Y2 >= std::min(AY, BY) &&
+        Y2 <= std::max(AY, BY))
+      return -1;
+    if ((AY > Y2) != (BY > Y2) && (BY > AY ? T > 0 : T < 0)) In = !In;
+  }
+  return In ? 1 : 0;
+}
+
+// Whether ring Inner lies inside ring Outer, the two neither crossing nor
+// overlapping but free to touch at points and along edges: the first vertex
+// or edge midpoint of Inner off Outer's boundary says; -1 when none is (the
+// two rings are one).
+int RingInside(const ClipperLib::Path& Inner, const ClipperLib::Path& Outer) noexcept {
+  for (const IntPoint& P : Inner)
+    if (const int In = PointInRing(2 * P.X, 2 * P.Y, Outer); In >= 0) return In;
+  for (std::size_t I = 0, J = Inner.size() - 1; I < Inner.size(); J = I++)
+    if (const int In = PointInRing(Inner[J].X + Inner[I].X, Inner[J].Y + Inner[I].Y, Outer); In >= 0) return In;
+  return -1;
+}
+
+// The rings turned so that each runs as its nesting says: one inside an
+// even number of the others is an outline (positive area), one inside an
+// odd number a hole. The clipper's own orientation rests on its count of
+// the edges beside a ring, which goes wrong where an operand's edges run
+// twice over one place (a loop drawn twice under the even-odd rule); the
+// rings themselves, which neither cross nor overlap, are right. A ring is
+// tested against the rings whose boxes hold its box; the boxes of all pairs
+// are compared, which costs little beside the clipping of that many rings.
+void OrientByNesting(ClipperLib::Paths& Rings) {
+  struct TRingBox {
+    cInt X0, Y0, X1, Y1;
+  };
+  std::vector<TRingBox> Boxes;
+  Boxes.reserve(Rings.size());
+  for (const ClipperLib::Path& Ring : Rings) {
+    TRingBox B{Ring[0].X, Ring[0].Y, Ring[0].X, Ring[0].Y};
+    for (const IntPoint& P : Ring) B = {std::min(B.X0, P.X), std::min(B.Y0, P.Y), std::max(B.X1, P.X), std::max(B.Y1, P.Y)};
+    Boxes.push_back(B);
+  }
+  // By the left side of the box: a ring can lie only inside rings that
+  // start left of it or where it does.
+  std::vector<std::uint32_t> Order(Rings.size());
+  for (std::uint32_t I = 0; I < Order.size(); ++I) Order[I] = I;
+  std::sort(Order.begin(), Order.end(), [&](std::uint32_t L, std::uint32_t R) { return Boxes[L].X0 < Boxes[R].X0; });
+  std::vector<char> Hole(Rings.size(), 0);
+  for (std::size_t K = 0; K < Order.size(); ++K) {
+    const std::uint32_t I = Order[K];
+    const TRingBox& BI = Boxes[I];
+    int Depth = 0;
+    for (std::size_t L = 0; L < Order.size() && Boxes[Order[L]].X0 <= BI.X0; ++L) {
+      const std::uint32_t J = Order[L];
+      const TRingBox& BJ = Boxes[J];
+      if (J == I || BJ.X1 < BI.X1 || BJ.Y0 > BI.Y0 || BJ.Y1 < BI.Y1) continue;
+      Depth += RingInside(Rings[I], Rings[J]) == 1;
+    }
+    Hole[I] = Depth % 2 == 1;
+  }
+  for (std::size_t I = 0; I < Rings.size(); ++I)
+    if ((TwiceArea(Rings[I]) < 0) != bool(Hole[I])) std::reverse(Rings[I].begin(), Rings[I].end());
+}
+
+// The clipper's rings as simple rings, each turned as its nesting says.
+ClipperLib::Paths SimpleRings(const ClipperLib::Paths& Clipped) {
+  ClipperLib::Paths Result;
+  for (const ClipperLib::Path& P : Clipped) SplitTouching(P, Result);
+  OrientByNesting(Result);
+  return Result;
+}
+
 } // namespace
 
 std::vector<TPathContour> TBooleanGrid::Rebuild(const ClipperLib::Paths& Clipped) const {
-  ClipperLib::Paths Result;
-  for (const ClipperLib::Path& P : Clipped) SplitTouching(P, Result);
-  std::vector<TPathContour> Out;
   std::size_t Vertices = 0;
-  for (const ClipperLib::Path& P : Result) Vertices += P.size();
+  for (const ClipperLib::Path& P : Clipped) Vertices += P.size();
   // Every result vertex is a path entry or more of the result unless it lies
   // inside a curve piece; far more vertices than entries allowed is no
   // drawing, and rebuilding it would be wasted work.
   if (Vertices > 64 * MaxResultEntries) throw EResultTooLarge("The result would hold more than 2^20 path entries");
-  TRebuilder R{*this, {}, {}};
+  const ClipperLib::Paths Result = SimpleRings(Clipped);
+  std::vector<TPathContour> Out;
+  TRebuilder R(*this);
   R.FindCrossingChords(Result);
   std::size_t Entries = 0;
   for (const ClipperLib::Path& P : Result) R.Polygon(P, Out, Entries);

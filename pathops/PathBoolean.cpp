@@ -2,6 +2,8 @@
 // flattened operands, the boundary rebuilt on the operands' own segments.
 #include "pathops/PathBoolean.h"
 
+#include <iterator>
+
 #include "pathops/BooleanGrid_p.h"
 #include "runtime/Exceptions.h"
 
@@ -42,16 +44,18 @@ std::vector<TPathContour> Run(std::span<const TPathContour> A, std::span<const T
     } else {
       // The clipper's own exclusive or takes every edge of an operand as a
       // boundary, which is wrong where an operand covers an area twice
-      // (nonzero) or has edges inside its area; the union without the
-      // intersection is right for every operand.
-      ClipperLib::Paths Union, Intersection;
-      Clipper.Execute(ClipperLib::ctUnion, Union, ClipperRule(RuleA), ClipperRule(RuleB));
-      Clipper.Execute(ClipperLib::ctIntersection, Intersection, ClipperRule(RuleA), ClipperRule(RuleB));
-      ClipperLib::Clipper Outer;
-      Outer.PreserveCollinear(true);
-      Outer.AddPaths(Union, ClipperLib::ptSubject, true);
-      Outer.AddPaths(Intersection, ClipperLib::ptClip, true);
-      Outer.Execute(ClipperLib::ctDifference, Result, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+      // (nonzero) or has edges inside its area. A - B and B - A are right
+      // for every operand, and their rings together are the exclusive or:
+      // the two areas do not overlap, so their rings neither cross nor
+      // overlap, and Rebuild turns each ring by its nesting among all.
+      Clipper.Execute(ClipperLib::ctDifference, Result, ClipperRule(RuleA), ClipperRule(RuleB));
+      ClipperLib::Clipper Reversed;
+      Reversed.PreserveCollinear(true);
+      Reversed.AddPaths(Grid.Polygons[1], ClipperLib::ptSubject, true);
+      Reversed.AddPaths(Grid.Polygons[0], ClipperLib::ptClip, true);
+      ClipperLib::Paths BMinusA;
+      Reversed.Execute(ClipperLib::ctDifference, BMinusA, ClipperRule(RuleB), ClipperRule(RuleA));
+      Result.insert(Result.end(), std::make_move_iterator(BMinusA.begin()), std::make_move_iterator(BMinusA.end()));
     }
   } catch (const ClipperLib::clipperException& E) {
     throw Exception(std::string("Boolean operation failed: ") + E.what());

@@ -18,7 +18,12 @@
 /// curve comes near another segment it is flattened within
 /// `BooleanFlatness` times the extent; elsewhere a part of it that runs one
 /// way is a single chord, which changes no decision, since nothing lies
-/// between the chord and the curve. The boundary is then rebuilt from the
+/// between the chord and the curve (near meaning that the boxes of the two
+/// parts meet, and their chords widened by how far each part strays from its
+/// chord meet too, or, for parts that share an end, that they leave it in
+/// directions that overlap). Two parts that cross once at a wide angle are
+/// single chords too while each is within `BooleanCrossingFlatness` of its
+/// chord. The boundary is then rebuilt from the
 /// operands' own segments: the points where it passes from one segment to
 /// another are solved on the exact segments by Newton's method (converged
 /// to double precision, accepted within 1e-9 of the extent), and the
@@ -28,13 +33,12 @@
 /// lost (two crossings close together not seen) or made (a near touch taken
 /// for two crossings); a single crossing is always seen, as the polygons
 /// follow the curves to either side of it. The tolerance is relative, so it is the same
-/// fraction of the drawing at every scale: 2^-16 of the extent is 1/16 pixel
-/// on a drawing 4,000 pixels wide, and on the 16-unit icons drawn at 16
-/// pixels per unit it is 1/256 pixel.
+/// fraction of the drawing at every scale (see `BooleanFlatness`).
 #include <memory>
 #include <span>
 #include <vector>
 
+#include "geometry/Tolerances.h"
 #include "path/PathData.h"
 #include "pathops/PathContours.h"
 
@@ -47,10 +51,6 @@ enum class TPathOp : std::uint8_t {
   Difference,    ///< the area of A that is not B's
   Xor,           ///< the area of exactly one of A and B
 };
-
-/// The flattening tolerance of the region decision, as a fraction of the
-/// operands' extent (see the precision model above): 2^-16.
-inline constexpr double BooleanFlatness = 1.0 / (1 << 16);
 
 /// The most polygon vertices the operands of one operation are flattened
 /// into. Operands whose curves would need more get every curve's piece count

@@ -127,6 +127,10 @@ INSTANTIATE_TEST_SUITE_P(
         {"EmptyMinusSquare", "", Square02, TPathOp::Difference, NZ, 0, 0, 0, false},
         {"ZeroAreaContour_Vanishes", "M0,0 H2 H0 Z", Square13, TPathOp::Union, NZ, 4, 1, 4, false},
         {"ReversedSquare_Union_RunsClockwise", "M0,0 V2 H2 V0 Z", "", TPathOp::Union, NZ, 4, 1, 4, false},
+        // Thrice drawn, the square is filled under the even-odd rule; twice
+        // drawn, it is empty: the difference is the square, running clockwise.
+        {"LoopDrawnThriceMinusTwice_EvenOdd", "M0,0 H3 V3 H0 Z M0,0 H3 V3 H0 Z M0,0 H3 V3 H0 Z",
+         "M0,0 H3 V3 H0 Z M0,0 H3 V3 H0 Z", TPathOp::Difference, EO, 9, 1, 4, false},
         {"OpenContour_ClosedByFill", "M0,0 H2 V2", Square13, TPathOp::Intersection, NZ, 0.5, 1, 3, false},
         // Simplify (B "-").
         {"FigureEight_NonZero", "M0,0 L2,2 H0 L2,0 Z", "-", TPathOp::Union, NZ, 2, 2, 6, false},
@@ -186,6 +190,14 @@ TEST(PathBooleanLimitsTest, ZeroWidthContour_ChangesNothing) {
 TEST(PathBooleanLimitsTest, SpikeAlongAnEdge_ChangesNothing) {
   const double Area = SignedArea(Simplify(Contours("M4,0 L4,4 L0,2 Z")));
   EXPECT_NEAR(SignedArea(Simplify(Contours("M4,0 C0,2 4,0 4,0 L4,4 L0,2 L4,0 Z"))), Area, 1e-6);
+}
+
+// Edges of one even-odd operand that run over each other and meet others
+// midway: the exclusive or with nothing once lost a piece of the union the
+// clipper gave (fuzzer finding).
+TEST(PathBooleanLimitsTest, OverlappingEdges_XorWithNothingIsTheArea) {
+  const auto A = Contours("M8,4 L0,4 L15,15 L0,0 L0,15 L0,7 C0,0 12,0 0,12 L8,4 Z M0,12 L12,0 L0,0");
+  EXPECT_NEAR(SignedArea(Combine(A, {}, TPathOp::Xor, fmEvenOdd, fmEvenOdd)), SignedArea(Simplify(A, fmEvenOdd)), 1e-9);
 }
 
 TEST(PathBooleanLimitsTest, WholeFloatRange_GivesFiniteResult) {
