@@ -187,6 +187,24 @@ TEST(ScanCoordinateTest, MatchesStrToFloatNarrowed) {
   EXPECT_LT(Exact, 150000);
 }
 
+// The fraction read eight bytes at a time must stop at the first byte that is
+// not a digit, including the neighbours of '0'..'9' in the code table and
+// bytes with the top bit set (UTF-8, '0' | 0x80), wherever it falls.
+TEST(ScanCoordinateTest, FractionStopsAtEveryKindOfNonDigit) {
+  for (const char Stop : {'/', ':', ' ', '.', ',', '\0', '\x80', '\xB0', '\xB9', '\xFF'}) {
+    for (int Digits = 0; Digits <= 9; ++Digits) {
+      const std::string Fraction = std::string("123456789").substr(0, Digits);
+      const std::string Number = "7." + Fraction;
+      const std::string Text = Number + Stop + "4444444444";
+      SCOPED_TRACE(testing::Message() << "digits " << Digits << ", stop byte " << int(static_cast<unsigned char>(Stop)));
+      std::size_t Pos = 0;
+      const PathScan::ScannedNumber N = PathScan::ScanCoordinate(Text, Pos);
+      EXPECT_EQ(N.Text, Number);
+      EXPECT_EQ(PathScan::ToSingle(N), static_cast<float>(StrToFloat(Number)));
+    }
+  }
+}
+
 TEST(ScanCoordinateTest, KeepsTheSignOfZero) {
   for (const auto& [Text, Expected] : {std::pair{"-0", -0.0f}, {"0", 0.0f}, {"-.0", -0.0f}, {"-.5", -0.5f}}) {
     std::size_t Pos = 0;

@@ -158,12 +158,33 @@ TEST(ContourMeasureTest, Cutter_PiecesEndWhereTheExactMeasurePutsThem) {
     ASSERT_FALSE(Out.empty()) << Next;
     EXPECT_LT(Length(Out.front().Start() - M.PointAt(At + 0.1)), 2 * Accuracy) << Next;
     EXPECT_LT(Length(Out.back().End() - M.PointAt(std::min(Next, M.Length()))), 2 * Accuracy) << Next;
-    if (Next > M.Length()) EXPECT_EQ(Out.back().End(), M.Contours()[0].Segments.back().End());
+    if (Next > M.Length()) {
+      EXPECT_EQ(Out.back().End(), M.Contours()[0].Segments.back().End());
+    }
     At = Next;
   }
   Out.clear();
   Cutter.CutTo(50, Out);  // at the end already: nothing more
   EXPECT_TRUE(Out.empty());
+}
+
+// Thousands of short cuts along one long curve (a dashed route): the ends
+// must not drift from where the exact measure puts them.
+TEST(ContourMeasureTest, Cutter_ManyCutsOnOneCurveDoNotDrift) {
+  const TContourMeasure M(*Parse("M0,0 C300,900 900,-300 1000,600"));
+  const double Accuracy = 1e-6, Step = 0.37;
+  TContourCutter Cutter(M, 0, Accuracy);
+  std::vector<TContourSegment> Out;
+  double Worst = 0;
+  int Cuts = 0;
+  for (double At = Step; At < M.Length(); At += Step, ++Cuts) {
+    Out.clear();
+    Cutter.CutTo(At, Out);
+    ASSERT_EQ(Out.size(), 1u);
+    Worst = std::max(Worst, Length(Out.back().End() - M.PointAt(At)));
+  }
+  EXPECT_GT(Cuts, 3000);
+  EXPECT_LT(Worst, 10 * Accuracy);
 }
 
 TEST(ContourMeasureTest, HugeCoordinates_FiniteAnswers) {

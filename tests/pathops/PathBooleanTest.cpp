@@ -200,6 +200,33 @@ TEST(PathBooleanLimitsTest, OverlappingEdges_XorWithNothingIsTheArea) {
   EXPECT_NEAR(SignedArea(Combine(A, {}, TPathOp::Xor, fmEvenOdd, fmEvenOdd)), SignedArea(Simplify(A, fmEvenOdd)), 1e-9);
 }
 
+// Even-odd operands whose rings nest, repeat or touch their outer ring: the
+// result's outlines and holes follow the nesting, so its signed area is the
+// covered area, in every operation with a square far away.
+TEST(PathBooleanLimitsTest, EvenOddNesting_GivesTheCoveredArea) {
+  struct TCase {
+    const char* Name;
+    const char* Path;
+    double Area;
+  };
+  const TCase Cases[] = {
+      {"outer drawn twice", "M0,0 H10 V10 H0 Z M0,0 H10 V10 H0 Z M2,2 H8 V8 H2 Z", 36},
+      {"three nested", "M0,0 H10 V10 H0 Z M2,2 H8 V8 H2 Z M4,4 H6 V6 H4 Z", 68},
+      {"hole along an edge", "M0,0 H10 V10 H0 Z M0,0 H5 V10 H0 Z", 50},
+      {"hole touching at points", "M0,0 H10 V10 H0 Z M5,0 L10,5 L5,10 L0,5 Z", 50},
+      {"island in a touching hole", "M0,0 H10 V10 H0 Z M5,0 L10,5 L5,10 L0,5 Z M4,4 H6 V6 H4 Z", 54},
+  };
+  const auto Far = Contours("M100,100 H101 V101 H100 Z");
+  for (const TCase& C : Cases) {
+    SCOPED_TRACE(C.Name);
+    const auto A = Contours(C.Path);
+    EXPECT_NEAR(SignedArea(Simplify(A, fmEvenOdd)), C.Area, 1e-9);
+    EXPECT_NEAR(SignedArea(Combine(A, Far, TPathOp::Union, fmEvenOdd, fmEvenOdd)), C.Area + 1, 1e-9);
+    EXPECT_NEAR(SignedArea(Combine(A, Far, TPathOp::Difference, fmEvenOdd, fmEvenOdd)), C.Area, 1e-9);
+    EXPECT_NEAR(SignedArea(Combine(A, Far, TPathOp::Xor, fmEvenOdd, fmEvenOdd)), C.Area + 1, 1e-9);
+  }
+}
+
 TEST(PathBooleanLimitsTest, WholeFloatRange_GivesFiniteResult) {
   // Squares spanning the float range, one with a curved side.
   const std::string Big = "M-3e38,-3e38 H3e38 C3.4e38,-1e38 3.4e38,1e38 3e38,3e38 H-3e38 Z";
