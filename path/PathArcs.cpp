@@ -42,10 +42,11 @@ inline float ToSingle(double V) {
   return static_cast<float>(V);
 }
 
-inline void RequireFinite(std::initializer_list<double> Values) {
-  for (double V : Values)
-    if (!std::isfinite(V)) [[unlikely]]
-      throw EInvalidOp();
+// Raises EInvalidOp unless every value is finite; one branch for them all.
+template <class... TValues>
+inline void RequireFinite(TValues... Values) {
+  if (!(std::isfinite(double(Values)) & ...)) [[unlikely]]
+    throw EInvalidOp();
 }
 
 /// An arc cut into pieces of at most a quarter turn, in radians.
@@ -88,13 +89,16 @@ TArcSplit SplitArc(float StartAngle, float SweepAngle) {
 }
 
 /// The points of an arc: the start point, then the two control points and the
-/// end point of each piece. Held in place, as an arc has at most four pieces.
+/// end point of each piece. Held in place, as an arc has at most four pieces;
+/// only the first Size are written.
 struct TArcPoints {
-  std::array<TPointF, 1 + 3 * std::tuple_size_v<decltype(TArcSplit::Sweeps)>> Points;
+  static constexpr std::size_t Capacity = 1 + 3 * std::tuple_size_v<decltype(TArcSplit::Sweeps)>;
+  float X[Capacity];
+  float Y[Capacity];
   std::size_t Size = 0;
 
   bool empty() const noexcept { return Size == 0; }
-  std::span<TPointF> View() noexcept { return {Points.data(), Size}; }
+  TPointF operator[](std::size_t I) const noexcept { return {X[I], Y[I]}; }
 };
 
 /// The unit arc from -Phi to +Phi: its end points (c, -+s) and control points
@@ -109,14 +113,6 @@ TUnitArc UnitArc(double Phi) noexcept {
   return {s, c, k, s - c * k / s};
 }
 
-// ---- Exact shortcuts of the arc maths ----------------------------------------
-//
-// Arcs of real path data mostly start, end and turn on the axes of their
-// ellipse, so a few arguments reach the trigonometry again and again. Each
-// shortcut gives exactly what its call gives: a value C's Annex F fixes
-// (hypot(x, +-0) = |x|, hypot symmetric), or the call's own result for that
-// very argument, computed once.
-
 // V hidden from the compiler, so that a value computed once comes from the
 // C library at run time, as the calls it stands for do, and not from the
 // compiler's own evaluation of a constant (which may round differently).
@@ -124,6 +120,19 @@ double AtRunTime(double V) noexcept {
   const volatile double Opaque = V;
   return Opaque;
 }
+
+// The unit arcs of a quarter turn either way, which every piece but an arc's
+// last one is.
+const TUnitArc QuarterForward = UnitArc(AtRunTime(QuarterTurn / 2));
+const TUnitArc QuarterBackward = UnitArc(AtRunTime(-QuarterTurn / 2));
+
+// ---- Exact shortcuts of the arc maths ----------------------------------------
+//
+// Arcs of real path data mostly start, end and turn on the axes of their
+// ellipse, so a few arguments reach the trigonometry again and again. Each
+// shortcut gives exactly what its call gives: a value C's Annex F fixes
+// (hypot(x, +-0) = |x|, hypot symmetric), or the call's own result for that
+// very argument, computed once.
 
 // std::hypot(X, Y), without the call when a side is zero.
 inline double Hypot(double X, double Y) noexcept {
@@ -179,21 +188,22 @@ TArcPoints ArcCurvePoints(const TArcSplit& S, double CX, double CY, double RX, d
   double Theta = S.Start;
   for (int i = 0; i < S.Count; ++i) {
     // The unit arc of the piece, turned to its middle angle and scaled onto
-    // the ellipse.
-    // Every piece but the last is a quarter turn one way or the other.
-    static const TUnitArc QuarterForward = UnitArc(QuarterTurn / 2), QuarterBackward = UnitArc(-QuarterTurn / 2);
+    // the ellipse: its points (c, -s), (c + k, -w), (c + k, w), (c, s).
     const double Sweep = S.Sweeps[i], Phi = Sweep / 2;
     const TUnitArc U = Sweep == QuarterTurn    ? QuarterForward
                        : Sweep == -QuarterTurn ? QuarterBackward
                                                : UnitArc(Phi);
-    const double s = U.s, c = U.c, k = U.k, w = U.w;
-    const std::array<std::array<double, 2>, 4> Q{{{c, -s}, {c + k, -w}, {c + k, w}, {c, s}}};
     const TSinCos Turn = SinCos(Theta + Phi);
-    const double ca = Turn.Cos, sa = Turn.Sin;
-    for (int j = i == 0 ? 0 : 1; j < 4; ++j)
-      Out.Points[Out.Size++] = {ToSingle(CX + RX * (Q[j][0] * ca - Q[j][1] * sa)),
-                                ToSingle(CY + RY * (Q[j][0] * sa + Q[j][1] * ca))};
-    Theta += S.Sweeps[i];
+    const double ca = Turn.Cos, sa = Turn.Sin, ck = U.c + U.k;
+    const auto Put = [&](double QX, double QY) {
+      Out.X[Out.Size] = ToSingle(CX + RX * (QX * ca - QY * sa));
+      Out.Y[Out.Size++] = ToSingle(CY + RY * (QX * sa + QY * ca));
+    };
+    if (i == 0) Put(U.c, -U.s);
+    Put(ck, -U.w);
+    Put(ck, U.w);
+    Put(U.c, U.s);
+    Theta += Sweep;
   }
   return Out;
 }
@@ -285,38 +295,36 @@ void TZKPathData::AddRectangle(const TRectF& ARect, float XRadius, float YRadius
 
 namespace {
 // The cubic pieces of an arc: P[0] is its start, then three points a piece.
-void AppendCurves(TZKPathData& Path, std::span<const TPointF> P) {
-  for (std::size_t i = 1; i + 2 < P.size(); i += 3) Path.CurveTo(P[i], P[i + 1], P[i + 2]);
+void AppendCurves(TZKPathData& Path, const TArcPoints& P) {
+  for (std::size_t i = 1; i + 2 < P.Size; i += 3) Path.CurveTo(P[i], P[i + 1], P[i + 2]);
 }
 } // namespace
 
 void TZKPathData::AddArc(const TPointF& Center, const TPointF& Radius, float StartAngle,
                          float SweepAngle) {
-  RequireFinite({Center.X, Center.Y, Radius.X, Radius.Y, SweepAngle});
+  RequireFinite(Center.X, Center.Y, Radius.X, Radius.Y, SweepAngle);
   TArcPoints Arc = ArcCurvePoints(SplitArc(StartAngle, SweepAngle), Center.X, Center.Y, Radius.X, Radius.Y);
   if (Arc.empty()) return;
-  const std::span<const TPointF> P = Arc.View();
   if (Count() == 0)
-    MoveTo(P[0]);
+    MoveTo(Arc[0]);
   else
-    LineTo(P[0]);
-  AppendCurves(*this, P);
+    LineTo(Arc[0]);
+  AppendCurves(*this, Arc);
 }
 
 void TZKPathData::AddArcSvgPart(const TPointF& Center, const TPointF& Radius, float StartAngle,
                                 float SweepAngle) {
-  RequireFinite({Center.X, Center.Y, Radius.X, Radius.Y, SweepAngle});
+  RequireFinite(Center.X, Center.Y, Radius.X, Radius.Y, SweepAngle);
   TArcPoints Arc = ArcCurvePoints(SplitArc(StartAngle, SweepAngle), Center.X, Center.Y, Radius.X, Radius.Y);
   if (Arc.empty()) return;
-  AppendCurves(*this, Arc.View());
+  AppendCurves(*this, Arc);
 }
 
 // ---- SVG arcs by end points ----------------------------------------------------
 
 void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, float XAxisRotation,
                             bool LargeArc, bool Sweep, const TPointF& EndPoint) {
-  RequireFinite({StartPoint.X, StartPoint.Y, EndPoint.X, EndPoint.Y, Radius.X, Radius.Y,
-                 XAxisRotation});
+  RequireFinite(StartPoint.X, StartPoint.Y, EndPoint.X, EndPoint.Y, Radius.X, Radius.Y, XAxisRotation);
   // Only exactly equal end points make the standing ellipse: under a tolerant
   // equality the short arcs of small drawings would become whole ellipses.
   if (StartPoint == EndPoint) {
@@ -384,14 +392,27 @@ void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, fl
   // made +0 as the product's sums make it. (The centre's two conversions
   // stay in one call, which keeps the order in which they may raise.)
   const TMatrix Moved = CreateTranslateZKMatrix(ToSingle(CX), ToSingle(CY));
-  const TMatrix M = Phi == 0 ? CreateTranslateZKMatrix(Moved.m31 + 0.0f, Moved.m32 + 0.0f)
-                             : ZKMatrixMultiply(CreateRotationZKMatrix(Phi), Moved);
-  const std::span<TPointF> P = Arc.View();
-  for (TPointF& Point : P) {
-    Point = ZKMatrixMultiply(Point, M);
-    if (!std::isfinite(Point.X) || !std::isfinite(Point.Y)) throw EOverflow();
+  bool Finite = true;
+  if (Phi == 0) {
+    // The translation's product X 1 + Y 0 + m31 is X + m31 for every finite
+    // Y, signs of zero included, as m31 is never -0 here.
+    const double TX = Moved.m31 + 0.0f, TY = Moved.m32 + 0.0f;
+    for (std::size_t I = 0; I < Arc.Size; ++I) {
+      Arc.X[I] = static_cast<float>(Arc.X[I] + TX);
+      Arc.Y[I] = static_cast<float>(Arc.Y[I] + TY);
+      Finite &= std::isfinite(Arc.X[I]) & std::isfinite(Arc.Y[I]);
+    }
+  } else {
+    const TMatrix M = ZKMatrixMultiply(CreateRotationZKMatrix(Phi), Moved);
+    for (std::size_t I = 0; I < Arc.Size; ++I) {
+      const TPointF Point = ZKMatrixMultiply(Arc[I], M);
+      Arc.X[I] = Point.X;
+      Arc.Y[I] = Point.Y;
+      Finite &= std::isfinite(Point.X) & std::isfinite(Point.Y);
+    }
   }
-  AppendCurves(*this, P);
+  if (!Finite) throw EOverflow();
+  AppendCurves(*this, Arc);
 }
 
 // ---- Pie and donut slices -------------------------------------------------------
@@ -404,13 +425,13 @@ namespace {
 // radians.
 void CheckSlice(double StartAngle, double EndAngle, double& InnerRadius, double& OuterRadius,
                 double AngleOffset, double& s, double& e) {
-  RequireFinite({StartAngle, EndAngle, InnerRadius, OuterRadius, AngleOffset});
+  RequireFinite(StartAngle, EndAngle, InnerRadius, OuterRadius, AngleOffset);
   if (InnerRadius > OuterRadius) std::swap(InnerRadius, OuterRadius);
   if (std::fabs(InnerRadius) > MaxSliceRadius || std::fabs(OuterRadius) > MaxSliceRadius)
     throw EOverflow();
   s = DegToRad(StartAngle + AngleOffset);
   e = DegToRad(EndAngle + AngleOffset);
-  RequireFinite({s, e});
+  RequireFinite(s, e);
 }
 
 } // namespace
