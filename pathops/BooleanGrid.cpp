@@ -243,6 +243,39 @@ double ChordRadius(const TCubicBezier& K) noexcept {
   return std::sqrt(std::max(SquaredDistanceToSegment(K.P1, K.P0, K.P3), SquaredDistanceToSegment(K.P2, K.P0, K.P3)));
 }
 
+// Whether a curve part (inside Box with its polygons) is clear of the line
+// A-B or crosses it once, as every polygon through its points in order does.
+// Clear: its controls lie strictly on one side of the line. Crossed once:
+// the part is within Reach of its chord (Radius), the signed distances of
+// its controls from the line rise (or fall) strictly from one side to the
+// other, so the curve's distance, a sum of Bernstein polynomials with those
+// weights, does too, and so do a polygon's vertices; and the line meets Box
+// only strictly between A and B, so that is where they cross.
+bool ClearOrCrossedOnce(const TCubicBezier& K, const TBox& Box, const TPointD& A, const TPointD& B, double Radius, double Reach) noexcept {
+  const TPointD D = B - A;
+  const double S0 = Cross(D, K.P0 - A), S1 = Cross(D, K.P1 - A), S2 = Cross(D, K.P2 - A), S3 = Cross(D, K.P3 - A);
+  if ((S0 > 0 && S1 > 0 && S2 > 0 && S3 > 0) || (S0 < 0 && S1 < 0 && S2 < 0 && S3 < 0)) return true;
+  const bool Rises = S0 < 0 && S0 < S1 && S1 < S2 && S2 < S3 && S3 > 0;
+  const bool Falls = S0 > 0 && S0 > S1 && S1 > S2 && S2 > S3 && S3 < 0;
+  if (!Rises && !Falls) return false;
+  if (Radius > Reach) return false;
+  // The span of the whole line inside the box, by its slabs (Liang-Barsky).
+  double T0 = -std::numeric_limits<double>::infinity(), T1 = -T0;
+  const double Dir[2] = {D.X, D.Y};
+  const double Lo[2] = {Box.X0 - A.X, Box.Y0 - A.Y}, Hi[2] = {Box.X1 - A.X, Box.Y1 - A.Y};
+  for (int I = 0; I < 2; ++I) {
+    if (Dir[I] == 0) {
+      if (Lo[I] > 0 || Hi[I] < 0) return false;
+      continue;
+    }
+    double E = Lo[I] / Dir[I], F = Hi[I] / Dir[I];
+    if (E > F) std::swap(E, F);
+    T0 = std::max(T0, E);
+    T1 = std::min(T1, F);
+  }
+  return T0 > 0 && T1 < 1;
+}
+
 // Whether the curve's derivative keeps within an open half-plane, so that
 // the curve runs on in one direction: its derivative is a combination with
 // non-negative weights of P1 - P0, P2 - P1 and P3 - P2, and these lie in an
@@ -548,6 +581,7 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   // chord: the curves cross once there, as their chords do, and as any
   // polygon through their points does, so no finer cut changes a decision.
   const double CrossingReach = GridSteps * BooleanCrossingFlatness / FScale;
+  const double LineCrossingReach = GridSteps * BooleanLineCrossingFlatness / FScale;
   const auto CrossOnce = [&](const TPart& P, const TPart& Q) {
     if (P.Radius > CrossingReach || Q.Radius > CrossingReach) return false;
     const TPointD A0 = P.K.P0, A1 = P.K.P3, B0 = Q.K.P0, B1 = Q.K.P3;
@@ -578,7 +612,8 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
       const TPointD U[3] = {QAfterP ? P.K.P2 : P.K.P1, QAfterP ? P.K.P1 : P.K.P2, QAfterP ? P.K.P0 : P.K.P3};
       const TPointD V[3] = {QAfterP ? Q.K.P1 : Q.K.P2, QAfterP ? Q.K.P2 : Q.K.P1, QAfterP ? Q.K.P3 : Q.K.P0};
       if (ConesApart(X, U, V)) return;
-    } else if (SegmentsApart(P.K.P0, P.K.P3, Q.K.P0, Q.K.P3, P.Radius + Q.Radius) || CrossOnce(P, Q)) {
+    } else if (SegmentsApart(P.K.P0, P.K.P3, Q.K.P0, Q.K.P3, P.Radius + Q.Radius) || CrossOnce(P, Q) ||
+               (!Other.IsCurve && ClearOrCrossedOnce(P.K, P.Box, Q.K.P0, Q.K.P3, P.Radius, LineCrossingReach))) {
       return;
     }
     if ((P.N <= 4 && Q.N <= 4) || Depth >= MaxRefineDepth) {
