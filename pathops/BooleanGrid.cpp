@@ -794,12 +794,20 @@ struct TRebuilder {
     Crossings.erase(std::unique(Crossings.begin(), Crossings.end()), Crossings.end());
     CrossingChords.resize(Crossings.size());
     if (Crossings.empty()) return;
+    // The box of the crossings: most chords lie clear of it.
+    cInt MinY = Crossings[0].Y, MaxY = MinY;
+    for (const IntPoint& P : Crossings) {
+      MinY = std::min(MinY, P.Y);
+      MaxY = std::max(MaxY, P.Y);
+    }
+    const cInt MinX = Crossings.front().X, MaxX = Crossings.back().X;
     for (const TBooleanGrid::TSource& S : G.FSources)
       for (std::uint32_t V = S.First; V + 1 < S.First + S.Count; ++V) {
         const IntPoint& A = G.FVertices[V].P;
         const IntPoint& B = G.FVertices[V + 1].P;
         const cInt Lo = std::min(A.X, B.X) - cInt(OnEdgeSteps), Hi = std::max(A.X, B.X) + cInt(OnEdgeSteps);
         const cInt YLo = std::min(A.Y, B.Y) - cInt(OnEdgeSteps), YHi = std::max(A.Y, B.Y) + cInt(OnEdgeSteps);
+        if (Hi < MinX || Lo > MaxX || YHi < MinY || YLo > MaxY) continue;
         auto It = std::lower_bound(Crossings.begin(), Crossings.end(), IntPoint(Lo, std::numeric_limits<cInt>::min()),
                                    Before);
         for (; It != Crossings.end() && It->X <= Hi; ++It) {
