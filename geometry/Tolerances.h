@@ -95,4 +95,12 @@ inline constexpr double BooleanFlatness = 1.0 / (1 << 16);
 /// close together, where it decides.
 inline constexpr double BooleanCrossingFlatness = 1.0 / (1 << 10);
 
+/// The same for a part of a curve that crosses a straight segment, its
+/// distance from the segment's line rising or falling all along it: such a
+/// part and any polygon through its points cross the line once. Larger
+/// parts are still cut, as the crossing solved on the exact segments starts
+/// from where the part's chord crosses the line, and on the icons parts
+/// four times as far from their chord lost pixels there.
+inline constexpr double BooleanLineCrossingFlatness = 1.0 / (1 << 6);
+
 } // namespace zk

@@ -225,11 +225,55 @@ bool ConesApart(const TPointD& X, const TPointD (&U)[3], const TPointD (&V)[3]) 
   return VHi - VLo < Pi - Margin;
 }
 
-// How far the curve strays from its chord at most: the curve lies in the
-// hull of its controls, and the distance to the chord, a convex function,
-// is largest over the hull at a control point.
+// How far the curve strays from its chord at most. When both inner controls
+// project onto the chord, so does the whole curve (it lies in the hull of
+// its controls), and its distance from the chord's line is
+// 3t(1-t)((1-t)d1 + t d2) for the controls' signed distances d1 and d2: at
+// most 3/4 max|d| when they lie on one side, 4/9 max|d| when on both (the
+// fat line of Bezier clipping). Otherwise the distance to the chord, a
+// convex function, is largest over the hull at a control point.
 double ChordRadius(const TCubicBezier& K) noexcept {
+  const TPointD D = K.P3 - K.P0, E1 = K.P1 - K.P0, E2 = K.P2 - K.P0;
+  const double L2 = Dot(D, D), A1 = Dot(E1, D), A2 = Dot(E2, D);
+  if (L2 > 0 && A1 >= 0 && A1 <= L2 && A2 >= 0 && A2 <= L2) {
+    const double D1 = Cross(D, E1), D2 = Cross(D, E2);
+    const double Factor = (D1 < 0) == (D2 < 0) ? 0.75 : 4.0 / 9.0;
+    return Factor * std::max(std::fabs(D1), std::fabs(D2)) / std::sqrt(L2);
+  }
   return std::sqrt(std::max(SquaredDistanceToSegment(K.P1, K.P0, K.P3), SquaredDistanceToSegment(K.P2, K.P0, K.P3)));
+}
+
+// Whether a curve part (inside Box with its polygons) is clear of the line
+// A-B or crosses it once, as every polygon through its points in order does.
+// Clear: its controls lie strictly on one side of the line. Crossed once:
+// the part is within Reach of its chord (Radius), the signed distances of
+// its controls from the line rise (or fall) strictly from one side to the
+// other, so the curve's distance, a sum of Bernstein polynomials with those
+// weights, does too, and so do a polygon's vertices; and the line meets Box
+// only strictly between A and B, so that is where they cross.
+bool ClearOrCrossedOnce(const TCubicBezier& K, const TBox& Box, const TPointD& A, const TPointD& B, double Radius, double Reach) noexcept {
+  const TPointD D = B - A;
+  const double S0 = Cross(D, K.P0 - A), S1 = Cross(D, K.P1 - A), S2 = Cross(D, K.P2 - A), S3 = Cross(D, K.P3 - A);
+  if ((S0 > 0 && S1 > 0 && S2 > 0 && S3 > 0) || (S0 < 0 && S1 < 0 && S2 < 0 && S3 < 0)) return true;
+  const bool Rises = S0 < 0 && S0 < S1 && S1 < S2 && S2 < S3 && S3 > 0;
+  const bool Falls = S0 > 0 && S0 > S1 && S1 > S2 && S2 > S3 && S3 < 0;
+  if (!Rises && !Falls) return false;
+  if (Radius > Reach) return false;
+  // The span of the whole line inside the box, by its slabs (Liang-Barsky).
+  double T0 = -std::numeric_limits<double>::infinity(), T1 = -T0;
+  const double Dir[2] = {D.X, D.Y};
+  const double Lo[2] = {Box.X0 - A.X, Box.Y0 - A.Y}, Hi[2] = {Box.X1 - A.X, Box.Y1 - A.Y};
+  for (int I = 0; I < 2; ++I) {
+    if (Dir[I] == 0) {
+      if (Lo[I] > 0 || Hi[I] < 0) return false;
+      continue;
+    }
+    double E = Lo[I] / Dir[I], F = Hi[I] / Dir[I];
+    if (E > F) std::swap(E, F);
+    T0 = std::max(T0, E);
+    T1 = std::min(T1, F);
+  }
+  return T0 > 0 && T1 < 1;
 }
 
 // Whether the curve's derivative keeps within an open half-plane, so that
@@ -240,6 +284,9 @@ double ChordRadius(const TCubicBezier& K) noexcept {
 // in order runs on the same way, so it cannot cross itself either.
 bool RunsOneWay(const TCubicBezier& K) noexcept {
   const TPointD D[3] = {K.P1 - K.P0, K.P2 - K.P1, K.P3 - K.P2};
+  // Mostly they all go forward along the chord, which is such a half-plane.
+  const TPointD Chord = K.P3 - K.P0;
+  if (Dot(D[0], Chord) > 0 && Dot(D[1], Chord) > 0 && Dot(D[2], Chord) > 0) return true;
   double Angles[3];
   int N = 0;
   for (const TPointD& V : D)
@@ -341,26 +388,29 @@ bool Spike(const IntPoint& A, const IntPoint& B, const IntPoint& C) noexcept {
 // vertices, around the closing corner too: the clipper mishandles spikes
 // that lie along other edges.
 void RemoveSpikes(ClipperLib::Path& Polygon) {
-  ClipperLib::Path Out;
-  Out.reserve(Polygon.size());
+  // In place: the kept vertices [0, N) never overtake the one read.
+  std::size_t N = 0;
   for (const IntPoint& P : Polygon) {
-    Out.push_back(P);
-    while (Out.size() >= 3 && Spike(Out[Out.size() - 3], Out[Out.size() - 2], Out.back())) Out.erase(Out.end() - 2);
-    if (Out.size() == 2 && Out[0] == Out[1]) Out.pop_back();
+    Polygon[N++] = P;
+    while (N >= 3 && Spike(Polygon[N - 3], Polygon[N - 2], Polygon[N - 1])) {
+      Polygon[N - 2] = Polygon[N - 1];
+      --N;
+    }
+    if (N == 2 && Polygon[0] == Polygon[1]) --N;
   }
   // Around the corner where the polygon closes.
   std::size_t First = 0;
-  while (Out.size() - First >= 3) {
-    const std::size_t N = Out.size();
-    if (Spike(Out[N - 2], Out[N - 1], Out[First])) {
-      Out.pop_back();
-    } else if (Spike(Out[N - 1], Out[First], Out[First + 1])) {
+  while (N - First >= 3) {
+    if (Spike(Polygon[N - 2], Polygon[N - 1], Polygon[First])) {
+      --N;
+    } else if (Spike(Polygon[N - 1], Polygon[First], Polygon[First + 1])) {
       ++First;
     } else {
       break;
     }
   }
-  Polygon.assign(Out.begin() + std::ptrdiff_t(First), Out.end());
+  Polygon.resize(N);
+  Polygon.erase(Polygon.begin(), Polygon.begin() + std::ptrdiff_t(First));
 }
 
 // Whether every vertex lies within a grid step or so of the line through
@@ -497,6 +547,8 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   const std::size_t Budget = RefineWorkPerSegment * Pending.size() + 4096;
   // A part of a segment: its curve, the box and the capsule (the chord
   // widened by Radius) that hold it, and its piece count at the tolerance.
+  // A half's capsule and count wait until its box is seen to meet the
+  // other part's (Radius < 0 until then).
   struct TPart {
     std::uint32_t Segment;
     double T0, T1;
@@ -505,23 +557,31 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     double Radius;
     double N;
   };
-  const auto PartOf = [&](std::uint32_t Segment, double T0, double T1, const TCubicBezier& K) {
-    const TContourSegment& S = Pending[Segment].Segment;
-    if (!S.IsCurve) return TPart{Segment, T0, T1, K, {}, 0, 0};
-    if (!Splits[Segment]) return TPart{Segment, T0, T1, K, TightBoxOf(K), ChordRadius(K), 0};
-    // The whole curve by its tight box, a part by its controls' box: that
-    // is as good after a halving or two, and far cheaper.
-    return TPart{Segment, T0, T1, K, T0 == 0 && T1 == 1 ? TightBoxOf(K) : ControlBoxOf(K), ChordRadius(K),
-                 Pieces(K, Tolerance)};
+  const auto Complete = [&](TPart& P) {
+    if (P.Radius >= 0) return;
+    P.Radius = ChordRadius(P.K);
+    P.N = Pieces(P.K, Tolerance);
+  };
+  // The whole curve by its tight box, a half (of a curve that splits) by its
+  // controls' box: that is as good after a halving or two, and far cheaper.
+  const auto HalfOf = [](std::uint32_t Segment, double T0, double T1, const TCubicBezier& K) {
+    return TPart{Segment, T0, T1, K, ControlBoxOf(K), -1, 0};
   };
   std::vector<TPart> Wholes;
   Wholes.reserve(Pending.size());
-  for (std::uint32_t I = 0; I < Pending.size(); ++I) Wholes.push_back(PartOf(I, 0, 1, Pending[I].Segment.Curve));
+  for (std::uint32_t I = 0; I < Pending.size(); ++I) {
+    const TContourSegment& S = Pending[I].Segment;
+    if (!S.IsCurve)
+      Wholes.push_back({I, 0, 1, S.Curve, {}, 0, 0});
+    else
+      Wholes.push_back({I, 0, 1, S.Curve, TightBoxOf(S.Curve), ChordRadius(S.Curve), Splits[I] ? Pieces(S.Curve, Tolerance) : 0});
+  }
   // Parts that are each within the crossing tolerance of their chord, whose
   // chords cross at a wide angle with every end well clear of the other
   // chord: the curves cross once there, as their chords do, and as any
   // polygon through their points does, so no finer cut changes a decision.
   const double CrossingReach = GridSteps * BooleanCrossingFlatness / FScale;
+  const double LineCrossingReach = GridSteps * BooleanLineCrossingFlatness / FScale;
   const auto CrossOnce = [&](const TPart& P, const TPart& Q) {
     if (P.Radius > CrossingReach || Q.Radius > CrossingReach) return false;
     const TPointD A0 = P.K.P0, A1 = P.K.P3, B0 = Q.K.P0, B1 = Q.K.P3;
@@ -533,7 +593,7 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     const double SB0 = Cross(DA, B0 - A0) / LA, SB1 = Cross(DA, B1 - A0) / LA;
     return SA0 * SA1 < 0 && SB0 * SB1 < 0 && std::min({std::fabs(SA0), std::fabs(SA1), std::fabs(SB0), std::fabs(SB1)}) > Clear;
   };
-  const auto Pair = [&](auto&& Self, const TPart& P, const TPart& Q, int Depth) -> void {
+  const auto Pair = [&](auto&& Self, TPart P, TPart Q, int Depth) -> void {
     if (++Work > Budget) return;
     // Neighbours share an end: meeting only there is no meeting.
     const bool Neighbour = Neighbours(P.Segment, Q.Segment);
@@ -541,6 +601,8 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     const bool Meets = Other.IsCurve ? Overlap(P.Box, Q.Box, Neighbour)
                                      : LineMeetsBox(Other.Start(), Other.End(), P.Box, Neighbour);
     if (!Meets) return;
+    Complete(P);
+    Complete(Q);
     // Parts whose capsules keep apart are as clear of each other as parts
     // whose boxes do; parts that share an end (which their capsules always
     // do) are clear when they leave it in directions apart.
@@ -550,7 +612,8 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
       const TPointD U[3] = {QAfterP ? P.K.P2 : P.K.P1, QAfterP ? P.K.P1 : P.K.P2, QAfterP ? P.K.P0 : P.K.P3};
       const TPointD V[3] = {QAfterP ? Q.K.P1 : Q.K.P2, QAfterP ? Q.K.P2 : Q.K.P1, QAfterP ? Q.K.P3 : Q.K.P0};
       if (ConesApart(X, U, V)) return;
-    } else if (SegmentsApart(P.K.P0, P.K.P3, Q.K.P0, Q.K.P3, P.Radius + Q.Radius) || CrossOnce(P, Q)) {
+    } else if (SegmentsApart(P.K.P0, P.K.P3, Q.K.P0, Q.K.P3, P.Radius + Q.Radius) || CrossOnce(P, Q) ||
+               (!Other.IsCurve && ClearOrCrossedOnce(P.K, P.Box, Q.K.P0, Q.K.P3, P.Radius, LineCrossingReach))) {
       return;
     }
     if ((P.N <= 4 && Q.N <= 4) || Depth >= MaxRefineDepth) {
@@ -562,14 +625,14 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
       const double Mid = P.T0 + (P.T1 - P.T0) / 2;
       Cuts[P.Segment].push_back(Mid);
       const auto [Left, Right] = SplitCubic(P.K, 0.5);
-      Self(Self, PartOf(P.Segment, P.T0, Mid, Left), Q, Depth + 1);
-      Self(Self, PartOf(P.Segment, Mid, P.T1, Right), Q, Depth + 1);
+      Self(Self, HalfOf(P.Segment, P.T0, Mid, Left), Q, Depth + 1);
+      Self(Self, HalfOf(P.Segment, Mid, P.T1, Right), Q, Depth + 1);
     } else {
       const double Mid = Q.T0 + (Q.T1 - Q.T0) / 2;
       Cuts[Q.Segment].push_back(Mid);
       const auto [Left, Right] = SplitCubic(Q.K, 0.5);
-      Self(Self, P, PartOf(Q.Segment, Q.T0, Mid, Left), Depth + 1);
-      Self(Self, P, PartOf(Q.Segment, Mid, Q.T1, Right), Depth + 1);
+      Self(Self, P, HalfOf(Q.Segment, Q.T0, Mid, Left), Depth + 1);
+      Self(Self, P, HalfOf(Q.Segment, Mid, Q.T1, Right), Depth + 1);
     }
   };
   std::vector<std::uint32_t> Met;
@@ -658,8 +721,20 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   }
 }
 
+namespace {
+
+// std::llround for |V| below 2^62, without the library call: the truncation
+// and the remainder V - T are exact.
+cInt RoundToGrid(double V) noexcept {
+  const auto T = cInt(V);
+  const double R = V - double(T);
+  return R >= 0.5 ? T + 1 : R <= -0.5 ? T - 1 : T;
+}
+
+} // namespace
+
 IntPoint TBooleanGrid::ToGrid(const TPointD& P) const noexcept {
-  return {cInt(std::llround((P.X - FCentre.X) * FScale)), cInt(std::llround((P.Y - FCentre.Y) * FScale))};
+  return {RoundToGrid((P.X - FCentre.X) * FScale), RoundToGrid((P.Y - FCentre.Y) * FScale)};
 }
 
 TPointD TBooleanGrid::FromGrid(const IntPoint& P) const noexcept {
@@ -719,12 +794,20 @@ struct TRebuilder {
     Crossings.erase(std::unique(Crossings.begin(), Crossings.end()), Crossings.end());
     CrossingChords.resize(Crossings.size());
     if (Crossings.empty()) return;
+    // The box of the crossings: most chords lie clear of it.
+    cInt MinY = Crossings[0].Y, MaxY = MinY;
+    for (const IntPoint& P : Crossings) {
+      MinY = std::min(MinY, P.Y);
+      MaxY = std::max(MaxY, P.Y);
+    }
+    const cInt MinX = Crossings.front().X, MaxX = Crossings.back().X;
     for (const TBooleanGrid::TSource& S : G.FSources)
       for (std::uint32_t V = S.First; V + 1 < S.First + S.Count; ++V) {
         const IntPoint& A = G.FVertices[V].P;
         const IntPoint& B = G.FVertices[V + 1].P;
         const cInt Lo = std::min(A.X, B.X) - cInt(OnEdgeSteps), Hi = std::max(A.X, B.X) + cInt(OnEdgeSteps);
         const cInt YLo = std::min(A.Y, B.Y) - cInt(OnEdgeSteps), YHi = std::max(A.Y, B.Y) + cInt(OnEdgeSteps);
+        if (Hi < MinX || Lo > MaxX || YHi < MinY || YLo > MaxY) continue;
         auto It = std::lower_bound(Crossings.begin(), Crossings.end(), IntPoint(Lo, std::numeric_limits<cInt>::min()),
                                    Before);
         for (; It != Crossings.end() && It->X <= Hi; ++It) {

@@ -21,9 +21,12 @@
 /// between the chord and the curve (near meaning that the boxes of the two
 /// parts meet, and their chords widened by how far each part strays from its
 /// chord meet too, or, for parts that share an end, that they leave it in
-/// directions that overlap). Two parts that cross once at a wide angle are
-/// single chords too while each is within `BooleanCrossingFlatness` of its
-/// chord. The boundary is then rebuilt from the
+/// directions that overlap; a part whose controls all lie on one side of a
+/// straight segment's line is clear of it). Two parts that cross once at a
+/// wide angle are single chords too while each is within
+/// `BooleanCrossingFlatness` of its chord, and so is a part that crosses a
+/// straight segment with its distance from it rising or falling throughout,
+/// while within `BooleanLineCrossingFlatness`. The boundary is then rebuilt from the
 /// operands' own segments: the points where it passes from one segment to
 /// another are solved on the exact segments by Newton's method (converged
 /// to double precision, accepted within 1e-9 of the extent), and the

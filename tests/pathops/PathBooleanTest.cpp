@@ -227,6 +227,35 @@ TEST(PathBooleanLimitsTest, EvenOddNesting_GivesTheCoveredArea) {
   }
 }
 
+// Straight edges that cross, end near or pass close by curves: a curve part
+// left one chord against an edge it crosses once or keeps clear of must give
+// the regions its curve gives, so the areas add up as for sets:
+// |A u B| + |A n B| = |A| + |B| and |A - B| = |A| - |A n B|.
+TEST(PathBooleanLimitsTest, EdgesAcrossAndBesideCurves_AreasAddUp) {
+  const std::string Circle = "M0,4 A4,4 0 1 0 8,4 A4,4 0 1 0 0,4 Z";  // radius 4 about (4,4)
+  const struct {
+    const char* Name;
+    std::string A, B;
+  } Rows[] = {
+      {"crossing an arc at a narrow angle", Circle, "M-1,0.5 L9,1.5 L9,0.4 Z"},
+      {"corner just inside an arc", Circle, "M2,-1 L4.05,0.02 L6,-1 Z"},
+      {"edge just clear of the top", Circle, "M0,-0.001 H8 V-1 H0 Z"},
+      {"edge just clear of the side", Circle, "M8.001,0 V8 H9 V0 Z"},
+      {"chord through the circle", Circle, "M-1,3 L9,3.5 L9,9 L-1,9 Z"},
+      // An S crossed three times, small beside the far square: its ends lie
+      // on either side of the edge, its controls do not run one way.
+      {"edge across an S", "M0,0 C1,1 2,-1 3,0 V2 H0 Z M100,100 H101 V101 H100 Z", "M-1,-0.05 L4,0.05 V-2 H-1 Z"},
+  };
+  for (const auto& Row : Rows) {
+    SCOPED_TRACE(Row.Name);
+    const auto A = Contours(Row.A), B = Contours(Row.B);
+    const double AreaA = SignedArea(Simplify(A)), AreaB = SignedArea(Simplify(B));
+    const double Both = SignedArea(Combine(A, B, TPathOp::Intersection));
+    EXPECT_NEAR(SignedArea(Combine(A, B, TPathOp::Union)) + Both, AreaA + AreaB, 1e-3);
+    EXPECT_NEAR(SignedArea(Combine(A, B, TPathOp::Difference)), AreaA - Both, 1e-3);
+  }
+}
+
 TEST(PathBooleanLimitsTest, WholeFloatRange_GivesFiniteResult) {
   // Squares spanning the float range, one with a curved side.
   const std::string Big = "M-3e38,-3e38 H3e38 C3.4e38,-1e38 3.4e38,1e38 3e38,3e38 H-3e38 Z";
