@@ -1068,31 +1068,57 @@ __int128 TwiceArea(const ClipperLib::Path& Ring) noexcept {
 }
 
 // Where the point (X2 / 2, Y2 / 2) lies against the ring: 1 inside, 0
-// outside, -1 on its boundary. Exact: coordinates are doubled so that the
-// midpoint of a ring edge is a grid point too.
-int PointInRing(cInt X2, cInt Y2, const ClipperLib::Path& Ring) noexcept {
+// outside, -1 on its boundary; and its squared distance from the boundary,
+// in half grid steps. Exact but for the distance: coordinates are doubled
+// so that the midpoint of a ring edge is a grid point too.
+struct TRingSide {
+  int In;
+  double Clearance2;
+};
+TRingSide PointInRing(cInt X2, cInt Y2, const ClipperLib::Path& Ring) noexcept {
   bool In = false;
+  double Clearance2 = std::numeric_limits<double>::infinity();
   for (std::size_t I = 0, J = Ring.size() - 1; I < Ring.size(); J = I++) {
     const cInt AX = 2 * Ring[J].X, AY = 2 * Ring[J].Y, BX = 2 * Ring[I].X, BY = 2 * Ring[I].Y;
     const __int128 T = __int128(Y2 - AY) * (BX - AX) - __int128(X2 - AX) * (BY - AY);
     if (T == 0 && X2 >= std::min(AX, BX) && X2 <= std::max(AX, BX) && Y2 >= std::min(AY, BY) &&
         Y2 <= std::max(AY, BY))
-      return -1;
+      return {-1, 0};
     if ((AY > Y2) != (BY > Y2) && (BY > AY ? T > 0 : T < 0)) In = !In;
+    const double DX = double(BX - AX), DY = double(BY - AY), PX = double(X2 - AX), PY = double(Y2 - AY);
+    const double L2 = DX * DX + DY * DY;
+    const double Along = L2 > 0 ? std::clamp((PX * DX + PY * DY) / L2, 0.0, 1.0) : 0.0;
+    const double EX = PX - Along * DX, EY = PY - Along * DY;
+    Clearance2 = std::min(Clearance2, EX * EX + EY * EY);
   }
-  return In ? 1 : 0;
+  return {In ? 1 : 0, Clearance2};
 }
 
 // Whether ring Inner lies inside ring Outer, the two neither crossing nor
-// overlapping but free to touch at points and along edges: the first vertex
-// or edge midpoint of Inner off Outer's boundary says; -1 when none is (the
-// two rings are one).
+// overlapping but free to touch at points and along edges; -1 when every
+// vertex and edge midpoint of Inner lies on Outer's boundary (the two rings
+// are one). Rings that touch share vertices, but a vertex of one may also
+// lie on an edge of the other only up to the grid's rounding of the
+// crossing it came from, where the exact test may fall either way: the
+// first point clear of Outer's boundary by more than the clipper's rounding
+// decides, else the clearest point off it.
 int RingInside(const ClipperLib::Path& Inner, const ClipperLib::Path& Outer) noexcept {
+  constexpr double Clear2 = (4 * OnEdgeSteps) * (4 * OnEdgeSteps);  // 2 OnEdgeSteps, in half steps
+  int Best = -1;
+  double BestClearance2 = -1;
+  const auto Decides = [&](cInt X2, cInt Y2) {
+    const TRingSide Side = PointInRing(X2, Y2, Outer);
+    if (Side.In >= 0 && Side.Clearance2 > BestClearance2) {
+      Best = Side.In;
+      BestClearance2 = Side.Clearance2;
+    }
+    return BestClearance2 > Clear2;
+  };
   for (const IntPoint& P : Inner)
-    if (const int In = PointInRing(2 * P.X, 2 * P.Y, Outer); In >= 0) return In;
+    if (Decides(2 * P.X, 2 * P.Y)) return Best;
   for (std::size_t I = 0, J = Inner.size() - 1; I < Inner.size(); J = I++)
-    if (const int In = PointInRing(Inner[J].X + Inner[I].X, Inner[J].Y + Inner[I].Y, Outer); In >= 0) return In;
-  return -1;
+    if (Decides(Inner[J].X + Inner[I].X, Inner[J].Y + Inner[I].Y)) return Best;
+  return Best;
 }
 
 // The rings turned so that each runs as its nesting says: one inside an

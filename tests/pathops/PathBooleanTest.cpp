@@ -200,6 +200,19 @@ TEST(PathBooleanLimitsTest, OverlappingEdges_XorWithNothingIsTheArea) {
   EXPECT_NEAR(SignedArea(Combine(A, {}, TPathOp::Xor, fmEvenOdd, fmEvenOdd)), SignedArea(Simplify(A, fmEvenOdd)), 1e-9);
 }
 
+// A hole whose corner lies on its outline's edge only up to the grid's
+// rounding of the crossing it comes from: with a far line beside it (which
+// changes the grid) it once came out as a second outline (fuzzer finding).
+TEST(PathBooleanLimitsTest, HoleCornerOnTheOutline_StaysAHole) {
+  const auto A = Contours("M1,2 L2,0 L0,0 L2,4 L5,0 L0,0 L0,0 L4,2 L1,2 Z");
+  const double Area = SignedArea(Simplify(A));
+  ASSERT_NEAR(Area, 8.29, 0.01);
+  for (const char* Line : {"M15,0 L0,0 L15,0 Z", "M0,0 L-7,3 L0,0 Z", "M1,0 L0,0 L1,0 Z"}) {
+    SCOPED_TRACE(Line);
+    EXPECT_NEAR(SignedArea(Combine(A, Contours(Line), TPathOp::Union)), Area, 1e-6);
+  }
+}
+
 // Even-odd operands whose rings nest, repeat or touch their outer ring: the
 // result's outlines and holes follow the nesting, so its signed area is the
 // covered area, in every operation with a square far away.
