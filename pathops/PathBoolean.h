@@ -26,17 +26,18 @@
 /// wide angle are single chords too while each is within
 /// `BooleanCrossingFlatness` of its chord, and so is a part that crosses a
 /// straight segment with its distance from it rising or falling throughout,
-/// while within `BooleanLineCrossingFlatness`. The boundary is then rebuilt from the
-/// operands' own segments: the points where it passes from one segment to
-/// another are solved on the exact segments by Newton's method (converged
-/// to double precision, accepted within 1e-9 of the extent), and the
-/// parameters of the cut follow from them. So the result's curves are the
-/// operands' curves, and only the decision of which regions exist is made
-/// to `BooleanFlatness`: a sliver between two curves thinner than it may be
-/// lost (two crossings close together not seen) or made (a near touch taken
-/// for two crossings); a single crossing is always seen, as the polygons
-/// follow the curves to either side of it. The tolerance is relative, so it is the same
-/// fraction of the drawing at every scale (see `BooleanFlatness`).
+/// while within `BooleanLineCrossingFlatness`. The boundary is then rebuilt
+/// from the operands' own segments: the points where it passes from one
+/// segment to another are solved on the exact segments by Newton's method
+/// (converged to double precision, accepted within 1e-9 of the extent), and
+/// the parameters of the cut follow from them. So the result's curves are
+/// the operands' curves, and only the decision of which regions exist is
+/// made to `BooleanFlatness`: a sliver between two curves thinner than it
+/// may be lost (two crossings close together not seen) or made (a near
+/// touch taken for two crossings); a single crossing is always seen, as the
+/// polygons follow the curves to either side of it. The tolerance is
+/// relative, so it is the same fraction of the drawing at every scale (see
+/// `BooleanFlatness`).
 #include <memory>
 #include <span>
 #include <vector>
