@@ -1162,10 +1162,62 @@ void OrientByNesting(ClipperLib::Paths& Rings) {
     if ((TwiceArea(Rings[I]) < 0) != bool(Hole[I])) std::reverse(Rings[I].begin(), Rings[I].end());
 }
 
+// The ring's vertices from its least one (by Before), in the direction
+// whose second vertex is the lesser: the same for every ring through the
+// same points in the same cyclic order, either way round.
+ClipperLib::Path CanonicalRing(const ClipperLib::Path& Ring) {
+  const std::size_t N = Ring.size();
+  const std::size_t First = std::size_t(std::min_element(Ring.begin(), Ring.end(), Before) - Ring.begin());
+  const bool Forward = !Before(Ring[(First + N - 1) % N], Ring[(First + 1) % N]);
+  ClipperLib::Path Out(N);
+  for (std::size_t K = 0; K < N; ++K) Out[K] = Ring[Forward ? (First + K) % N : (First + N - K) % N];
+  return Out;
+}
+
+// Rings that pass through the same points in the same order, taken away two
+// by two. Where the regions of two clippings meet (the two differences of
+// an exclusive or), an outline of one is also a hole of the other, and the
+// area on both sides is covered: the two rings together bound nothing.
+// Rings are first grouped by a sum over their points, the same whatever
+// the ring's first point and direction; only rings of one group are put
+// in order and compared.
+void DropCoincidentPairs(ClipperLib::Paths& Rings) {
+  std::vector<std::pair<std::uint64_t, std::uint32_t>> Sums(Rings.size());
+  for (std::uint32_t I = 0; I < Rings.size(); ++I) {
+    std::uint64_t Sum = Rings[I].size();
+    for (const IntPoint& P : Rings[I]) Sum += Hash(P) * 0x9E3779B97F4A7C15ull;
+    Sums[I] = {Sum, I};
+  }
+  std::sort(Sums.begin(), Sums.end());
+  std::vector<char> Dropped(Rings.size(), 0);
+  bool Any = false;
+  for (std::size_t Lo = 0, Hi = 0; Lo < Sums.size(); Lo = Hi) {
+    for (Hi = Lo + 1; Hi < Sums.size() && Sums[Hi].first == Sums[Lo].first;) ++Hi;
+    if (Hi - Lo < 2) continue;
+    std::vector<ClipperLib::Path> Canonical;
+    for (std::size_t K = Lo; K < Hi; ++K) Canonical.push_back(CanonicalRing(Rings[Sums[K].second]));
+    for (std::size_t K = 0; K < Canonical.size(); ++K) {
+      if (Dropped[Sums[Lo + K].second]) continue;
+      for (std::size_t L = K + 1; L < Canonical.size(); ++L)
+        if (!Dropped[Sums[Lo + L].second] && Canonical[L] == Canonical[K]) {
+          Dropped[Sums[Lo + K].second] = Dropped[Sums[Lo + L].second] = 1;
+          Any = true;
+          break;
+        }
+    }
+  }
+  if (!Any) return;
+  std::size_t Kept = 0;
+  for (std::size_t I = 0; I < Rings.size(); ++I)
+    if (!Dropped[I]) Rings[Kept++] = std::move(Rings[I]);
+  Rings.resize(Kept);
+}
+
 // The clipper's rings as simple rings, each turned as its nesting says.
 ClipperLib::Paths SimpleRings(const ClipperLib::Paths& Clipped) {
   ClipperLib::Paths Result;
   for (const ClipperLib::Path& P : Clipped) SplitTouching(P, Result);
+  DropCoincidentPairs(Result);
   OrientByNesting(Result);
   return Result;
 }

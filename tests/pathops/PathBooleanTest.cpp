@@ -213,6 +213,26 @@ TEST(PathBooleanLimitsTest, HoleCornerOnTheOutline_StaysAHole) {
   }
 }
 
+// An operand that fills the other's hole: the two differences of the
+// exclusive or meet all along the hole, whose ring bounds one and is a hole
+// of the other; the result is the outline alone, under either rule, also
+// where the hole is a curve's loop (fuzzer finding: the loop came out as a
+// hole as well).
+TEST(PathBooleanLimitsTest, XorFillingAHole_IsTheOutlineAlone) {
+  const auto Plug = Contours("M2,2 H4 V4 H2 Z");
+  const auto Holed = Contours("M0,0 H10 V10 H0 Z M2,2 V4 H4 V2 Z");
+  for (TZKFillMode Rule : {fmNonZero, fmEvenOdd}) {
+    const auto X = Combine(Plug, Holed, TPathOp::Xor, Rule, Rule);
+    EXPECT_EQ(X.size(), 1u) << Rule;
+    EXPECT_NEAR(SignedArea(X), 100, 1e-9) << Rule;
+  }
+  const auto Loop = Contours("M4,0 C2,14 4,0 0,14 L4,0 Z");
+  const auto Around = Contours("M4,0 C2,14 4,0 0,14 L4,0 Z M2,14 L0,14 L2,0 L15,0 L15,15 Z");
+  const double Whole = SignedArea(Combine(Loop, Around, TPathOp::Union, fmEvenOdd, fmEvenOdd));
+  EXPECT_GT(Whole, 100);
+  EXPECT_NEAR(SignedArea(Combine(Loop, Around, TPathOp::Xor, fmEvenOdd, fmEvenOdd)), Whole, 1e-6);
+}
+
 // Even-odd operands whose rings nest, repeat or touch their outer ring: the
 // result's outlines and holes follow the nesting, so its signed area is the
 // covered area, in every operation with a square far away.
