@@ -1209,7 +1209,10 @@ void DropCoincidentPairs(ClipperLib::Paths& Rings) {
   if (!Any) return;
   std::size_t Kept = 0;
   for (std::size_t I = 0; I < Rings.size(); ++I)
-    if (!Dropped[I]) Rings[Kept++] = std::move(Rings[I]);
+    if (!Dropped[I]) {
+      if (Kept != I) Rings[Kept] = std::move(Rings[I]);  // never onto itself: that would empty it
+      ++Kept;
+    }
   Rings.resize(Kept);
 }
 

@@ -221,11 +221,11 @@ TEST(PathBooleanLimitsTest, HoleCornerOnTheOutline_StaysAHole) {
 TEST(PathBooleanLimitsTest, XorFillingAHole_IsTheOutlineAlone) {
   const auto Plug = Contours("M2,2 H4 V4 H2 Z");
   const auto Holed = Contours("M0,0 H10 V10 H0 Z M2,2 V4 H4 V2 Z");
-  for (TZKFillMode Rule : {fmNonZero, fmEvenOdd}) {
-    const auto X = Combine(Plug, Holed, TPathOp::Xor, Rule, Rule);
-    EXPECT_EQ(X.size(), 1u) << Rule;
-    EXPECT_NEAR(SignedArea(X), 100, 1e-9) << Rule;
-  }
+  for (TZKFillMode Rule : {fmNonZero, fmEvenOdd})
+    for (const auto& X : {Combine(Plug, Holed, TPathOp::Xor, Rule, Rule), Combine(Holed, Plug, TPathOp::Xor, Rule, Rule)}) {
+      EXPECT_EQ(X.size(), 1u) << Rule;
+      EXPECT_NEAR(SignedArea(X), 100, 1e-9) << Rule;
+    }
   const auto Loop = Contours("M4,0 C2,14 4,0 0,14 L4,0 Z");
   const auto Around = Contours("M4,0 C2,14 4,0 0,14 L4,0 Z M2,14 L0,14 L2,0 L15,0 L15,15 Z");
   const double Whole = SignedArea(Combine(Loop, Around, TPathOp::Union, fmEvenOdd, fmEvenOdd));
