@@ -146,11 +146,10 @@ bool Overlap(const TBox& A, const TBox& B, bool MoreThanAPoint) noexcept {
   return W >= 0 && H >= 0 && (!MoreThanAPoint || W > 0 || H > 0);
 }
 
-// Whether the straight segment A-B shares a point with the box
-// (MoreThanAPoint: more than one point), by clipping it to the box's slabs
-// (Liang-Barsky).
-bool LineMeetsBox(const TPointD& A, const TPointD& B, const TBox& Box, bool MoreThanAPoint) noexcept {
-  double T0 = 0, T1 = 1;
+// The parameters [T0, T1] of the line A + t (B - A) narrowed to those
+// inside the box, by clipping to its slabs (Liang-Barsky); false when none
+// is.
+bool ClipLineToBox(const TPointD& A, const TPointD& B, const TBox& Box, double& T0, double& T1) noexcept {
   const double D[2] = {B.X - A.X, B.Y - A.Y};
   const double Lo[2] = {Box.X0 - A.X, Box.Y0 - A.Y}, Hi[2] = {Box.X1 - A.X, Box.Y1 - A.Y};
   for (int K = 0; K < 2; ++K) {
@@ -164,7 +163,14 @@ bool LineMeetsBox(const TPointD& A, const TPointD& B, const TBox& Box, bool More
     T1 = std::min(T1, F);
     if (T0 > T1) return false;
   }
-  return !MoreThanAPoint || T1 > T0;
+  return true;
+}
+
+// Whether the straight segment A-B shares a point with the box
+// (MoreThanAPoint: more than one point).
+bool LineMeetsBox(const TPointD& A, const TPointD& B, const TBox& Box, bool MoreThanAPoint) noexcept {
+  double T0 = 0, T1 = 1;
+  return ClipLineToBox(A, B, Box, T0, T1) && (!MoreThanAPoint || T1 > T0);
 }
 
 // Whether the segments A0-A1 and B0-B1 cross at a point inside both (their
@@ -259,21 +265,9 @@ bool ClearOrCrossedOnce(const TCubicBezier& K, const TBox& Box, const TPointD& A
   const bool Falls = S0 > 0 && S0 > S1 && S1 > S2 && S2 > S3 && S3 < 0;
   if (!Rises && !Falls) return false;
   if (Radius > Reach) return false;
-  // The span of the whole line inside the box, by its slabs (Liang-Barsky).
+  // The span of the whole line inside the box.
   double T0 = -std::numeric_limits<double>::infinity(), T1 = -T0;
-  const double Dir[2] = {D.X, D.Y};
-  const double Lo[2] = {Box.X0 - A.X, Box.Y0 - A.Y}, Hi[2] = {Box.X1 - A.X, Box.Y1 - A.Y};
-  for (int I = 0; I < 2; ++I) {
-    if (Dir[I] == 0) {
-      if (Lo[I] > 0 || Hi[I] < 0) return false;
-      continue;
-    }
-    double E = Lo[I] / Dir[I], F = Hi[I] / Dir[I];
-    if (E > F) std::swap(E, F);
-    T0 = std::max(T0, E);
-    T1 = std::min(T1, F);
-  }
-  return T0 > 0 && T1 < 1;
+  return ClipLineToBox(A, B, Box, T0, T1) && T0 > 0 && T1 < 1;
 }
 
 // Whether the curve's derivative keeps within an open half-plane, so that
