@@ -219,12 +219,29 @@ TEST(PathBooleanLimitsTest, HoleCornerOnTheOutline_StaysAHole) {
 // where the hole is a curve's loop (fuzzer finding: the loop came out as a
 // hole as well).
 TEST(PathBooleanLimitsTest, XorFillingAHole_IsTheOutlineAlone) {
-  const auto Plug = Contours("M2,2 H4 V4 H2 Z");
-  const auto Holed = Contours("M0,0 H10 V10 H0 Z M2,2 V4 H4 V2 Z");
-  for (TZKFillMode Rule : {fmNonZero, fmEvenOdd})
-    for (const auto& X : {Combine(Plug, Holed, TPathOp::Xor, Rule, Rule), Combine(Holed, Plug, TPathOp::Xor, Rule, Rule)}) {
-      EXPECT_EQ(X.size(), 1u) << Rule;
-      EXPECT_NEAR(SignedArea(X), 100, 1e-9) << Rule;
+  const struct {
+    const char *Name, *Plug, *Holed;
+    std::size_t Contours;  // of the result
+    double Area;
+  } Rows[] = {
+      {"square", "M2,2 H4 V4 H2 Z", "M0,0 H10 V10 H0 Z M2,2 V4 H4 V2 Z", 1, 100},
+      // The same cubics in both: a circle drawn otherwise (other arcs, cut
+      // elsewhere) meets this one in slivers thinner than the tolerance.
+      {"circle", "M1,2 C1,2.55 1.45,3 2,3 C2.55,3 3,2.55 3,2 C3,1.45 2.55,1 2,1 C1.45,1 1,1.45 1,2 Z",
+       "M0,0 H10 V10 H0 Z M1,2 C1,2.55 1.45,3 2,3 C2.55,3 3,2.55 3,2 C3,1.45 2.55,1 2,1 C1.45,1 1,1.45 1,2 Z", 1, 100},
+      {"two plugs, one hole left", "M2,2 H4 V4 H2 Z M6,6 H8 V8 H6 Z",
+       "M0,0 H10 V10 H0 Z M2,2 V4 H4 V2 Z M6,6 V8 H8 V6 Z M6,2 V4 H8 V2 Z", 2, 96},
+      // No ring shared: the plug's place and the hole beside it make one hole.
+      {"plug beside its hole", "M2,2 H4 V4 H2 Z", "M0,0 H10 V10 H0 Z M4,2 V4 H6 V2 Z", 2, 92},
+  };
+  for (const auto& Row : Rows)
+    for (TZKFillMode Rule : {fmNonZero, fmEvenOdd}) {
+      SCOPED_TRACE(std::string(Row.Name) + (Rule == fmEvenOdd ? ", even-odd" : ", nonzero"));
+      const auto Plug = Contours(Row.Plug), Holed = Contours(Row.Holed);
+      for (const auto& X : {Combine(Plug, Holed, TPathOp::Xor, Rule, Rule), Combine(Holed, Plug, TPathOp::Xor, Rule, Rule)}) {
+        EXPECT_EQ(X.size(), Row.Contours);
+        EXPECT_NEAR(SignedArea(X), Row.Area, 1e-6);
+      }
     }
   const auto Loop = Contours("M4,0 C2,14 4,0 0,14 L4,0 Z");
   const auto Around = Contours("M4,0 C2,14 4,0 0,14 L4,0 Z M2,14 L0,14 L2,0 L15,0 L15,15 Z");
