@@ -2,6 +2,8 @@
 // centre and angles, SVG arcs by end points, and pie or donut slices.
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -181,6 +183,26 @@ inline TSinCos SinCos(double A) noexcept {
 }
 
 
+/// Division by one number, again and again: as a multiplication by its
+/// inverse when it is a power of two. That inverse is exact, so the product
+/// is the quotient, bit for bit, and it does not hold up what waits for it.
+/// The radii of real path data mostly are such powers (1/2, 1, 2).
+class TDivisor {
+public:
+  explicit TDivisor(double D) noexcept : FD(D) {
+    const auto Bits = std::bit_cast<std::uint64_t>(D);
+    constexpr std::uint64_t Fraction = (std::uint64_t{1} << 52) - 1;
+    const auto Exponent = (Bits >> 52) & 0x7FF;
+    // A normal power of two: 2^-1022 to 2^1023, whose inverses all exist
+    // (2^-1023 as a subnormal).
+    if ((Bits & Fraction) == 0 && Exponent != 0 && Exponent != 0x7FF) FInverse = 1 / D;
+  }
+  double Into(double X) const noexcept { return FInverse != 0 ? X * FInverse : X / FD; }
+
+private:
+  double FD, FInverse = 0;
+};
+
 /// The points of an arc on the ellipse (CX, CY, RX, RY). Nothing is appended,
 /// so a failure leaves the path alone.
 TArcPoints ArcCurvePoints(const TArcSplit& S, double CX, double CY, double RX, double RY) {
@@ -293,13 +315,6 @@ void TZKPathData::AddRectangle(const TRectF& ARect, float XRadius, float YRadius
 
 // ---- Arcs by centre and angles ------------------------------------------------
 
-namespace {
-// The cubic pieces of an arc: P[0] is its start, then three points a piece.
-void AppendCurves(TZKPathData& Path, const TArcPoints& P) {
-  for (std::size_t i = 1; i + 2 < P.Size; i += 3) Path.CurveTo(P[i], P[i + 1], P[i + 2]);
-}
-} // namespace
-
 void TZKPathData::AddArc(const TPointF& Center, const TPointF& Radius, float StartAngle,
                          float SweepAngle) {
   RequireFinite(Center.X, Center.Y, Radius.X, Radius.Y, SweepAngle);
@@ -309,7 +324,7 @@ void TZKPathData::AddArc(const TPointF& Center, const TPointF& Radius, float Sta
     MoveTo(Arc[0]);
   else
     LineTo(Arc[0]);
-  AppendCurves(*this, Arc);
+  PushCurves(Arc.X + 1, Arc.Y + 1, Arc.Size - 1); // the pieces after the start point
 }
 
 void TZKPathData::AddArcSvgPart(const TPointF& Center, const TPointF& Radius, float StartAngle,
@@ -317,7 +332,7 @@ void TZKPathData::AddArcSvgPart(const TPointF& Center, const TPointF& Radius, fl
   RequireFinite(Center.X, Center.Y, Radius.X, Radius.Y, SweepAngle);
   TArcPoints Arc = ArcCurvePoints(SplitArc(StartAngle, SweepAngle), Center.X, Center.Y, Radius.X, Radius.Y);
   if (Arc.empty()) return;
-  AppendCurves(*this, Arc);
+  PushCurves(Arc.X + 1, Arc.Y + 1, Arc.Size - 1); // the pieces after the start point
 }
 
 // ---- SVG arcs by end points ----------------------------------------------------
@@ -356,21 +371,22 @@ void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, fl
     if (y1p == 0) throw EInvalidOp();
     throw EZeroDivide();
   }
-  const double Lambda = x1p * x1p / (rx * rx) + y1p * y1p / (ry * ry);
+  const double Lambda = TDivisor(rx * rx).Into(x1p * x1p) + TDivisor(ry * ry).Into(y1p * y1p);
   if (Lambda > 1) {
     const double Scale = std::sqrt(Lambda);
     rx *= Scale;
     ry *= Scale;
   }
+  const TDivisor ByRX(rx), ByRY(ry);
   const double rx2 = rx * rx, ry2 = ry * ry;
   const double Q = (rx2 * ry2 - rx2 * y1p * y1p - ry2 * x1p * x1p) / (rx2 * y1p * y1p + ry2 * x1p * x1p);
   const double Coef = Q < 0 ? 0 : (LargeArc == Sweep ? -1 : 1) * std::sqrt(Q);
-  const double cxp = Coef * rx * y1p / ry, cyp = -Coef * ry * x1p / rx;
+  const double cxp = ByRY.Into(Coef * rx * y1p), cyp = ByRX.Into(-Coef * ry * x1p);
   const double CX = CosPhi * cxp - SinPhi * cyp + (x1 + x2) / 2;
   const double CY = SinPhi * cxp + CosPhi * cyp + (y1 + y2) / 2;
 
-  const double ux = (x1p - cxp) / rx, uy = (y1p - cyp) / ry;
-  const double vx = (-x1p - cxp) / rx, vy = (-y1p - cyp) / ry;
+  const double ux = ByRX.Into(x1p - cxp), uy = ByRY.Into(y1p - cyp);
+  const double vx = ByRX.Into(-x1p - cxp), vy = ByRY.Into(-y1p - cyp);
   // Without a centre offset (cxp, cyp are zeros) v is -u up to signs of
   // zeros, and hypot looks only at magnitudes. A finite LenU rules out the
   // NaN offsets of an infinite radius.
@@ -412,7 +428,7 @@ void TZKPathData::AddArcSvg(const TPointF& StartPoint, const TPointF& Radius, fl
     }
   }
   if (!Finite) throw EOverflow();
-  AppendCurves(*this, Arc);
+  PushCurves(Arc.X + 1, Arc.Y + 1, Arc.Size - 1); // the pieces after the start point
 }
 
 // ---- Pie and donut slices -------------------------------------------------------

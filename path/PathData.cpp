@@ -137,6 +137,13 @@ void TZKPathData::Push(TZKPathPointKind Kind, const TPointF& P) {
   FPathData.push_back(TZKPathPoint{Kind, P});
 }
 
+void TZKPathData::PushCurves(const float* X, const float* Y, std::size_t Count) {
+  const std::size_t Size = FPathData.size();
+  if (FPathData.capacity() - Size < Count) FPathData.reserve(std::max(Size + Count, 2 * FPathData.capacity()));
+  for (std::size_t I = 0; I < Count; ++I) FPathData.push_back(TZKPathPoint{ppCurveTo, {X[I], Y[I]}});
+  for (std::size_t I = 0; I < Count; I += 3) Change();
+}
+
 void TZKPathData::Clear() {
   FPathData.clear();
   Change();

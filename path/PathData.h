@@ -484,6 +484,9 @@ protected:
 
 private:
   void Push(TZKPathPointKind Kind, const TPointF& P);
+  // The cubics of Count points (X[i], Y[i]), three a cubic, appended at once
+  // and then notified as that many CurveTo calls would notify.
+  void PushCurves(const float* X, const float* Y, std::size_t Count);
   template <class PolygonList> void AddPolygonsOf(const PolygonList& Poly);
 
   std::int32_t FUpdateCount = 0;

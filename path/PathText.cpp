@@ -188,24 +188,45 @@ inline std::uint64_t DigitRunValue(std::uint64_t X, int N) noexcept {
 // std::from_chars would.
 inline bool IsExact(const TMantissa& M) noexcept { return M.Digits > 0 && M.Digits <= 15; }
 
-inline float ExactValue(const TMantissa& M, bool Negative) noexcept {
+// The Single nearest to the double nearest to V / 10^N (V < 2^53, N <= 15),
+// mostly without the division, whose latency the scan would wait for.
+// V times the double nearest 10^-N is within 2.1 double units of the exact
+// quotient, the rounded quotient within half a unit of it: so the two lie
+// within three units of each other, and they round to the same Single unless
+// a Single tie lies that close. A tie is a double whose 29 bits below a
+// Single's precision are 1 followed by zeros (8388608.5 is one); near one
+// the division decides. Short decimals come near a tie only by being one.
+inline double QuotientForSingle(double V, std::ptrdiff_t N) noexcept {
   static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  static constexpr double InversePowersOfTen[] = {1e-0, 1e-1, 1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,
+                                                  1e-8, 1e-9, 1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15};
+  constexpr std::uint64_t BelowSingle = (std::uint64_t{1} << 29) - 1, Tie = std::uint64_t{1} << 28, Margin = 4;
+  const double Product = V * InversePowersOfTen[N];
+  const std::uint64_t Below = std::bit_cast<std::uint64_t>(Product) & BelowSingle;
+  if (Below - (Tie - Margin) <= 2 * Margin) [[unlikely]]
+    return V / PowersOfTen[N];
+  return Product;
+}
+
+inline float ExactValue(const TMantissa& M, bool Negative) noexcept {
   // The sign goes on as a bit, not through a branch: signs of relative
   // coordinates are random, and a mispredicted branch costs more than the
-  // division. The magnitude is never negative, so "-0" stays -0.
-  const double Magnitude = static_cast<double>(M.Value) / PowersOfTen[M.Decimals];
+  // arithmetic. The magnitude is never negative, so "-0" stays -0.
+  const double Magnitude = QuotientForSingle(static_cast<double>(M.Value), M.Decimals);
   const std::uint64_t Sign = static_cast<std::uint64_t>(Negative) << 63;
   return static_cast<float>(std::bit_cast<double>(std::bit_cast<std::uint64_t>(Magnitude) | Sign));
 }
 
 // ScanNumber for the common short decimal ("-12.375", ".5"), converted while
 // it is scanned. A number with an exponent is scanned again by the general
-// grammar and left to ToSingle.
+// grammar and left to ToSingle. Without Separators the caller has skipped
+// them before and skips them after, as ScanPoint does with its wider skips.
+template <bool Separators = true>
 [[gnu::always_inline]] inline ScannedNumber ScanShortDecimal(std::string_view S, std::size_t& Pos) noexcept {
   if (Pos >= S.size()) return {};
   std::size_t Start = Pos;
-  SkipSeparators(S, Start);
+  if constexpr (Separators) SkipSeparators(S, Start);
   const char* const Begin = S.data();
   const char* const End = Begin + S.size();
   const char* const First = Begin + Start;
@@ -219,7 +240,7 @@ inline float ExactValue(const TMantissa& M, bool Negative) noexcept {
   ScannedNumber N;
   N.Text = std::string_view(First, static_cast<std::size_t>(P - First));
   Pos = static_cast<std::size_t>(P - Begin);
-  SkipSeparators(S, Pos);
+  if constexpr (Separators) SkipSeparators(S, Pos);
   N.Exact = IsExact(M);
   if (N.Exact) N.Value = ExactValue(M, Negative);
   return N;
@@ -258,9 +279,8 @@ inline float ExactValue(const TMantissa& M, bool Negative) noexcept {
   return N;
 }
 
-std::string_view ScanDigit(std::string_view S, std::size_t& Pos) noexcept {
-  if (Pos >= S.size()) return {};
-  SkipSeparators(S, Pos);
+// The flag text from Pos on, when it does not start with a digit.
+[[gnu::noinline]] void ScanDigitRest(std::string_view S, std::size_t& Pos) noexcept {
   const std::size_t Start = Pos;
   while (Pos < S.size()) {
     const char C = S[Pos];
@@ -269,6 +289,18 @@ std::string_view ScanDigit(std::string_view S, std::size_t& Pos) noexcept {
     ++Pos;
     if (Digit) break;
   }
+}
+
+// A flag is nearly always a lone digit, which ends it; that case is tested
+// inline and the general grammar left to ScanDigitRest.
+[[gnu::always_inline]] inline std::string_view ScanDigit(std::string_view S, std::size_t& Pos) noexcept {
+  if (Pos >= S.size()) return {};
+  SkipSeparators(S, Pos);
+  const std::size_t Start = Pos;
+  if (Pos < S.size() && IsDigitChar(S[Pos]))
+    ++Pos;
+  else
+    ScanDigitRest(S, Pos);
   const std::string_view Text = S.substr(Start, Pos - Start);
   SkipSeparators(S, Pos);
   return Text;
@@ -301,9 +333,9 @@ float ToSvgSingleValue(const ScannedNumber& N) {
 TPointF ScanPoint(std::string_view S, std::size_t& Pos) {
   if (Pos >= S.size()) return {};
   SkipCommasAndBlanks(S, Pos);
-  const ScannedNumber X = ScanShortDecimal(S, Pos);
+  const ScannedNumber X = ScanShortDecimal<false>(S, Pos);
   SkipCommasAndBlanks(S, Pos);
-  const ScannedNumber Y = ScanShortDecimal(S, Pos);
+  const ScannedNumber Y = ScanShortDecimal<false>(S, Pos);
   SkipCommasAndBlanks(S, Pos);
   const float PX = ToSingleValue(X); // X first: its error is the one raised
   return {PX, ToSingleValue(Y)};
@@ -582,10 +614,10 @@ private:
         Ctrl = Sum(Cur, Cur.X - static_cast<long double>(Ctrl.X), Cur.Y - static_cast<long double>(Ctrl.Y));
       } else {
         const TPointF P = Pair();
-        Ctrl = Rel ? Sum(Cur, P.X, P.Y) : P;
+        Ctrl = Rel ? Sum(Cur, P) : P;
       }
       const TPointF P = Pair();
-      const TPointF End = Rel ? Sum(Cur, P.X, P.Y) : P;
+      const TPointF End = Rel ? Sum(Cur, P) : P;
       // Degree elevation: Q1 = Cur + 2/3 (Ctrl - Cur), Q2 = End + 2/3 (Ctrl - End),
       // in extended precision, each coordinate stored as a Single.
       constexpr long double TwoThirds = 2.0L / 3.0L;
@@ -610,12 +642,12 @@ private:
       const bool LargeArc = Flag();
       const bool Sweep = Flag();
       const TPointF P = Pair();
-      const TPointF End = Rel ? Sum(Start, P.X, P.Y) : P;
+      const TPointF End = Rel ? Sum(Start, P) : P;
       if (Strict && Start == End) continue;
       if (Strict && (Radii.X == 0 || Radii.Y == 0))
         Build([&] { FPath.LineTo(End); });
-      else
-        Build([&] { FPath.AddArcSvg(Start, Radii, Rotation, LargeArc, Sweep, End); });
+      else // raises before it appends a point that is not finite: no check after it
+        FPath.AddArcSvg(Start, Radii, Rotation, LargeArc, Sweep, End);
     } while (Strict && Repeats());
   }
 
@@ -667,7 +699,15 @@ private:
   // C + (DX, DY) in extended precision, stored as a Single; beyond its range
   // raises, as the host does when it stores the sum.
   static TPointF Sum(const TPointF& C, long double DX, long double DY) {
-    const TPointF R{static_cast<float>(C.X + DX), static_cast<float>(C.Y + DY)};
+    return Finite({static_cast<float>(C.X + DX), static_cast<float>(C.Y + DY)});
+  }
+  // C + D for Single offsets. Their sum rounded to a Single through double
+  // is the one extended precision gives: double carries more than twice a
+  // Single's 24 bits plus two, so the double rounding is innocuous.
+  static TPointF Sum(const TPointF& C, const TPointF& D) {
+    return Finite({static_cast<float>(double(C.X) + D.X), static_cast<float>(double(C.Y) + D.Y)});
+  }
+  static TPointF Finite(const TPointF& R) {
     if (!std::isfinite(R.X) || !std::isfinite(R.Y)) throw EOverflow();
     return R;
   }

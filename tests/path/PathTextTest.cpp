@@ -205,6 +205,19 @@ TEST(ScanCoordinateTest, FractionStopsAtEveryKindOfNonDigit) {
   }
 }
 
+// Decimals that are Single ties: the fast conversion multiplies by 10^-n,
+// which on these lands on the wrong side of the tie unless it is caught.
+TEST(ScanCoordinateTest, SingleTiesRoundAsTheDoubleQuotientDoes) {
+  for (const char* Text : {"61501.666015625", "61260.908203125", "-64691.689453125", "59373.361328125",
+                           "8388608.5", "8388609.5", "16777217", "4194304.25"}) {
+    std::size_t Pos = 0;
+    const PathScan::ScannedNumber N = PathScan::ScanCoordinate(Text, Pos);
+    ASSERT_TRUE(N.Exact) << Text;
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(N.Value), std::bit_cast<std::uint32_t>(static_cast<float>(StrToFloat(Text))))
+        << Text;
+  }
+}
+
 TEST(ScanCoordinateTest, KeepsTheSignOfZero) {
   for (const auto& [Text, Expected] : {std::pair{"-0", -0.0f}, {"0", 0.0f}, {"-.0", -0.0f}, {"-.5", -0.5f}}) {
     std::size_t Pos = 0;
