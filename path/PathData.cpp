@@ -138,6 +138,9 @@ void TZKPathData::Push(TZKPathPointKind Kind, const TPointF& P) {
 }
 
 void TZKPathData::PushCurves(const float* X, const float* Y, std::size_t Count) {
+  // Room for all first, so that a curve is never left half appended; grown
+  // by doubling, as push_back would, since a reserve of just these entries
+  // would copy the whole path on every curve.
   const std::size_t Size = FPathData.size();
   if (FPathData.capacity() - Size < Count) FPathData.reserve(std::max(Size + Count, 2 * FPathData.capacity()));
   for (std::size_t I = 0; I < Count; ++I) FPathData.push_back(TZKPathPoint{ppCurveTo, {X[I], Y[I]}});
@@ -174,15 +177,9 @@ void TZKPathData::VLineToRel(float Y) { LineTo(Add(LastPoint(), {0, Y})); }
 
 void TZKPathData::CurveTo(const TPointF& ControlPoint1, const TPointF& ControlPoint2,
                           const TPointF& EndPoint) {
-  // Room for all three first, so that a curve is never left half appended;
-  // grown by doubling, as push_back would, since a reserve of just the three
-  // would copy the whole path on every curve.
-  if (FPathData.capacity() - FPathData.size() < 3)
-    FPathData.reserve(std::max(FPathData.size() + 3, 2 * FPathData.capacity()));
-  Push(ppCurveTo, ControlPoint1);
-  Push(ppCurveTo, ControlPoint2);
-  Push(ppCurveTo, EndPoint);
-  Change();
+  const float X[] = {ControlPoint1.X, ControlPoint2.X, EndPoint.X};
+  const float Y[] = {ControlPoint1.Y, ControlPoint2.Y, EndPoint.Y};
+  PushCurves(X, Y, 3);
 }
 
 void TZKPathData::CurveToRel(const TPointF& ControlPoint1, const TPointF& ControlPoint2,

@@ -350,6 +350,30 @@ TEST(PathParseTest, RelativeArcEndsRelativeToItsStart) {
   EXPECT_EQ(EntriesOf(Relative), EntriesOf(Absolute)) << "implicit repetition of a";
 }
 
+// A relative arc ends at its start plus the offset, rounded once to a
+// Single: where that sum rounds (ties, far exponents), the absolute arc to
+// the extended-precision sum gives the same entries, in both readings.
+TEST(PathParseTest, RelativeArcEndIsTheStartPlusOffsetRoundedOnce) {
+  struct TCase { float X, Y, DX, DY; };
+  for (const TCase& C : {TCase{16777216, 3, 3, 1}, {1e30f, 7, 3e22f, 1}, {0.1f, 0.3f, 3e-9f, -7e-9f},
+                         {8388607.5f, -2, 1.25f, 0.5f}, {-1e-20f, 5, 1e-30f, 2}}) {
+    const float EX = static_cast<float>(static_cast<long double>(C.X) + C.DX);
+    const float EY = static_cast<float>(static_cast<long double>(C.Y) + C.DY);
+    const auto Text = [](float V) {
+      char B[32];
+      std::snprintf(B, sizeof B, "%.9g", V);
+      return std::string(B);
+    };
+    const std::string Move = "M" + Text(C.X) + "," + Text(C.Y);
+    for (const TZKPathSyntax Syntax : {TZKPathSyntax::Compatible, TZKPathSyntax::Svg}) {
+      TZKPathData Relative, Absolute;
+      Relative.SetPathString(Move + " a4,4 0 0 1 " + Text(C.DX) + "," + Text(C.DY), Syntax);
+      Absolute.SetPathString(Move + " A4,4 0 0 1 " + Text(EX) + "," + Text(EY), Syntax);
+      EXPECT_EQ(EntriesOf(Relative), EntriesOf(Absolute)) << Move << " by " << C.DX << "," << C.DY;
+    }
+  }
+}
+
 TEST(PathAppendTextTest, ParsesOnItsOwnFromOrigin) {
   TZKPathData P;
   P.MoveTo({0, 0});
