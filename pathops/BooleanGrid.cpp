@@ -28,8 +28,6 @@ constexpr double GridFlatness = GridSteps * BooleanFlatness;
 // grid, and its splitting of touching contours moves them by a step or so.
 constexpr double OnEdgeSteps = 4;
 
-constexpr std::uint32_t NoRun = ~std::uint32_t(0);
-
 std::size_t Hash(const IntPoint& P) noexcept {
   const auto H = std::uint64_t(P.X) * 0x9E3779B97F4A7C15ull ^ std::uint64_t(P.Y) * 0xC2B2AE3D27D4EB4Full;
   return std::size_t(H ^ (H >> 29));
@@ -535,8 +533,22 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   std::vector<char> Splits(Pending.size());
   for (std::size_t I = 0; I < Pending.size(); ++I)
     Splits[I] = Pending[I].Segment.IsCurve && RunsOneWay(Pending[I].Segment.Curve);
-  std::vector<std::vector<double>> Cuts(Pending.size());
-  std::vector<std::vector<std::pair<double, double>>> Fine(Pending.size());
+  // Where the pairs cut a curve, and the parts of it they marked fine, by
+  // segment: sorted by segment (then parameter) once the pairs are done.
+  struct TCut {
+    std::uint32_t Segment;
+    double T;
+    bool operator<(const TCut& R) const noexcept { return Segment < R.Segment || (Segment == R.Segment && T < R.T); }
+  };
+  struct TFine {
+    std::uint32_t Segment;
+    double T0, T1;
+    bool operator<(const TFine& R) const noexcept {
+      return Segment < R.Segment || (Segment == R.Segment && (T0 < R.T0 || (T0 == R.T0 && T1 < R.T1)));
+    }
+  };
+  std::vector<TCut> Cuts;
+  std::vector<TFine> Fine;
   std::size_t Work = 0;
   const std::size_t Budget = RefineWorkPerSegment * Pending.size() + 4096;
   // A part of a segment: its curve, the box and the capsule (the chord
@@ -587,7 +599,7 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     const double SB0 = Cross(DA, B0 - A0) / LA, SB1 = Cross(DA, B1 - A0) / LA;
     return SA0 * SA1 < 0 && SB0 * SB1 < 0 && std::min({std::fabs(SA0), std::fabs(SA1), std::fabs(SB0), std::fabs(SB1)}) > Clear;
   };
-  const auto Pair = [&](auto&& Self, TPart P, TPart Q, int Depth) -> void {
+  const auto Pair = [&](auto&& Self, TPart& P, TPart& Q, int Depth) -> void {
     if (++Work > Budget) return;
     // Neighbours share an end: meeting only there is no meeting.
     const bool Neighbour = Neighbours(P.Segment, Q.Segment);
@@ -611,28 +623,31 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
       return;
     }
     if ((P.N <= 4 && Q.N <= 4) || Depth >= MaxRefineDepth) {
-      Fine[P.Segment].push_back({P.T0, P.T1});
-      if (Splits[Q.Segment]) Fine[Q.Segment].push_back({Q.T0, Q.T1});
+      Fine.push_back({P.Segment, P.T0, P.T1});
+      if (Splits[Q.Segment]) Fine.push_back({Q.Segment, Q.T0, Q.T1});
       return;
     }
     if (P.N >= Q.N) {
       const double Mid = P.T0 + (P.T1 - P.T0) / 2;
-      Cuts[P.Segment].push_back(Mid);
+      Cuts.push_back({P.Segment, Mid});
       const auto [Left, Right] = SplitCubic(P.K, 0.5);
-      Self(Self, HalfOf(P.Segment, P.T0, Mid, Left), Q, Depth + 1);
-      Self(Self, HalfOf(P.Segment, Mid, P.T1, Right), Q, Depth + 1);
+      TPart First = HalfOf(P.Segment, P.T0, Mid, Left), Second = HalfOf(P.Segment, Mid, P.T1, Right);
+      Self(Self, First, Q, Depth + 1);
+      Self(Self, Second, Q, Depth + 1);
     } else {
       const double Mid = Q.T0 + (Q.T1 - Q.T0) / 2;
-      Cuts[Q.Segment].push_back(Mid);
+      Cuts.push_back({Q.Segment, Mid});
       const auto [Left, Right] = SplitCubic(Q.K, 0.5);
-      Self(Self, P, HalfOf(Q.Segment, Q.T0, Mid, Left), Depth + 1);
-      Self(Self, P, HalfOf(Q.Segment, Mid, Q.T1, Right), Depth + 1);
+      TPart First = HalfOf(Q.Segment, Q.T0, Mid, Left), Second = HalfOf(Q.Segment, Mid, Q.T1, Right);
+      Self(Self, P, First, Depth + 1);
+      Self(Self, P, Second, Depth + 1);
     }
   };
   std::vector<std::uint32_t> Met;
   for (std::uint32_t I = 0; I < Pending.size() && Work <= Budget; ++I) {
     if (!Splits[I]) continue;
-    const TPart& Whole = Wholes[I];
+    // Wholes are complete: the pairs read them and do not change them.
+    TPart& Whole = Wholes[I];
     if (Whole.N <= 1) continue;  // flat enough for one chord anyway
     Met.clear();
     Index.Any(Whole.Box, [&](std::uint32_t K) {
@@ -646,8 +661,10 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     for (std::uint32_t J : Met) Pair(Pair, Whole, Wholes[J], 0);
   }
   const bool Refined = Work <= Budget;  // otherwise every curve is cut evenly
+  std::sort(Cuts.begin(), Cuts.end());
+  std::sort(Fine.begin(), Fine.end());
 
-  std::vector<double> Ts;
+  std::vector<double> Ts, Ends;  // a curve's samples, and the ends of its pieces
   const auto Sample = [&](std::size_t I) {
     const TCubicBezier& K = Pending[I].Segment.Curve;
     const auto Even = [&](double T0, double T1) {
@@ -655,22 +672,25 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
       for (int J = 1; J <= N; ++J) Ts.push_back(J == N ? T1 : T0 + (T1 - T0) * J / N);
     };
     if (!Refined || !Splits[I]) return Even(0, 1);
-    std::vector<double>& C = Cuts[I];
-    C.push_back(0);
-    C.push_back(1);
-    std::sort(C.begin(), C.end());
-    C.erase(std::unique(C.begin(), C.end()), C.end());
-    auto& F = Fine[I];
-    std::sort(F.begin(), F.end());
+    // The cuts are midpoints, inside (0, 1), and come in order.
+    const auto CutsOfI = std::equal_range(Cuts.begin(), Cuts.end(), TCut{std::uint32_t(I), 0},
+                                          [](const TCut& L, const TCut& R) { return L.Segment < R.Segment; });
+    Ends.assign(1, 0.0);
+    for (auto It = CutsOfI.first; It != CutsOfI.second; ++It) Ends.push_back(It->T);
+    Ends.push_back(1);
+    Ends.erase(std::unique(Ends.begin(), Ends.end()), Ends.end());
+    const auto FineOfI = std::equal_range(Fine.begin(), Fine.end(), TFine{std::uint32_t(I), 0, 0},
+                                          [](const TFine& L, const TFine& R) { return L.Segment < R.Segment; });
+    const std::span<const TFine> F(FineOfI.first, FineOfI.second);
     std::size_t Next = 0;
     double Reach = -1;  // the end of the fine intervals that start before this piece's middle
-    for (std::size_t J = 1; J < C.size(); ++J) {
-      const double Mid = C[J - 1] + (C[J] - C[J - 1]) / 2;
-      for (; Next < F.size() && F[Next].first < Mid; ++Next) Reach = std::max(Reach, F[Next].second);
+    for (std::size_t J = 1; J < Ends.size(); ++J) {
+      const double Mid = Ends[J - 1] + (Ends[J] - Ends[J - 1]) / 2;
+      for (; Next < F.size() && F[Next].T0 < Mid; ++Next) Reach = std::max(Reach, F[Next].T1);
       if (Reach > Mid)
-        Even(C[J - 1], C[J]);
+        Even(Ends[J - 1], Ends[J]);
       else
-        Ts.push_back(C[J]);
+        Ts.push_back(Ends[J]);
     }
   };
 
@@ -701,17 +721,32 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     RemoveSpikes(Polygon);
     if (!OnOneLine(Polygon)) Polygons[Contours[C].first].push_back(std::move(Polygon));
   }
-  FByPoint.resize(FVertices.size());
-  for (std::uint32_t I = 0; I < FByPoint.size(); ++I) FByPoint[I] = {FVertices[I].P, I};
-  std::sort(FByPoint.begin(), FByPoint.end(), [](const TKeyed& L, const TKeyed& R) { return Before(L.P, R.P); });
+  // Every vertex under its grid point, bucketed by the point's hash (a
+  // counting sort, linear in the vertices): a bucket holds a few points, in
+  // order, each point's vertices in a run.
   std::size_t Slots = 16;
-  while (Slots < 2 * FByPoint.size()) Slots *= 2;
-  FRunAt.assign(Slots, NoRun);
-  for (std::uint32_t I = 0; I < FByPoint.size(); ++I) {
-    if (I > 0 && FByPoint[I].P == FByPoint[I - 1].P) continue;
-    std::size_t Slot = Hash(FByPoint[I].P) & (Slots - 1);
-    while (FRunAt[Slot] != NoRun) Slot = (Slot + 1) & (Slots - 1);
-    FRunAt[Slot] = I;
+  while (Slots < 2 * FVertices.size()) Slots *= 2;
+  FSlotStart.assign(Slots + 1, 0);
+  for (const TVertex& V : FVertices) ++FSlotStart[(Hash(V.P) & (Slots - 1)) + 1];
+  for (std::size_t Slot = 1; Slot <= Slots; ++Slot) FSlotStart[Slot] += FSlotStart[Slot - 1];
+  FByPoint.resize(FVertices.size());
+  {
+    std::vector<std::uint32_t> Next(FSlotStart.begin(), FSlotStart.end() - 1);
+    for (std::uint32_t I = 0; I < FVertices.size(); ++I)
+      FByPoint[Next[Hash(FVertices[I].P) & (Slots - 1)]++] = {FVertices[I].P, I};
+  }
+  // Vertices entered in index order; sorting each bucket by point, stably,
+  // keeps that order within a run. Buckets hold a point or two but for
+  // colliding hashes, which a large bucket's sort keeps at n log n.
+  const auto ByPoint = [](const TKeyed& L, const TKeyed& R) { return Before(L.P, R.P); };
+  for (std::size_t Slot = 0; Slot < Slots; ++Slot) {
+    const auto First = FByPoint.begin() + FSlotStart[Slot], Last = FByPoint.begin() + FSlotStart[Slot + 1];
+    if (Last - First > 8) {
+      std::stable_sort(First, Last, ByPoint);
+      continue;
+    }
+    for (auto It = First + (First != Last); It < Last; ++It)
+      for (auto J = It; J > First && ByPoint(*J, *(J - 1)); --J) std::iter_swap(J, J - 1);
   }
 }
 
@@ -736,16 +771,12 @@ TPointD TBooleanGrid::FromGrid(const IntPoint& P) const noexcept {
 }
 
 std::span<const TBooleanGrid::TKeyed> TBooleanGrid::VerticesAt(const IntPoint& P) const {
-  if (FRunAt.empty()) return {};
-  const std::size_t Mask = FRunAt.size() - 1;
-  for (std::size_t Slot = Hash(P) & Mask; FRunAt[Slot] != NoRun; Slot = (Slot + 1) & Mask) {
-    const std::uint32_t Lo = FRunAt[Slot];
-    if (FByPoint[Lo].P != P) continue;
-    std::uint32_t Hi = Lo + 1;
-    while (Hi < FByPoint.size() && FByPoint[Hi].P == P) ++Hi;
-    return {FByPoint.data() + Lo, Hi - Lo};
-  }
-  return {};
+  if (FSlotStart.empty()) return {};
+  const std::size_t Slot = Hash(P) & (FSlotStart.size() - 2);
+  const TKeyed* const First = FByPoint.data() + FSlotStart[Slot];
+  const TKeyed* const Last = FByPoint.data() + FSlotStart[Slot + 1];
+  const auto [Lo, Hi] = std::equal_range(First, Last, TKeyed{P, 0}, [](const TKeyed& L, const TKeyed& R) { return Before(L.P, R.P); });
+  return {Lo, Hi};
 }
 
 // ---- Rebuilding ---------------------------------------------------------------

@@ -64,9 +64,9 @@ private:
   double FExtent = 0;  // the larger side of the operands' box, path units
   std::vector<TSource> FSources;
   std::vector<TVertex> FVertices;
-  std::vector<TKeyed> FByPoint;  // every vertex, sorted by grid point
-  // Open addressing from a grid point to the start of its run in FByPoint.
-  std::vector<std::uint32_t> FRunAt;
+  std::vector<TKeyed> FByPoint;  // every vertex, bucketed by its grid point's hash
+  // Where each hash bucket starts in FByPoint, and after the last its end.
+  std::vector<std::uint32_t> FSlotStart;
   friend struct TRebuilder;
 };
 
