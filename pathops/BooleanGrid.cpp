@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <tuple>
 #include <unordered_map>
 
 #include "pathops/PathBoolean.h"
@@ -305,30 +306,31 @@ public:
     };
     FScaleX = ScaleOf(Frame.X1 - Frame.X0);
     FScaleY = ScaleOf(Frame.Y1 - Frame.Y0);
-    std::vector<std::uint32_t> Count(std::size_t(FCells) * FCells + 1, 0);
-    const auto ForCells = [&](const TBox& B, auto&& Do) {
-      const auto [X0, X1] = Columns(B);
-      const auto [Y0, Y1] = Rows(B);
-      for (int Y = Y0; Y <= Y1; ++Y)
-        for (int X = X0; X <= X1; ++X) Do(std::size_t(Y) * FCells + X);
+    // The cells of every box, found once for the count and the fill.
+    struct TCells {
+      int X0, X1, Y0, Y1;
     };
-    const auto Big = [&](const TBox& B) {
-      const auto [X0, X1] = Columns(B);
-      const auto [Y0, Y1] = Rows(B);
-      return (X1 - X0 + 1) * (Y1 - Y0 + 1) > MaxCellsPerBox;
+    std::vector<TCells> CellsOf(Boxes.size());
+    std::vector<std::uint32_t> Count(std::size_t(FCells) * FCells + 1, 0);
+    const auto ForCells = [&](const TCells& R, auto&& Do) {
+      for (int Y = R.Y0; Y <= R.Y1; ++Y)
+        for (int X = R.X0; X <= R.X1; ++X) Do(std::size_t(Y) * FCells + X);
     };
     for (std::uint32_t I = 0; I < Boxes.size(); ++I) {
-      if (Big(Boxes[I])) {
+      const auto [X0, X1] = Columns(Boxes[I]);
+      const auto [Y0, Y1] = Rows(Boxes[I]);
+      CellsOf[I] = {X0, X1, Y0, Y1};
+      if ((X1 - X0 + 1) * (Y1 - Y0 + 1) > MaxCellsPerBox) {
         FBig.push_back(I);
+        CellsOf[I] = {0, -1, 0, -1};  // in no cell
         continue;
       }
-      ForCells(Boxes[I], [&](std::size_t C) { ++Count[C + 1]; });
+      ForCells(CellsOf[I], [&](std::size_t C) { ++Count[C + 1]; });
     }
     for (std::size_t C = 1; C < Count.size(); ++C) Count[C] += Count[C - 1];
     FStart = Count;
     FItems.resize(Count.back());
-    for (std::uint32_t I = 0; I < Boxes.size(); ++I)
-      if (!Big(Boxes[I])) ForCells(Boxes[I], [&](std::size_t C) { FItems[Count[C]++] = I; });
+    for (std::uint32_t I = 0; I < Boxes.size(); ++I) ForCells(CellsOf[I], [&](std::size_t C) { FItems[Count[C]++] = I; });
   }
 
   // Whether Meets(I) holds for some box I that shares a point with B.
@@ -775,7 +777,13 @@ std::span<const TBooleanGrid::TKeyed> TBooleanGrid::VerticesAt(const IntPoint& P
   const std::size_t Slot = Hash(P) & (FSlotStart.size() - 2);
   const TKeyed* const First = FByPoint.data() + FSlotStart[Slot];
   const TKeyed* const Last = FByPoint.data() + FSlotStart[Slot + 1];
-  const auto [Lo, Hi] = std::equal_range(First, Last, TKeyed{P, 0}, [](const TKeyed& L, const TKeyed& R) { return Before(L.P, R.P); });
+  const TKeyed *Lo = First, *Hi = Last;
+  if (Last - First > 8) {
+    std::tie(Lo, Hi) = std::equal_range(First, Last, TKeyed{P, 0}, [](const TKeyed& L, const TKeyed& R) { return Before(L.P, R.P); });
+  } else {  // a bucket of a point or two: a look at each is quicker
+    while (Lo < Last && Lo->P != P) ++Lo;
+    for (Hi = Lo; Hi < Last && Hi->P == P;) ++Hi;
+  }
   return {Lo, Hi};
 }
 
