@@ -811,7 +811,8 @@ struct TRebuilder {
   // Result points that are no operand vertex (the crossings), sorted, each
   // with the polygon edges ("chords", named by their first vertex) it lies on.
   std::vector<IntPoint> Crossings;
-  std::vector<std::vector<std::uint32_t>> CrossingChords;
+  // The chords of crossing K are CrossingChords[ChordsFrom[K], ChordsFrom[K + 1]).
+  std::vector<std::uint32_t> CrossingChords, ChordsFrom;
 
   // The piece of the result between two result vertices along one source.
   struct TEdge {
@@ -825,8 +826,9 @@ struct TRebuilder {
         if (G.VerticesAt(P).empty()) Crossings.push_back(P);
     std::sort(Crossings.begin(), Crossings.end(), Before);
     Crossings.erase(std::unique(Crossings.begin(), Crossings.end()), Crossings.end());
-    CrossingChords.resize(Crossings.size());
+    ChordsFrom.assign(Crossings.size() + 1, 0);
     if (Crossings.empty()) return;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> Found;  // crossing, chord
     // The box of the crossings: most chords lie clear of it.
     cInt MinY = Crossings[0].Y, MaxY = MinY;
     for (const IntPoint& P : Crossings) {
@@ -847,9 +849,17 @@ struct TRebuilder {
           if (It->Y < YLo || It->Y > YHi) continue;
           double Along;
           if (DistanceToEdge(*It, A, B, Along) <= OnEdgeSteps)
-            CrossingChords[std::size_t(It - Crossings.begin())].push_back(V);
+            Found.push_back({std::uint32_t(It - Crossings.begin()), V});
         }
       }
+    // The chords were found in order, and each crossing's stay so.
+    std::stable_sort(Found.begin(), Found.end(), [](const auto& L, const auto& R) { return L.first < R.first; });
+    CrossingChords.resize(Found.size());
+    for (std::size_t K = 0; K < Found.size(); ++K) {
+      CrossingChords[K] = Found[K].second;
+      ++ChordsFrom[Found[K].first + 1];
+    }
+    for (std::size_t K = 1; K < ChordsFrom.size(); ++K) ChordsFrom[K] += ChordsFrom[K - 1];
   }
 
   // The chords through P: the edges on both sides of an operand vertex, or
@@ -864,8 +874,8 @@ struct TRebuilder {
     if (!Out.empty()) return;
     const auto It = std::lower_bound(Crossings.begin(), Crossings.end(), P, Before);
     if (It != Crossings.end() && *It == P) {
-      const auto& Chords = CrossingChords[std::size_t(It - Crossings.begin())];
-      Out.assign(Chords.begin(), Chords.end());
+      const std::size_t K = std::size_t(It - Crossings.begin());
+      Out.assign(CrossingChords.begin() + ChordsFrom[K], CrossingChords.begin() + ChordsFrom[K + 1]);
     }
   }
 
@@ -1019,6 +1029,7 @@ struct TRebuilder {
     TPathContour C;
     C.Start = Junctions[0];
     C.Closed = true;
+    C.Segments.reserve(N + 1);  // a segment a piece, and the closing line
     TPointD Pen = C.Start;
     for (std::size_t K = 0; K < N; ++K) {
       const TPiece& P = Pieces[K];
@@ -1063,11 +1074,11 @@ namespace {
 // are, so every point keeps its winding number: outlines keep running one
 // way and holes the other. Loops of fewer than three points (a spike out
 // and back) enclose nothing and are left out.
-void SplitTouching(const ClipperLib::Path& Ring, ClipperLib::Paths& Out) {
-  std::vector<IntPoint> Sorted(Ring);
+void SplitTouching(ClipperLib::Path&& Ring, ClipperLib::Paths& Out, std::vector<IntPoint>& Sorted) {
+  Sorted.assign(Ring.begin(), Ring.end());
   std::sort(Sorted.begin(), Sorted.end(), Before);
   if (std::adjacent_find(Sorted.begin(), Sorted.end()) == Sorted.end()) {
-    Out.push_back(Ring);
+    Out.push_back(std::move(Ring));
     return;
   }
   struct THash {
@@ -1250,9 +1261,10 @@ void DropCoincidentPairs(ClipperLib::Paths& Rings) {
 }
 
 // The clipper's rings as simple rings, each turned as its nesting says.
-ClipperLib::Paths SimpleRings(const ClipperLib::Paths& Clipped) {
+ClipperLib::Paths SimpleRings(ClipperLib::Paths&& Clipped) {
   ClipperLib::Paths Result;
-  for (const ClipperLib::Path& P : Clipped) SplitTouching(P, Result);
+  std::vector<IntPoint> Sorted;  // a ring's points in order, for each ring in turn
+  for (ClipperLib::Path& P : Clipped) SplitTouching(std::move(P), Result, Sorted);
   DropCoincidentPairs(Result);
   OrientByNesting(Result);
   return Result;
@@ -1260,14 +1272,14 @@ ClipperLib::Paths SimpleRings(const ClipperLib::Paths& Clipped) {
 
 } // namespace
 
-std::vector<TPathContour> TBooleanGrid::Rebuild(const ClipperLib::Paths& Clipped) const {
+std::vector<TPathContour> TBooleanGrid::Rebuild(ClipperLib::Paths&& Clipped) const {
   std::size_t Vertices = 0;
   for (const ClipperLib::Path& P : Clipped) Vertices += P.size();
   // Every result vertex is a path entry or more of the result unless it lies
   // inside a curve piece; far more vertices than entries allowed is no
   // drawing, and rebuilding it would be wasted work.
   if (Vertices > 64 * MaxResultEntries) throw EResultTooLarge("The result would hold more than 2^20 path entries");
-  const ClipperLib::Paths Result = SimpleRings(Clipped);
+  const ClipperLib::Paths Result = SimpleRings(std::move(Clipped));
   std::vector<TPathContour> Out;
   TRebuilder R(*this);
   R.FindCrossingChords(Result);

@@ -31,7 +31,7 @@ public:
   /// as simple closed contours on the operands' segments (see
   /// PathBoolean.h). Raises `EResultTooLarge` when they would hold more than
   /// `MaxResultEntries` path entries.
-  std::vector<TPathContour> Rebuild(const ClipperLib::Paths& Result) const;
+  std::vector<TPathContour> Rebuild(ClipperLib::Paths&& Result) const;
 
 private:
   // One segment of an operand (an open contour's implied closing line

@@ -3,6 +3,7 @@
 #include "pathops/PathBoolean.h"
 
 #include <iterator>
+#include <utility>
 
 #include "pathops/BooleanGrid_p.h"
 #include "runtime/Exceptions.h"
@@ -60,7 +61,7 @@ std::vector<TPathContour> Run(std::span<const TPathContour> A, std::span<const T
   } catch (const ClipperLib::clipperException& E) {
     throw Exception(std::string("Boolean operation failed: ") + E.what());
   }
-  return Grid.Rebuild(Result);
+  return Grid.Rebuild(std::move(Result));
 }
 
 std::unique_ptr<TZKPathData> ToPath(const std::vector<TPathContour>& Contours) {
