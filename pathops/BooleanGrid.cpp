@@ -470,6 +470,10 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   };
   std::vector<TPending> Pending;
   std::vector<std::pair<int, std::size_t>> Contours;  // operand, first pending segment
+  std::size_t Segments = 0;  // with a closing line for each contour
+  for (std::span<const TPathContour> Operand : {A, B})
+    for (const TPathContour& C : Operand) Segments += C.Segments.size() + 1;
+  Pending.reserve(Segments);
   for (int Operand = 0; Operand < 2; ++Operand)
     for (const TPathContour& C : Operand == 0 ? A : B) {
       if (C.Segments.empty()) continue;
@@ -483,6 +487,8 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   // boxes hug the curves.
   std::vector<TBox> Boxes;
   std::vector<std::uint32_t> BoxSegment;
+  Boxes.reserve(2 * Pending.size());
+  BoxSegment.reserve(2 * Pending.size());
   for (std::size_t I = 0; I < Pending.size(); ++I) {
     const TCubicBezier& K = Pending[I].Segment.Curve;
     double Cuts[6] = {0};
@@ -697,9 +703,11 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   };
 
   FVertices.reserve(std::min(Total, MaxBooleanVertices) + Pending.size() + 64);
+  FSources.reserve(Pending.size());
+  ClipperLib::Path Polygon;  // each contour's in turn, kept at its size when taken
   for (std::size_t C = 0; C < Contours.size(); ++C) {
     const std::size_t End = C + 1 < Contours.size() ? Contours[C + 1].second : Pending.size();
-    ClipperLib::Path Polygon;
+    Polygon.clear();
     for (std::size_t I = Contours[C].second; I < End; ++I) {
       const TContourSegment& S = Pending[I].Segment;
       Ts.assign(1, 0.0);
@@ -721,7 +729,7 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     // encloses nothing; the clipper mishandles such edges lying on others,
     // and spikes too.
     RemoveSpikes(Polygon);
-    if (!OnOneLine(Polygon)) Polygons[Contours[C].first].push_back(std::move(Polygon));
+    if (!OnOneLine(Polygon)) Polygons[Contours[C].first].emplace_back(Polygon.begin(), Polygon.end());
   }
   // Every vertex under its grid point, bucketed by the point's hash (a
   // counting sort, linear in the vertices): a bucket holds a few points, in
