@@ -735,7 +735,7 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   // counting sort, linear in the vertices): a bucket holds a few points, in
   // order, each point's vertices in a run.
   std::size_t Slots = 16;
-  while (Slots < 2 * FVertices.size()) Slots *= 2;
+  while (Slots < FVertices.size()) Slots *= 2;  // a point or none a bucket, mostly
   FSlotStart.assign(Slots + 1, 0);
   for (const TVertex& V : FVertices) ++FSlotStart[(Hash(V.P) & (Slots - 1)) + 1];
   for (std::size_t Slot = 1; Slot <= Slots; ++Slot) FSlotStart[Slot] += FSlotStart[Slot - 1];
