@@ -828,10 +828,15 @@ struct TRebuilder {
     double T0 = 0, T1 = 0;
   };
 
+  // The operand vertices under every result point, polygon after polygon.
+  std::vector<std::span<const TBooleanGrid::TKeyed>> Under;
+
   void FindCrossingChords(const ClipperLib::Paths& Result) {
     for (const ClipperLib::Path& Polygon : Result)
-      for (const IntPoint& P : Polygon)
-        if (G.VerticesAt(P).empty()) Crossings.push_back(P);
+      for (const IntPoint& P : Polygon) {
+        Under.push_back(G.VerticesAt(P));
+        if (Under.back().empty()) Crossings.push_back(P);
+      }
     std::sort(Crossings.begin(), Crossings.end(), Before);
     Crossings.erase(std::unique(Crossings.begin(), Crossings.end()), Crossings.end());
     ChordsFrom.assign(Crossings.size() + 1, 0);
@@ -956,17 +961,16 @@ struct TRebuilder {
   };
 
   // Buffers of Polygon, kept from one polygon to the next.
-  std::vector<std::span<const TBooleanGrid::TKeyed>> At;
   std::vector<TEdge> Edges;
   std::vector<std::uint32_t> ChordsP, ChordsQ;
   std::vector<TPiece> Pieces;
   std::vector<TPointD> Junctions;
 
-  void Polygon(const ClipperLib::Path& Poly, std::vector<TPathContour>& Out, std::size_t& Entries) {
+  // Poly's points start at AtFirst in Under.
+  void Polygon(const ClipperLib::Path& Poly, std::size_t AtFirst, std::vector<TPathContour>& Out, std::size_t& Entries) {
     const std::size_t M = Poly.size();
     if (M < 3) return;
-    At.resize(M);
-    for (std::size_t I = 0; I < M; ++I) At[I] = G.VerticesAt(Poly[I]);
+    const std::span<const std::span<const TBooleanGrid::TKeyed>> At(Under.data() + AtFirst, M);
     Edges.resize(M);
     for (std::size_t I = 0; I < M; ++I) {
       const std::size_t J = (I + 1) % M;
@@ -1292,7 +1296,11 @@ std::vector<TPathContour> TBooleanGrid::Rebuild(ClipperLib::Paths&& Clipped) con
   TRebuilder R(*this);
   R.FindCrossingChords(Result);
   std::size_t Entries = 0;
-  for (const ClipperLib::Path& P : Result) R.Polygon(P, Out, Entries);
+  std::size_t AtFirst = 0;
+  for (const ClipperLib::Path& P : Result) {
+    R.Polygon(P, AtFirst, Out, Entries);
+    AtFirst += P.size();
+  }
   return Out;
 }
 
