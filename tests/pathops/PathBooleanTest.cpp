@@ -152,6 +152,23 @@ TEST(PathBooleanLimitsTest, NonFinitePoint_Raises) {
   EXPECT_THROW(Simplify(A), EInvalidOp);
 }
 
+// Eight teardrops from one point: the point stays exactly where it is in
+// every piece of the result, as an operand vertex does, though sixteen
+// vertices of the operand lie there.
+TEST(PathBooleanLimitsTest, ManyContoursThroughOnePoint_KeepItExactly) {
+  std::string Petals;
+  for (const char* Controls : {"4,1 3,2", "2,3 1,4", "-1,4 -2,3", "-3,2 -4,1", "-4,-1 -3,-2", "-2,-3 -1,-4",
+                               "1,-4 2,-3", "3,-2 4,-1"})
+    Petals += std::string("M0,0 C") + Controls + " 0,0 Z ";
+  const auto R = Simplify(Contours(Petals));
+  ASSERT_EQ(R.size(), 8u);
+  for (const TPathContour& C : R) {
+    bool Through = C.Start == TPointD{0, 0};
+    for (const TContourSegment& S : C.Segments) Through |= S.End() == TPointD{0, 0};
+    EXPECT_TRUE(Through);
+  }
+}
+
 // Fuzzer findings: inputs that once broke an operation.
 TEST(PathBooleanLimitsTest, DegenerateOperands_GiveEmptyResults) {
   const struct {
