@@ -7,6 +7,7 @@
 #include <functional>
 #include <limits>
 #include <tuple>
+#include <type_traits>
 #include <unordered_map>
 
 #include "pathops/PathBoolean.h"
@@ -541,19 +542,14 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   std::vector<char> Splits(Pending.size());
   for (std::size_t I = 0; I < Pending.size(); ++I)
     Splits[I] = Pending[I].Segment.IsCurve && RunsOneWay(Pending[I].Segment.Curve);
-  // Where the pairs cut a curve, and the parts of it they marked fine, by
-  // segment: sorted by segment (then parameter) once the pairs are done.
+  // Where the pairs cut a curve, and the parts of it they marked fine.
   struct TCut {
     std::uint32_t Segment;
     double T;
-    bool operator<(const TCut& R) const noexcept { return Segment < R.Segment || (Segment == R.Segment && T < R.T); }
   };
   struct TFine {
     std::uint32_t Segment;
     double T0, T1;
-    bool operator<(const TFine& R) const noexcept {
-      return Segment < R.Segment || (Segment == R.Segment && (T0 < R.T0 || (T0 == R.T0 && T1 < R.T1)));
-    }
   };
   std::vector<TCut> Cuts;
   std::vector<TFine> Fine;
@@ -669,8 +665,19 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     for (std::uint32_t J : Met) Pair(Pair, Whole, Wholes[J], 0);
   }
   const bool Refined = Work <= Budget;  // otherwise every curve is cut evenly
-  std::sort(Cuts.begin(), Cuts.end());
-  std::sort(Fine.begin(), Fine.end());
+  // The cuts and fine parts grouped by segment (a counting sort); each
+  // curve puts its own few in order when it is sampled.
+  const auto GroupBySegment = [&](auto& Items) {
+    std::vector<std::uint32_t> From(Pending.size() + 1, 0);
+    for (const auto& X : Items) ++From[X.Segment + 1];
+    for (std::size_t I = 1; I < From.size(); ++I) From[I] += From[I - 1];
+    std::remove_reference_t<decltype(Items)> Grouped(Items.size());
+    std::vector<std::uint32_t> Next(From.begin(), From.end() - 1);
+    for (const auto& X : Items) Grouped[Next[X.Segment]++] = X;
+    Items.swap(Grouped);
+    return From;
+  };
+  const std::vector<std::uint32_t> CutsFrom = GroupBySegment(Cuts), FineFrom = GroupBySegment(Fine);
 
   std::vector<double> Ts, Ends;  // a curve's samples, and the ends of its pieces
   const auto Sample = [&](std::size_t I) {
@@ -680,16 +687,14 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
       for (int J = 1; J <= N; ++J) Ts.push_back(J == N ? T1 : T0 + (T1 - T0) * J / N);
     };
     if (!Refined || !Splits[I]) return Even(0, 1);
-    // The cuts are midpoints, inside (0, 1), and come in order.
-    const auto CutsOfI = std::equal_range(Cuts.begin(), Cuts.end(), TCut{std::uint32_t(I), 0},
-                                          [](const TCut& L, const TCut& R) { return L.Segment < R.Segment; });
+    // The cuts are midpoints, inside (0, 1).
     Ends.assign(1, 0.0);
-    for (auto It = CutsOfI.first; It != CutsOfI.second; ++It) Ends.push_back(It->T);
+    for (std::uint32_t K = CutsFrom[I]; K < CutsFrom[I + 1]; ++K) Ends.push_back(Cuts[K].T);
+    std::sort(Ends.begin() + 1, Ends.end());
     Ends.push_back(1);
     Ends.erase(std::unique(Ends.begin(), Ends.end()), Ends.end());
-    const auto FineOfI = std::equal_range(Fine.begin(), Fine.end(), TFine{std::uint32_t(I), 0, 0},
-                                          [](const TFine& L, const TFine& R) { return L.Segment < R.Segment; });
-    const std::span<const TFine> F(FineOfI.first, FineOfI.second);
+    const std::span<TFine> F(Fine.data() + FineFrom[I], FineFrom[I + 1] - FineFrom[I]);
+    std::sort(F.begin(), F.end(), [](const TFine& L, const TFine& R) { return L.T0 < R.T0 || (L.T0 == R.T0 && L.T1 < R.T1); });
     std::size_t Next = 0;
     double Reach = -1;  // the end of the fine intervals that start before this piece's middle
     for (std::size_t J = 1; J < Ends.size(); ++J) {
