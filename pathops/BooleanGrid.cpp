@@ -124,19 +124,6 @@ TBox ControlBoxOf(const TCubicBezier& K) noexcept {
           std::max({K.P0.X, K.P1.X, K.P2.X, K.P3.X}), std::max({K.P0.Y, K.P1.Y, K.P2.Y, K.P3.Y})};
 }
 
-// The box of the curve itself: its ends and its horizontal and vertical
-// extrema. It holds every polygon through points of the curve in order.
-TBox TightBoxOf(const TCubicBezier& K) noexcept {
-  TBox B{std::min(K.P0.X, K.P3.X), std::min(K.P0.Y, K.P3.Y), std::max(K.P0.X, K.P3.X), std::max(K.P0.Y, K.P3.Y)};
-  double Ts[4];
-  const int N = CubicExtrema(K, Ts);
-  for (int I = 0; I < N; ++I) {
-    const TPointD P = CubicPoint(K, Ts[I]);
-    B = {std::min(B.X0, P.X), std::min(B.Y0, P.Y), std::max(B.X1, P.X), std::max(B.Y1, P.Y)};
-  }
-  return B;
-}
-
 // Whether the boxes share a point (MoreThanAPoint: more than one point;
 // two segments that share an end, whose boxes meet only there, cannot
 // cross or overlap).
@@ -485,8 +472,10 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     }
   // What a curve must keep clear of: every segment, a curve cut at its
   // extrema into parts that each fill the box of their ends, so that the
-  // boxes hug the curves.
-  std::vector<TBox> Boxes;
+  // boxes hug the curves. Together they make each segment's tight box: its
+  // ends and its horizontal and vertical extrema, which holds every polygon
+  // through points of the curve in order.
+  std::vector<TBox> Boxes, TightBoxes(Pending.size());
   std::vector<std::uint32_t> BoxSegment;
   Boxes.reserve(2 * Pending.size());
   BoxSegment.reserve(2 * Pending.size());
@@ -500,6 +489,9 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
       const TPointD To = C == N + 1 ? K.P3 : CubicPoint(K, Cuts[C]);
       Boxes.push_back({std::min(From.X, To.X), std::min(From.Y, To.Y), std::max(From.X, To.X), std::max(From.Y, To.Y)});
       BoxSegment.push_back(std::uint32_t(I));
+      const TBox& B = Boxes.back();
+      TBox& T = TightBoxes[I];
+      T = C == 1 ? B : TBox{std::min(T.X0, B.X0), std::min(T.Y0, B.Y0), std::max(T.X1, B.X1), std::max(T.Y1, B.Y1)};
       From = To;
     }
   }
@@ -584,7 +576,7 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     if (!S.IsCurve)
       Wholes.push_back({I, 0, 1, S.Curve, {}, 0, 0});
     else
-      Wholes.push_back({I, 0, 1, S.Curve, TightBoxOf(S.Curve), ChordRadius(S.Curve), Splits[I] ? Pieces(S.Curve, Tolerance) : 0});
+      Wholes.push_back({I, 0, 1, S.Curve, TightBoxes[I], ChordRadius(S.Curve), Splits[I] ? Pieces(S.Curve, Tolerance) : 0});
   }
   // Parts that are each within the crossing tolerance of their chord, whose
   // chords cross at a wide angle with every end well clear of the other
