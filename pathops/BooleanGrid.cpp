@@ -7,7 +7,6 @@
 #include <functional>
 #include <limits>
 #include <tuple>
-#include <type_traits>
 #include <unordered_map>
 
 #include "pathops/PathBoolean.h"
@@ -36,6 +35,21 @@ std::size_t Hash(const IntPoint& P) noexcept {
 }
 
 bool Before(const IntPoint& A, const IntPoint& B) noexcept { return A.X < B.X || (A.X == B.X && A.Y < B.Y); }
+
+// Items put in order of their keys, Key(item) < Keys, keeping the order of
+// items with one key (a counting sort: linear). Returns where each key's
+// items start, and after the last key their end.
+template <class T, class TKey>
+std::vector<std::uint32_t> GroupByKey(std::vector<T>& Items, std::size_t Keys, TKey&& Key) {
+  std::vector<std::uint32_t> From(Keys + 1, 0), KeyOf(Items.size());
+  for (std::size_t I = 0; I < Items.size(); ++I) ++From[(KeyOf[I] = std::uint32_t(Key(Items[I]))) + 1];
+  for (std::size_t K = 1; K <= Keys; ++K) From[K] += From[K - 1];
+  std::vector<T> Grouped(Items.size());
+  std::vector<std::uint32_t> Next(From.begin(), From.end() - 1);
+  for (std::size_t I = 0; I < Items.size(); ++I) Grouped[Next[KeyOf[I]]++] = std::move(Items[I]);
+  Items.swap(Grouped);
+  return From;
+}
 
 TPointD SegmentPoint(const TContourSegment& S, double T) noexcept {
   return S.IsCurve ? CubicPoint(S.Curve, T) : Lerp(S.Curve.P0, S.Curve.P3, T);
@@ -657,19 +671,11 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     for (std::uint32_t J : Met) Pair(Pair, Whole, Wholes[J], 0);
   }
   const bool Refined = Work <= Budget;  // otherwise every curve is cut evenly
-  // The cuts and fine parts grouped by segment (a counting sort); each
-  // curve puts its own few in order when it is sampled.
-  const auto GroupBySegment = [&](auto& Items) {
-    std::vector<std::uint32_t> From(Pending.size() + 1, 0);
-    for (const auto& X : Items) ++From[X.Segment + 1];
-    for (std::size_t I = 1; I < From.size(); ++I) From[I] += From[I - 1];
-    std::remove_reference_t<decltype(Items)> Grouped(Items.size());
-    std::vector<std::uint32_t> Next(From.begin(), From.end() - 1);
-    for (const auto& X : Items) Grouped[Next[X.Segment]++] = X;
-    Items.swap(Grouped);
-    return From;
-  };
-  const std::vector<std::uint32_t> CutsFrom = GroupBySegment(Cuts), FineFrom = GroupBySegment(Fine);
+  // The cuts and fine parts grouped by segment; each curve puts its own few
+  // in order when it is sampled.
+  const auto SegmentOf = [](const auto& Item) { return Item.Segment; };
+  const std::vector<std::uint32_t> CutsFrom = GroupByKey(Cuts, Pending.size(), SegmentOf),
+                                   FineFrom = GroupByKey(Fine, Pending.size(), SegmentOf);
 
   std::vector<double> Ts, Ends;  // a curve's samples, and the ends of its pieces
   const auto Sample = [&](std::size_t I) {
@@ -728,22 +734,15 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     RemoveSpikes(Polygon);
     if (!OnOneLine(Polygon)) Polygons[Contours[C].first].emplace_back(Polygon.begin(), Polygon.end());
   }
-  // Every vertex under its grid point, bucketed by the point's hash (a
-  // counting sort, linear in the vertices): a bucket holds a few points, in
-  // order, each point's vertices in a run.
+  // Every vertex under its grid point, bucketed by the point's hash: a
+  // bucket holds a few points, in order, each point's vertices in a run.
   std::size_t Slots = 16;
   while (Slots < FVertices.size()) Slots *= 2;  // a point or none a bucket, mostly
-  FSlotStart.assign(Slots + 1, 0);
-  for (const TVertex& V : FVertices) ++FSlotStart[(Hash(V.P) & (Slots - 1)) + 1];
-  for (std::size_t Slot = 1; Slot <= Slots; ++Slot) FSlotStart[Slot] += FSlotStart[Slot - 1];
   FByPoint.resize(FVertices.size());
-  {
-    std::vector<std::uint32_t> Next(FSlotStart.begin(), FSlotStart.end() - 1);
-    for (std::uint32_t I = 0; I < FVertices.size(); ++I)
-      FByPoint[Next[Hash(FVertices[I].P) & (Slots - 1)]++] = {FVertices[I].P, I};
-  }
-  // Vertices entered in index order; sorting each bucket by point, stably,
-  // keeps that order within a run. Buckets hold a point or two but for
+  for (std::uint32_t I = 0; I < FVertices.size(); ++I) FByPoint[I] = {FVertices[I].P, I};
+  FSlotStart = GroupByKey(FByPoint, Slots, [Slots](const TKeyed& K) { return Hash(K.P) & (Slots - 1); });
+  // The vertices keep their index order in a bucket; sorting each bucket by
+  // point, stably, keeps that order within a run. Buckets hold a point or two but for
   // colliding hashes, which a large bucket's sort keeps at n log n.
   const auto ByPoint = [](const TKeyed& L, const TKeyed& R) { return Before(L.P, R.P); };
   for (std::size_t Slot = 0; Slot < Slots; ++Slot) {
@@ -836,7 +835,6 @@ struct TRebuilder {
       }
     std::sort(Crossings.begin(), Crossings.end(), Before);
     Crossings.erase(std::unique(Crossings.begin(), Crossings.end()), Crossings.end());
-    ChordsFrom.assign(Crossings.size() + 1, 0);
     if (Crossings.empty()) return;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> Found;  // crossing, chord
     // The box of the crossings: most chords lie clear of it.
@@ -863,13 +861,9 @@ struct TRebuilder {
         }
       }
     // The chords were found in order, and each crossing's stay so.
-    std::stable_sort(Found.begin(), Found.end(), [](const auto& L, const auto& R) { return L.first < R.first; });
+    ChordsFrom = GroupByKey(Found, Crossings.size(), [](const auto& F) { return F.first; });
     CrossingChords.resize(Found.size());
-    for (std::size_t K = 0; K < Found.size(); ++K) {
-      CrossingChords[K] = Found[K].second;
-      ++ChordsFrom[Found[K].first + 1];
-    }
-    for (std::size_t K = 1; K < ChordsFrom.size(); ++K) ChordsFrom[K] += ChordsFrom[K - 1];
+    for (std::size_t K = 0; K < Found.size(); ++K) CrossingChords[K] = Found[K].second;
   }
 
   // The chords through P: the edges on both sides of an operand vertex, or
