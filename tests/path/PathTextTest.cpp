@@ -99,6 +99,8 @@ const ScanCase kDigitCases[] = {
     {"SecondFlagOfCompactRun", "0110", 1, "1", 2},
     {"BlankAfterFlagSkipped", "1 0", 0, "1", 2},
     {"NegativeFlag", "-1", 0, "-1", 2},
+    {"SeparatorsBeforeFlagSkipped", " ,1 0", 0, "1", 4},
+    {"LastFlagOfTheText", "01", 1, "1", 2},
     {"PointBeforeDigit", ".5", 0, ".5", 2},
     {"SecondMinusEnds", "--1", 0, "-", 1},
     {"LetterGivesNothing", "x", 0, "", 0},

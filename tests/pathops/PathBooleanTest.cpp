@@ -51,6 +51,8 @@ bool HasCurve(const std::vector<TPathContour>& Cs) {
 constexpr const char* Square02 = "M0,0 H2 V2 H0 Z";
 constexpr const char* Square13 = "M1,1 H3 V3 H1 Z";
 constexpr const char* Circle22 = "M1,2 A1,1 0 1 0 3,2 A1,1 0 1 0 1,2 Z";  // centre (2,2), radius 1
+constexpr const char* CheckerDark = "M0,0 H1 V1 H0 Z M1,1 H2 V2 H1 Z";
+constexpr const char* CheckerLight = "M1,0 H2 V1 H1 Z M0,1 H1 V2 H0 Z";
 constexpr double Pi = 3.14159265358979323846;
 
 struct BooleanCase {
@@ -131,6 +133,12 @@ INSTANTIATE_TEST_SUITE_P(
         // drawn, it is empty: the difference is the square, running clockwise.
         {"LoopDrawnThriceMinusTwice_EvenOdd", "M0,0 H3 V3 H0 Z M0,0 H3 V3 H0 Z M0,0 H3 V3 H0 Z",
          "M0,0 H3 V3 H0 Z M0,0 H3 V3 H0 Z", TPathOp::Difference, EO, 9, 1, 4, false},
+        // A 2x2 checkerboard, one operand the dark squares, the other the
+        // light: four contours of two operands meet at the centre.
+        {"Checkerboard_UnionIsTheBoard", CheckerDark, CheckerLight, TPathOp::Union, NZ, 4, 1, 4, false},
+        {"Checkerboard_IntersectionIsEmpty", CheckerDark, CheckerLight, TPathOp::Intersection, NZ, 0, 0, 0, false},
+        {"Checkerboard_DifferenceIsTheDarkSquares", CheckerDark, CheckerLight, TPathOp::Difference, EO, 2, 2, 8, false},
+        {"Checkerboard_XorIsTheBoard", CheckerDark, CheckerLight, TPathOp::Xor, NZ, 4, -1, -1, false},
         {"OpenContour_ClosedByFill", "M0,0 H2 V2", Square13, TPathOp::Intersection, NZ, 0.5, 1, 3, false},
         // Simplify (B "-").
         {"FigureEight_NonZero", "M0,0 L2,2 H0 L2,0 Z", "-", TPathOp::Union, NZ, 2, 2, 6, false},
