@@ -409,6 +409,14 @@ void RemoveSpikes(ClipperLib::Path& Polygon) {
   Polygon.erase(Polygon.begin(), Polygon.begin() + std::ptrdiff_t(First));
 }
 
+// The polygon's vertices but those that repeat the one before (around the
+// closing corner too): what RemoveSpikes keeps of a polygon without spikes.
+std::size_t DistinctPoints(const ClipperLib::Path& Polygon) noexcept {
+  std::size_t N = 0;
+  for (std::size_t I = 0; I < Polygon.size(); ++I) N += Polygon[I] != Polygon[I == 0 ? Polygon.size() - 1 : I - 1];
+  return std::max<std::size_t>(N, std::min<std::size_t>(Polygon.size(), 1));
+}
+
 // Whether every vertex lies within a grid step or so of the line through
 // the first vertex and the one farthest from it.
 bool OnOneLine(const ClipperLib::Path& Polygon) noexcept {
@@ -471,16 +479,22 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     std::uint32_t Contour;  // counted over both operands
   };
   std::vector<TPending> Pending;
-  std::vector<std::pair<int, std::size_t>> Contours;  // operand, first pending segment
+  struct TContourRef {
+    int Operand;
+    std::size_t First;    // its first pending segment
+    std::uint32_t Index;  // its place among the operand's contours
+  };
+  std::vector<TContourRef> Contours;
   std::size_t Segments = 0;  // with a closing line for each contour
   for (std::span<const TPathContour> Operand : {A, B})
     for (const TPathContour& C : Operand) Segments += C.Segments.size() + 1;
   Pending.reserve(Segments);
   for (int Operand = 0; Operand < 2; ++Operand)
-    for (const TPathContour& C : Operand == 0 ? A : B) {
+    for (std::uint32_t K = 0; K < (Operand == 0 ? A : B).size(); ++K) {
+      const TPathContour& C = (Operand == 0 ? A : B)[K];
       if (C.Segments.empty()) continue;
       const auto Index = std::uint32_t(Contours.size());
-      Contours.push_back({Operand, Pending.size()});
+      Contours.push_back({Operand, Pending.size(), K});
       for (const TContourSegment& S : C.Segments) Pending.push_back({S, Index});
       if (!C.Closed) Pending.push_back({TContourSegment::Line(C.Segments.back().End(), C.Start), Index});
     }
@@ -513,9 +527,9 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   // Neighbours within a contour: consecutive, the last and the first too.
   const auto Neighbours = [&](std::size_t I, std::size_t J) {
     if (Pending[I].Contour != Pending[J].Contour) return false;
-    const std::size_t First = Contours[Pending[I].Contour].second;
+    const std::size_t First = Contours[Pending[I].Contour].First;
     const std::size_t End =
-        Pending[I].Contour + 1 < Contours.size() ? Contours[Pending[I].Contour + 1].second : Pending.size();
+        Pending[I].Contour + 1 < Contours.size() ? Contours[Pending[I].Contour + 1].First : Pending.size();
     const auto [Lo, Hi] = std::minmax(I, J);
     return Hi == Lo + 1 || (Lo == First && Hi + 1 == End);
   };
@@ -709,9 +723,9 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   FSources.reserve(Pending.size());
   ClipperLib::Path Polygon;  // each contour's in turn, kept at its size when taken
   for (std::size_t C = 0; C < Contours.size(); ++C) {
-    const std::size_t End = C + 1 < Contours.size() ? Contours[C + 1].second : Pending.size();
+    const std::size_t End = C + 1 < Contours.size() ? Contours[C + 1].First : Pending.size();
     Polygon.clear();
-    for (std::size_t I = Contours[C].second; I < End; ++I) {
+    for (std::size_t I = Contours[C].First; I < End; ++I) {
       const TContourSegment& S = Pending[I].Segment;
       Ts.assign(1, 0.0);
       if (!S.IsCurve) {
@@ -731,9 +745,16 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     // A contour that runs along one line (out and back, or not at all)
     // encloses nothing; the clipper mishandles such edges lying on others,
     // and spikes too.
+    const std::size_t Distinct = DistinctPoints(Polygon);
     RemoveSpikes(Polygon);
-    if (!OnOneLine(Polygon)) Polygons[Contours[C].first].emplace_back(Polygon.begin(), Polygon.end());
+    if (OnOneLine(Polygon)) continue;
+    const int Operand = Contours[C].Operand;
+    Polygons[Operand].emplace_back(Polygon.begin(), Polygon.end());
+    Origins[Operand].push_back({Contours[C].Index, Polygon.size() == Distinct});
   }
+}
+
+void TBooleanGrid::IndexByPoint() {
   // Every vertex under its grid point, bucketed by the point's hash: a
   // bucket holds a few points, in order, each point's vertices in a run.
   std::size_t Slots = 16;
@@ -789,6 +810,34 @@ std::span<const TBooleanGrid::TKeyed> TBooleanGrid::VerticesAt(const IntPoint& P
     for (Hi = Lo; Hi < Last && Hi->P == P;) ++Hi;
   }
   return {Lo, Hi};
+}
+
+// ---- Rings ---------------------------------------------------------------------
+
+__int128 TwiceArea(const ClipperLib::Path& Ring) noexcept {
+  __int128 A = 0;
+  for (std::size_t I = 0, J = Ring.size() - 1; I < Ring.size(); J = I++)
+    A += __int128(Ring[J].X) * Ring[I].Y - __int128(Ring[I].X) * Ring[J].Y;
+  return A;
+}
+
+TRingSide PointInRing(cInt X2, cInt Y2, const ClipperLib::Path& Ring) noexcept {
+  bool In = false;
+  double Clearance2 = std::numeric_limits<double>::infinity();
+  for (std::size_t I = 0, J = Ring.size() - 1; I < Ring.size(); J = I++) {
+    const cInt AX = 2 * Ring[J].X, AY = 2 * Ring[J].Y, BX = 2 * Ring[I].X, BY = 2 * Ring[I].Y;
+    const __int128 T = __int128(Y2 - AY) * (BX - AX) - __int128(X2 - AX) * (BY - AY);
+    if (T == 0 && X2 >= std::min(AX, BX) && X2 <= std::max(AX, BX) && Y2 >= std::min(AY, BY) &&
+        Y2 <= std::max(AY, BY))
+      return {-1, 0};
+    if ((AY > Y2) != (BY > Y2) && (BY > AY ? T > 0 : T < 0)) In = !In;
+    const double DX = double(BX - AX), DY = double(BY - AY), PX = double(X2 - AX), PY = double(Y2 - AY);
+    const double L2 = DX * DX + DY * DY;
+    const double Along = L2 > 0 ? std::clamp((PX * DX + PY * DY) / L2, 0.0, 1.0) : 0.0;
+    const double EX = PX - Along * DX, EY = PY - Along * DY;
+    Clearance2 = std::min(Clearance2, EX * EX + EY * EY);
+  }
+  return {In ? 1 : 0, Clearance2};
 }
 
 // ---- Rebuilding ---------------------------------------------------------------
@@ -1106,41 +1155,6 @@ void SplitTouching(ClipperLib::Path&& Ring, ClipperLib::Paths& Out, std::vector<
   if (Stack.size() >= 3) Out.push_back(std::move(Stack));
 }
 
-// Twice the signed area of the ring, exactly.
-__int128 TwiceArea(const ClipperLib::Path& Ring) noexcept {
-  __int128 A = 0;
-  for (std::size_t I = 0, J = Ring.size() - 1; I < Ring.size(); J = I++)
-    A += __int128(Ring[J].X) * Ring[I].Y - __int128(Ring[I].X) * Ring[J].Y;
-  return A;
-}
-
-// Where the point (X2 / 2, Y2 / 2) lies against the ring: 1 inside, 0
-// outside, -1 on its boundary; and its squared distance from the boundary,
-// in half grid steps. Exact but for the distance: coordinates are doubled
-// so that the midpoint of a ring edge is a grid point too.
-struct TRingSide {
-  int In;
-  double Clearance2;
-};
-TRingSide PointInRing(cInt X2, cInt Y2, const ClipperLib::Path& Ring) noexcept {
-  bool In = false;
-  double Clearance2 = std::numeric_limits<double>::infinity();
-  for (std::size_t I = 0, J = Ring.size() - 1; I < Ring.size(); J = I++) {
-    const cInt AX = 2 * Ring[J].X, AY = 2 * Ring[J].Y, BX = 2 * Ring[I].X, BY = 2 * Ring[I].Y;
-    const __int128 T = __int128(Y2 - AY) * (BX - AX) - __int128(X2 - AX) * (BY - AY);
-    if (T == 0 && X2 >= std::min(AX, BX) && X2 <= std::max(AX, BX) && Y2 >= std::min(AY, BY) &&
-        Y2 <= std::max(AY, BY))
-      return {-1, 0};
-    if ((AY > Y2) != (BY > Y2) && (BY > AY ? T > 0 : T < 0)) In = !In;
-    const double DX = double(BX - AX), DY = double(BY - AY), PX = double(X2 - AX), PY = double(Y2 - AY);
-    const double L2 = DX * DX + DY * DY;
-    const double Along = L2 > 0 ? std::clamp((PX * DX + PY * DY) / L2, 0.0, 1.0) : 0.0;
-    const double EX = PX - Along * DX, EY = PY - Along * DY;
-    Clearance2 = std::min(Clearance2, EX * EX + EY * EY);
-  }
-  return {In ? 1 : 0, Clearance2};
-}
-
 // Whether ring Inner lies inside ring Outer, the two neither crossing nor
 // overlapping but free to touch at points and along edges; -1 when every
 // vertex and edge midpoint of Inner lies on Outer's boundary (the two rings
@@ -1275,7 +1289,7 @@ ClipperLib::Paths SimpleRings(ClipperLib::Paths&& Clipped) {
 
 } // namespace
 
-std::vector<TPathContour> TBooleanGrid::Rebuild(ClipperLib::Paths&& Clipped) const {
+std::vector<TPathContour> TBooleanGrid::Rebuild(ClipperLib::Paths&& Clipped) {
   std::size_t Vertices = 0;
   for (const ClipperLib::Path& P : Clipped) Vertices += P.size();
   // Every result vertex is a path entry or more of the result unless it lies
@@ -1283,6 +1297,7 @@ std::vector<TPathContour> TBooleanGrid::Rebuild(ClipperLib::Paths&& Clipped) con
   // drawing, and rebuilding it would be wasted work.
   if (Vertices > 64 * MaxResultEntries) throw EResultTooLarge("The result would hold more than 2^20 path entries");
   const ClipperLib::Paths Result = SimpleRings(std::move(Clipped));
+  IndexByPoint();
   std::vector<TPathContour> Out;
   TRebuilder R(*this);
   R.FindCrossingChords(Result);

@@ -27,11 +27,20 @@ public:
   /// The operands as the clipper's closed polygons.
   ClipperLib::Paths Polygons[2];
 
+  /// Where each polygon of `Polygons` comes from: its contour's place among
+  /// the operand's contours, and whether the polygon passes through every
+  /// sample of that contour (no spike taken out of it).
+  struct TOrigin {
+    std::uint32_t Contour;
+    bool Whole;
+  };
+  std::vector<TOrigin> Origins[2];
+
   /// The clipper's result polygons (which may touch themselves at a vertex)
   /// as simple closed contours on the operands' segments (see
   /// PathBoolean.h). Raises `EResultTooLarge` when they would hold more than
   /// `MaxResultEntries` path entries.
-  std::vector<TPathContour> Rebuild(ClipperLib::Paths&& Result) const;
+  std::vector<TPathContour> Rebuild(ClipperLib::Paths&& Result);
 
 private:
   // One segment of an operand (an open contour's implied closing line
@@ -56,6 +65,8 @@ private:
     ClipperLib::IntPoint P;
     std::uint32_t Vertex;
   };
+  // Fills `FByPoint` and `FSlotStart`, which only Rebuild needs.
+  void IndexByPoint();
   // The vertices whose grid point is P, as a range of `FByPoint`.
   std::span<const TKeyed> VerticesAt(const ClipperLib::IntPoint& P) const;
 
@@ -69,5 +80,18 @@ private:
   std::vector<std::uint32_t> FSlotStart;
   friend struct TRebuilder;
 };
+
+/// Twice the signed area of the ring, exactly.
+__int128 TwiceArea(const ClipperLib::Path& Ring) noexcept;
+
+/// Where the point (X2 / 2, Y2 / 2) lies against the ring: `In` 1 inside, 0
+/// outside, -1 on its boundary; and `Clearance2`, its squared distance from
+/// the boundary in half grid steps. Exact but for the distance: coordinates
+/// are doubled so that the midpoint of a ring edge is a grid point too.
+struct TRingSide {
+  int In;
+  double Clearance2;
+};
+TRingSide PointInRing(ClipperLib::cInt X2, ClipperLib::cInt Y2, const ClipperLib::Path& Ring) noexcept;
 
 } // namespace zk

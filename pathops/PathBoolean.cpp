@@ -1,10 +1,12 @@
 // Boolean operations: the regions decided by the polygon clipper on the
-// flattened operands, the boundary rebuilt on the operands' own segments.
+// flattened operands, the boundary rebuilt on the operands' own segments;
+// operands whose polygons keep apart need neither.
 #include "pathops/PathBoolean.h"
 
 #include <iterator>
 #include <utility>
 
+#include "pathops/BooleanApart_p.h"
 #include "pathops/BooleanGrid_p.h"
 #include "runtime/Exceptions.h"
 
@@ -27,8 +29,10 @@ ClipperLib::ClipType ClipperOp(TPathOp Op) {
 }
 
 std::vector<TPathContour> Run(std::span<const TPathContour> A, std::span<const TPathContour> B,
-                              ClipperLib::ClipType Op, TZKFillMode RuleA, TZKFillMode RuleB) {
-  const TBooleanGrid Grid(A, B);
+                              TPathOp PathOp, TZKFillMode RuleA, TZKFillMode RuleB) {
+  TBooleanGrid Grid(A, B);
+  if (auto Apart = CombineApart(Grid, A, B, PathOp, RuleA, RuleB)) return std::move(*Apart);
+  const ClipperLib::ClipType Op = ClipperOp(PathOp);
   ClipperLib::Paths Result;
   try {
     // Not strictly simple: rings that touch themselves are split by
@@ -74,7 +78,7 @@ std::unique_ptr<TZKPathData> ToPath(const std::vector<TPathContour>& Contours) {
 
 std::vector<TPathContour> Combine(std::span<const TPathContour> A, std::span<const TPathContour> B,
                                   TPathOp Op, TZKFillMode RuleA, TZKFillMode RuleB) {
-  return Run(A, B, ClipperOp(Op), RuleA, RuleB);
+  return Run(A, B, Op, RuleA, RuleB);
 }
 
 std::unique_ptr<TZKPathData> Combine(const TZKPathData& A, const TZKPathData& B, TPathOp Op,
@@ -83,7 +87,7 @@ std::unique_ptr<TZKPathData> Combine(const TZKPathData& A, const TZKPathData& B,
 }
 
 std::vector<TPathContour> Simplify(std::span<const TPathContour> P, TZKFillMode Rule) {
-  return Run(P, {}, ClipperLib::ctUnion, Rule, Rule);
+  return Run(P, {}, TPathOp::Union, Rule, Rule);
 }
 
 std::unique_ptr<TZKPathData> Simplify(const TZKPathData& P, TZKFillMode Rule) {

@@ -38,6 +38,12 @@
 /// polygons follow the curves to either side of it. The tolerance is
 /// relative, so it is the same fraction of the drawing at every scale (see
 /// `BooleanFlatness`).
+///
+/// Where no edge of those polygons meets another (a path whose contours
+/// neither cross nor touch, as most drawings are, simplified; or two such
+/// operands whose boxes are apart), the result is the operands' own
+/// contours, whole: each one across which the result's fill changes, turned
+/// to run as outline or hole, the others left out.
 #include <memory>
 #include <span>
 #include <vector>

@@ -140,7 +140,17 @@ INSTANTIATE_TEST_SUITE_P(
         {"Checkerboard_DifferenceIsTheDarkSquares", CheckerDark, CheckerLight, TPathOp::Difference, EO, 2, 2, 8, false},
         {"Checkerboard_XorIsTheBoard", CheckerDark, CheckerLight, TPathOp::Xor, NZ, 4, -1, -1, false},
         {"OpenContour_ClosedByFill", "M0,0 H2 V2", Square13, TPathOp::Intersection, NZ, 0.5, 1, 3, false},
+        // Operands apart: their own contours, chosen and turned.
+        {"ApartSquares_Union", Square02, "M5,0 H7 V2 H5 Z", TPathOp::Union, NZ, 8, 2, 8, false},
+        {"ApartSquares_IntersectionIsEmpty", Square02, "M5,0 H7 V2 H5 Z", TPathOp::Intersection, NZ, 0, 0, 0, false},
+        {"ApartSquares_DifferenceIsA", "M0,0 V2 H2 V0 Z", "M5,0 H7 V2 H5 Z", TPathOp::Difference, NZ, 4, 1, 4, false},
         // Simplify (B "-").
+        {"NestedSameWay_NonZero_IsTheOutline", "M0,0 H4 V4 H0 Z M1,1 H3 V3 H1 Z", "-", TPathOp::Union, NZ, 16, 1, 4,
+         false},
+        {"NestedSameWay_EvenOdd_HasAHole", "M0,0 H4 V4 H0 Z M1,1 H3 V3 H1 Z", "-", TPathOp::Union, EO, 12, 2, 8, false},
+        {"IslandInAHole_NonZero", "M0,0 H6 V6 H0 Z M1,1 V5 H5 V1 Z M4,4 V2 H2 V4 Z", "-", TPathOp::Union, NZ, 24, 3,
+         12, false},
+        {"OpenContour_Simplify_IsClosed", "M0,0 H2 V2 H0", "-", TPathOp::Union, NZ, 4, 1, 4, false},
         {"FigureEight_NonZero", "M0,0 L2,2 H0 L2,0 Z", "-", TPathOp::Union, NZ, 2, 2, 6, false},
         {"FigureEight_EvenOdd", "M0,0 L2,2 H0 L2,0 Z", "-", TPathOp::Union, EO, 2, 2, 6, false},
         {"Star_NonZero_IsOutline", "M5,0 L8,9 L0,3.5 H10 L2,9 Z", "-", TPathOp::Union, NZ, -1, 1, 10, false},
