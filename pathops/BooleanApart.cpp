@@ -3,6 +3,7 @@
 #include "pathops/BooleanApart_p.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "pathops/PathReverse.h"
@@ -104,6 +105,46 @@ std::optional<bool> AnyEdgesMeet(const std::vector<TRing>& Rings, std::size_t Ed
   return false;
 }
 
+// The windings of both operands just outside each ring: the turns of the
+// other rings around its first vertex, which lies inside or outside each of
+// them (nullopt when on one, or past the budget). A sweep in x: only the
+// rings whose box spans a vertex's x can hold it, and a ring whose box ends
+// left of one vertex ends left of all that follow.
+std::optional<std::vector<std::array<int, 2>>> WindingsOutside(const std::vector<TRing>& Rings, std::size_t& Budget) {
+  const auto N = std::uint32_t(Rings.size());
+  std::vector<std::uint32_t> ByLeft(N), ByVertex(N);
+  for (std::uint32_t I = 0; I < N; ++I) ByLeft[I] = ByVertex[I] = I;
+  std::sort(ByLeft.begin(), ByLeft.end(), [&](std::uint32_t L, std::uint32_t R) { return Rings[L].Box.X0 < Rings[R].Box.X0; });
+  const auto VertexOf = [&](std::uint32_t I) -> const IntPoint& { return (*Rings[I].Points)[0]; };
+  std::sort(ByVertex.begin(), ByVertex.end(), [&](std::uint32_t L, std::uint32_t R) { return VertexOf(L).X < VertexOf(R).X; });
+  std::vector<std::array<int, 2>> Out(N, {0, 0});
+  std::vector<std::uint32_t> Active;
+  std::uint32_t Next = 0;
+  for (const std::uint32_t C : ByVertex) {
+    const IntPoint& P = VertexOf(C);
+    while (Next < N && Rings[ByLeft[Next]].Box.X0 <= P.X) Active.push_back(ByLeft[Next++]);
+    for (std::size_t K = 0; K < Active.size();) {
+      if (Budget == 0) return std::nullopt;
+      --Budget;
+      const std::uint32_t I = Active[K];
+      const TRing& R = Rings[I];
+      if (R.Box.X1 < P.X) {
+        Active[K] = Active.back();
+        Active.pop_back();
+        continue;
+      }
+      ++K;
+      if (I == C || !R.Box.Holds(P)) continue;
+      if (Budget < R.Points->size()) return std::nullopt;
+      Budget -= R.Points->size();
+      const TRingSide S = PointInRing(2 * P.X, 2 * P.Y, *R.Points);
+      if (S.In < 0) return std::nullopt;
+      if (S.In == 1) Out[C][R.Operand] += R.Turn;
+    }
+  }
+  return Out;
+}
+
 bool Filled(TZKFillMode Rule, int Winding) noexcept { return Rule == fmEvenOdd ? (Winding & 1) != 0 : Winding != 0; }
 
 bool Keeps(TPathOp Op, bool InA, bool InB) noexcept {
@@ -147,27 +188,13 @@ std::optional<std::vector<TPathContour>> CombineApart(const TBooleanGrid& Grid, 
   const std::optional<bool> Meet = AnyEdgesMeet(Rings, Vertices, Budget);
   if (!Meet || *Meet) return std::nullopt;
 
-  // The windings just outside each ring: the turns of the rings around its
-  // first vertex, which lies inside or outside each of them, never on one.
-  // Rings by the left side of their box: only those that start left of the
-  // vertex can hold it.
-  std::vector<std::uint32_t> Order(Rings.size());
-  for (std::uint32_t I = 0; I < Order.size(); ++I) Order[I] = I;
-  std::sort(Order.begin(), Order.end(), [&](std::uint32_t L, std::uint32_t R) { return Rings[L].Box.X0 < Rings[R].Box.X0; });
+  const auto Windings = WindingsOutside(Rings, Budget);
+  if (!Windings) return std::nullopt;
   std::vector<TPathContour> Out;
   std::size_t Entries = 0;
-  for (const TRing& C : Rings) {
-    const IntPoint& P = (*C.Points)[0];
-    int Outside[2] = {0, 0};
-    for (std::size_t K = 0; K < Order.size() && Rings[Order[K]].Box.X0 <= P.X; ++K) {
-      const TRing& R = Rings[Order[K]];
-      if (&R == &C || !R.Box.Holds(P)) continue;
-      if (Budget < R.Points->size()) return std::nullopt;
-      Budget -= R.Points->size();
-      const TRingSide S = PointInRing(2 * P.X, 2 * P.Y, *R.Points);
-      if (S.In < 0) return std::nullopt;
-      if (S.In == 1) Outside[R.Operand] += R.Turn;
-    }
+  for (std::size_t I = 0; I < Rings.size(); ++I) {
+    const TRing& C = Rings[I];
+    const std::array<int, 2>& Outside = (*Windings)[I];
     int Inside[2] = {Outside[0], Outside[1]};
     Inside[C.Operand] += C.Turn;
     const bool FilledOutside = Keeps(Op, Filled(RuleA, Outside[0]), Filled(RuleB, Outside[1]));
