@@ -187,6 +187,20 @@ TEST(PathBooleanLimitsTest, ManyContoursThroughOnePoint_KeepItExactly) {
   }
 }
 
+// Squares apart in a row are kept as they are; stacked in a column (every
+// box spanning every square's x) they pass the budget for keeping them so,
+// and the clipper must give the same squares.
+TEST(PathBooleanLimitsTest, ManySquaresApart_InARowOrAColumn_AreEachKept) {
+  for (const bool Column : {false, true}) {
+    std::string Squares;
+    for (int I = 0; I < 3000; ++I)
+      Squares += "M" + std::to_string(Column ? 0 : 2 * I) + "," + std::to_string(Column ? 2 * I : 0) + " h1 v1 h-1 z ";
+    const auto R = Simplify(Contours(Squares), fmEvenOdd);
+    EXPECT_EQ(R.size(), 3000u) << Column;
+    EXPECT_NEAR(SignedArea(R), 3000, 1e-6) << Column;
+  }
+}
+
 // Fuzzer findings: inputs that once broke an operation.
 TEST(PathBooleanLimitsTest, DegenerateOperands_GiveEmptyResults) {
   const struct {
