@@ -699,8 +699,15 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
       for (int J = 1; J <= N; ++J) Ts.push_back(J == N ? T1 : T0 + (T1 - T0) * J / N);
     };
     if (!Refined || !Splits[I]) return Even(0, 1);
-    // The cuts are midpoints, inside (0, 1).
+    // The cuts are midpoints, inside (0, 1). The extrema end pieces too:
+    // a piece then runs one way in x and in y, and its chord is the diagonal
+    // of its box. A chord along the edge of a curve's box instead (a curve
+    // that bulges to one side) may lie within a grid step of a neighbour
+    // that only touches that box at the shared end, and the polygon would
+    // fold back there and lose the area the curve encloses.
     Ends.assign(1, 0.0);
+    double Extrema[4];
+    Ends.insert(Ends.end(), Extrema, Extrema + CubicExtrema(K, Extrema));
     for (std::uint32_t K = CutsFrom[I]; K < CutsFrom[I + 1]; ++K) Ends.push_back(Cuts[K].T);
     std::sort(Ends.begin() + 1, Ends.end());
     Ends.push_back(1);

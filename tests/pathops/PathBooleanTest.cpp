@@ -225,6 +225,20 @@ TEST(PathBooleanLimitsTest, CurveClosedAlongItsChord_KeepsItsArea) {
   EXPECT_NEAR(SignedArea(Combine(Lens, Contours("M1,0 L2,4 L1,0 Z"), TPathOp::Union)), Area, 1e-3);
 }
 
+// A curve that bulges to one side of its chord, between neighbours that
+// touch its box only at its ends but pass within a grid step of the chord:
+// flattened to the chord, the contour folded onto one line (fuzzer finding).
+TEST(PathBooleanLimitsTest, CurveBulgingBesideItsNeighbour_KeepsItsArea) {
+  for (const char* Start : {"M-1e-9,-1e-9", "M-2.87e-16,-2.87e-16", "M0.001,0"}) {
+    const auto Bulge = Contours(std::string(Start) + " L0,15 C7,0 0,0 0,0 L0,0");
+    const double Area = std::fabs(SignedArea(Bulge));
+    ASSERT_GT(Area, 20) << Start;
+    for (TZKFillMode Rule : {fmNonZero, fmEvenOdd})
+      EXPECT_NEAR(std::fabs(SignedArea(Simplify(Bulge, Rule))), Area, 1e-3) << Start;
+    EXPECT_NEAR(std::fabs(SignedArea(Combine(Bulge, Contours("M4,0 H6 V2 Z"), TPathOp::Intersection))), 0, 1e-9);
+  }
+}
+
 // A contour out and back along an edge of another encloses nothing and
 // changes nothing; beside it a loop once came out as a hole (fuzzer finding).
 TEST(PathBooleanLimitsTest, ZeroWidthContour_ChangesNothing) {
