@@ -439,6 +439,12 @@ bool OnOneLine(const ClipperLib::Path& Polygon) noexcept {
   return true;
 }
 
+// How far, in grid steps, a polygon vertex may lie from the line of the
+// edges beside it and still be taken out as the tip of a spike: Spike's 1.5
+// steps, and half a step of rounding at each of the three vertices, with a
+// margin.
+constexpr double FoldReach = 4;
+
 // Deepest halving of a curve while looking for the parts near others.
 constexpr int MaxRefineDepth = 20;
 
@@ -699,30 +705,59 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
       for (int J = 1; J <= N; ++J) Ts.push_back(J == N ? T1 : T0 + (T1 - T0) * J / N);
     };
     if (!Refined || !Splits[I]) return Even(0, 1);
-    // The cuts are midpoints, inside (0, 1). The extrema end pieces too:
-    // a piece then runs one way in x and in y, and its chord is the diagonal
-    // of its box. A chord along the edge of a curve's box instead (a curve
-    // that bulges to one side) may lie within a grid step of a neighbour
-    // that only touches that box at the shared end, and the polygon would
-    // fold back there and lose the area the curve encloses.
+    // The cuts are midpoints, inside (0, 1).
     Ends.assign(1, 0.0);
-    double Extrema[4];
-    Ends.insert(Ends.end(), Extrema, Extrema + CubicExtrema(K, Extrema));
     for (std::uint32_t K = CutsFrom[I]; K < CutsFrom[I + 1]; ++K) Ends.push_back(Cuts[K].T);
     std::sort(Ends.begin() + 1, Ends.end());
     Ends.push_back(1);
     Ends.erase(std::unique(Ends.begin(), Ends.end()), Ends.end());
     const std::span<TFine> F(Fine.data() + FineFrom[I], FineFrom[I + 1] - FineFrom[I]);
     std::sort(F.begin(), F.end(), [](const TFine& L, const TFine& R) { return L.T0 < R.T0 || (L.T0 == R.T0 && L.T1 < R.T1); });
+    // A first or last piece that is one chord bulges to one side of it
+    // where it spans an extremum, and its chord may then run along the edge
+    // of its box: a neighbour that touches the box only at the shared end
+    // may pass within a grid step of that chord, and the polygon would fold
+    // back there and lose the area the curve encloses. Such a piece ends at
+    // the extrema too, each part then running one way in x and in y, its
+    // chord the diagonal of its box. (A whole curve flat enough for one chord
+    // is within the tolerance of it, whatever its neighbours; pieces within
+    // the curve neighbour its own other pieces, which run the same way.)
+    double Extrema[4];
+    const int NExtrema = Wholes[I].N > 1 ? CubicExtrema(K, Extrema) : 0;
+    const double Near = FoldReach / FScale;
+    const auto ChordAlongItsBox = [&](double T0, double T1, int From, int To) {
+      const TPointD P = CubicPoint(K, T0), Q = CubicPoint(K, T1);
+      TBox Box{std::min(P.X, Q.X), std::min(P.Y, Q.Y), std::max(P.X, Q.X), std::max(P.Y, Q.Y)};
+      for (int E = From; E < To; ++E) {
+        const TPointD X = CubicPoint(K, Extrema[E]);
+        Box = {std::min(Box.X0, X.X), std::min(Box.Y0, X.Y), std::max(Box.X1, X.X), std::max(Box.Y1, X.Y)};
+      }
+      const auto Along = [&](double PV, double QV, double Edge, double Width) {
+        return std::fabs(PV - Edge) <= Near && std::fabs(QV - Edge) <= Near && Width > Near;
+      };
+      const double W = Box.X1 - Box.X0, H = Box.Y1 - Box.Y0;
+      return Along(P.X, Q.X, Box.X0, W) || Along(P.X, Q.X, Box.X1, W) || Along(P.Y, Q.Y, Box.Y0, H) ||
+             Along(P.Y, Q.Y, Box.Y1, H);
+    };
+    int NextExtremum = 0;
     std::size_t Next = 0;
     double Reach = -1;  // the end of the fine intervals that start before this piece's middle
     for (std::size_t J = 1; J < Ends.size(); ++J) {
       const double Mid = Ends[J - 1] + (Ends[J] - Ends[J - 1]) / 2;
       for (; Next < F.size() && F[Next].T0 < Mid; ++Next) Reach = std::max(Reach, F[Next].T1);
-      if (Reach > Mid)
+      // The extrema inside this piece: [NextExtremum, Spanned).
+      while (NextExtremum < NExtrema && Extrema[NextExtremum] <= Ends[J - 1]) ++NextExtremum;
+      int Spanned = NextExtremum;
+      while (Spanned < NExtrema && Extrema[Spanned] < Ends[J]) ++Spanned;
+      if (Reach > Mid) {
         Even(Ends[J - 1], Ends[J]);
-      else
+      } else {
+        if (Spanned > NextExtremum && (J == 1 || J + 1 == Ends.size()) &&
+            ChordAlongItsBox(Ends[J - 1], Ends[J], NextExtremum, Spanned))
+          Ts.insert(Ts.end(), Extrema + NextExtremum, Extrema + Spanned);
         Ts.push_back(Ends[J]);
+      }
+      NextExtremum = Spanned;
     }
   };
 
