@@ -511,21 +511,27 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
   // through points of the curve in order.
   std::vector<TBox> Boxes, TightBoxes(Pending.size());
   std::vector<std::uint32_t> BoxSegment;
+  // A curve's extrema, kept for its sampling.
+  struct TExtrema {
+    int N = 0;
+    double T[4];
+    TPointD P[4];
+  };
+  std::vector<TExtrema> Extrema(Pending.size());
   Boxes.reserve(2 * Pending.size());
   BoxSegment.reserve(2 * Pending.size());
   for (std::size_t I = 0; I < Pending.size(); ++I) {
     const TCubicBezier& K = Pending[I].Segment.Curve;
-    double Cuts[6] = {0};
-    const int N = Pending[I].Segment.IsCurve ? CubicExtrema(K, Cuts + 1) : 0;
-    Cuts[N + 1] = 1;
+    TExtrema& E = Extrema[I];
+    if (Pending[I].Segment.IsCurve) E.N = CubicExtrema(K, E.T);
     TPointD From = K.P0;
-    for (int C = 1; C <= N + 1; ++C) {
-      const TPointD To = C == N + 1 ? K.P3 : CubicPoint(K, Cuts[C]);
+    for (int C = 0; C <= E.N; ++C) {
+      const TPointD To = C == E.N ? K.P3 : (E.P[C] = CubicPoint(K, E.T[C]));
       Boxes.push_back({std::min(From.X, To.X), std::min(From.Y, To.Y), std::max(From.X, To.X), std::max(From.Y, To.Y)});
       BoxSegment.push_back(std::uint32_t(I));
       const TBox& B = Boxes.back();
       TBox& T = TightBoxes[I];
-      T = C == 1 ? B : TBox{std::min(T.X0, B.X0), std::min(T.Y0, B.Y0), std::max(T.X1, B.X1), std::max(T.Y1, B.Y1)};
+      T = C == 0 ? B : TBox{std::min(T.X0, B.X0), std::min(T.Y0, B.Y0), std::max(T.X1, B.X1), std::max(T.Y1, B.Y1)};
       From = To;
     }
   }
@@ -722,16 +728,15 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     // chord the diagonal of its box. (A whole curve flat enough for one chord
     // is within the tolerance of it, whatever its neighbours; pieces within
     // the curve neighbour its own other pieces, which run the same way.)
-    double Extrema[4];
-    const int NExtrema = Wholes[I].N > 1 ? CubicExtrema(K, Extrema) : 0;
+    const TExtrema& E = Extrema[I];
+    const int NExtrema = Wholes[I].N > 1 ? E.N : 0;
     const double Near = FoldReach / FScale;
     const auto ChordAlongItsBox = [&](double T0, double T1, int From, int To) {
-      const TPointD P = CubicPoint(K, T0), Q = CubicPoint(K, T1);
+      const TPointD P = T0 == 0 ? K.P0 : CubicPoint(K, T0), Q = T1 == 1 ? K.P3 : CubicPoint(K, T1);
       TBox Box{std::min(P.X, Q.X), std::min(P.Y, Q.Y), std::max(P.X, Q.X), std::max(P.Y, Q.Y)};
-      for (int E = From; E < To; ++E) {
-        const TPointD X = CubicPoint(K, Extrema[E]);
-        Box = {std::min(Box.X0, X.X), std::min(Box.Y0, X.Y), std::max(Box.X1, X.X), std::max(Box.Y1, X.Y)};
-      }
+      for (int X = From; X < To; ++X)
+        Box = {std::min(Box.X0, E.P[X].X), std::min(Box.Y0, E.P[X].Y), std::max(Box.X1, E.P[X].X),
+               std::max(Box.Y1, E.P[X].Y)};
       const auto Along = [&](double PV, double QV, double Edge, double Width) {
         return std::fabs(PV - Edge) <= Near && std::fabs(QV - Edge) <= Near && Width > Near;
       };
@@ -746,15 +751,15 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
       const double Mid = Ends[J - 1] + (Ends[J] - Ends[J - 1]) / 2;
       for (; Next < F.size() && F[Next].T0 < Mid; ++Next) Reach = std::max(Reach, F[Next].T1);
       // The extrema inside this piece: [NextExtremum, Spanned).
-      while (NextExtremum < NExtrema && Extrema[NextExtremum] <= Ends[J - 1]) ++NextExtremum;
+      while (NextExtremum < NExtrema && E.T[NextExtremum] <= Ends[J - 1]) ++NextExtremum;
       int Spanned = NextExtremum;
-      while (Spanned < NExtrema && Extrema[Spanned] < Ends[J]) ++Spanned;
+      while (Spanned < NExtrema && E.T[Spanned] < Ends[J]) ++Spanned;
       if (Reach > Mid) {
         Even(Ends[J - 1], Ends[J]);
       } else {
         if (Spanned > NextExtremum && (J == 1 || J + 1 == Ends.size()) &&
             ChordAlongItsBox(Ends[J - 1], Ends[J], NextExtremum, Spanned))
-          Ts.insert(Ts.end(), Extrema + NextExtremum, Extrema + Spanned);
+          Ts.insert(Ts.end(), E.T + NextExtremum, E.T + Spanned);
         Ts.push_back(Ends[J]);
       }
       NextExtremum = Spanned;
