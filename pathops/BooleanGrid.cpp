@@ -138,6 +138,28 @@ TBox ControlBoxOf(const TCubicBezier& K) noexcept {
           std::max({K.P0.X, K.P1.X, K.P2.X, K.P3.X}), std::max({K.P0.Y, K.P1.Y, K.P2.Y, K.P3.Y})};
 }
 
+// The box of the segment P-Q.
+TBox BoxOf(const TPointD& P, const TPointD& Q) noexcept {
+  return {std::min(P.X, Q.X), std::min(P.Y, Q.Y), std::max(P.X, Q.X), std::max(P.Y, Q.Y)};
+}
+
+// The smallest box that holds both.
+TBox Joined(const TBox& A, const TBox& B) noexcept {
+  return {std::min(A.X0, B.X0), std::min(A.Y0, B.Y0), std::max(A.X1, B.X1), std::max(A.Y1, B.Y1)};
+}
+
+// Whether the chord P-Q of a curve whose box is Box runs along one of its
+// edges: both ends within Near of that edge, the box reaching farther than
+// Near across it.
+bool ChordAlongAnEdge(const TPointD& P, const TPointD& Q, const TBox& Box, double Near) noexcept {
+  const auto Along = [&](double PV, double QV, double Edge, double Across) {
+    return std::fabs(PV - Edge) <= Near && std::fabs(QV - Edge) <= Near && Across > Near;
+  };
+  const double W = Box.X1 - Box.X0, H = Box.Y1 - Box.Y0;
+  return Along(P.X, Q.X, Box.X0, W) || Along(P.X, Q.X, Box.X1, W) || Along(P.Y, Q.Y, Box.Y0, H) ||
+         Along(P.Y, Q.Y, Box.Y1, H);
+}
+
 // Whether the boxes share a point (MoreThanAPoint: more than one point;
 // two segments that share an end, whose boxes meet only there, cannot
 // cross or overlap).
@@ -527,11 +549,9 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     TPointD From = K.P0;
     for (int C = 0; C <= E.N; ++C) {
       const TPointD To = C == E.N ? K.P3 : (E.P[C] = CubicPoint(K, E.T[C]));
-      Boxes.push_back({std::min(From.X, To.X), std::min(From.Y, To.Y), std::max(From.X, To.X), std::max(From.Y, To.Y)});
+      Boxes.push_back(BoxOf(From, To));
       BoxSegment.push_back(std::uint32_t(I));
-      const TBox& B = Boxes.back();
-      TBox& T = TightBoxes[I];
-      T = C == 0 ? B : TBox{std::min(T.X0, B.X0), std::min(T.Y0, B.Y0), std::max(T.X1, B.X1), std::max(T.Y1, B.Y1)};
+      TightBoxes[I] = C == 0 ? Boxes.back() : Joined(TightBoxes[I], Boxes.back());
       From = To;
     }
   }
@@ -731,18 +751,13 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
     const TExtrema& E = Extrema[I];
     const int NExtrema = Wholes[I].N > 1 ? E.N : 0;
     const double Near = FoldReach / FScale;
-    const auto ChordAlongItsBox = [&](double T0, double T1, int From, int To) {
+    // Whether the chord of the piece [T0, T1], whose box the extrema
+    // [From, To) and its ends make, runs along an edge of that box.
+    const auto PieceAlongItsBox = [&](double T0, double T1, int From, int To) {
       const TPointD P = T0 == 0 ? K.P0 : CubicPoint(K, T0), Q = T1 == 1 ? K.P3 : CubicPoint(K, T1);
-      TBox Box{std::min(P.X, Q.X), std::min(P.Y, Q.Y), std::max(P.X, Q.X), std::max(P.Y, Q.Y)};
-      for (int X = From; X < To; ++X)
-        Box = {std::min(Box.X0, E.P[X].X), std::min(Box.Y0, E.P[X].Y), std::max(Box.X1, E.P[X].X),
-               std::max(Box.Y1, E.P[X].Y)};
-      const auto Along = [&](double PV, double QV, double Edge, double Width) {
-        return std::fabs(PV - Edge) <= Near && std::fabs(QV - Edge) <= Near && Width > Near;
-      };
-      const double W = Box.X1 - Box.X0, H = Box.Y1 - Box.Y0;
-      return Along(P.X, Q.X, Box.X0, W) || Along(P.X, Q.X, Box.X1, W) || Along(P.Y, Q.Y, Box.Y0, H) ||
-             Along(P.Y, Q.Y, Box.Y1, H);
+      TBox Box = BoxOf(P, Q);
+      for (int X = From; X < To; ++X) Box = Joined(Box, BoxOf(E.P[X], E.P[X]));
+      return ChordAlongAnEdge(P, Q, Box, Near);
     };
     int NextExtremum = 0;
     std::size_t Next = 0;
@@ -758,7 +773,7 @@ TBooleanGrid::TBooleanGrid(std::span<const TPathContour> A, std::span<const TPat
         Even(Ends[J - 1], Ends[J]);
       } else {
         if (Spanned > NextExtremum && (J == 1 || J + 1 == Ends.size()) &&
-            ChordAlongItsBox(Ends[J - 1], Ends[J], NextExtremum, Spanned))
+            PieceAlongItsBox(Ends[J - 1], Ends[J], NextExtremum, Spanned))
           Ts.insert(Ts.end(), E.T + NextExtremum, E.T + Spanned);
         Ts.push_back(Ends[J]);
       }
